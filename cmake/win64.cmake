@@ -1,0 +1,34 @@
+# Win64 tree: Pendra.exe, the Win32 layer's tests and the end-to-end driver, all run under Wine.
+add_link_options(-static -municode)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+
+set(WIN_LIBS user32 gdi32 comctl32 shell32 ole32 kernel32 mpr rpcrt4 uxtheme msimg32 shlwapi)
+
+# The Win32 layer without the entry point, so that its tests can link it.
+file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
+list(FILTER WIN_SOURCES EXCLUDE REGEX "WinMain_win\\.cpp$")
+add_library(pendra_win STATIC ${WIN_SOURCES})
+target_link_libraries(pendra_win PUBLIC pendra_core ${WIN_LIBS})
+
+set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/assets/Pendra.rc)
+add_executable(Pendra WIN32 src/app/WinMain_win.cpp)
+if(EXISTS ${RESOURCE_SCRIPT})
+  target_sources(Pendra PRIVATE ${RESOURCE_SCRIPT})
+  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/assets")
+endif()
+target_link_libraries(Pendra PRIVATE pendra_win)
+target_link_options(Pendra PRIVATE -mwindows)
+
+find_package(GTest REQUIRED)
+file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
+if(WIN_TESTS)
+  add_executable(pendra_win_tests ${WIN_TESTS})
+  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main)
+  add_test(NAME pendra_win_tests COMMAND pendra_win_tests)
+endif()
+
+file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
+if(DRIVER_SOURCES)
+  add_executable(PendraDriver ${DRIVER_SOURCES})
+  target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS})
+endif()

@@ -1,0 +1,28 @@
+#pragma once
+// The program's failures. Each kind is a class whose name the error boxes show,
+// so a report can say "... (EXmlError)" the way users and support know them.
+#include <exception>
+#include <string>
+
+namespace pendra {
+
+class Failure : public std::exception {
+public:
+  explicit Failure(std::u16string message);
+  const std::u16string& Message() const { return message_; }
+  virtual const char16_t* TypeName() const = 0;
+  const char* what() const noexcept override { return utf8_.c_str(); }
+
+private:
+  std::u16string message_;
+  std::string utf8_;
+};
+
+// A kind of failure is a class that names itself:
+//   class EXmlError : public Failure {
+//   public:
+//     using Failure::Failure;
+//     const char16_t* TypeName() const override { return u"EXmlError"; }
+//   };
+
+}  // namespace pendra
