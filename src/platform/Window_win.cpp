@@ -20,9 +20,11 @@ Window::~Window() {
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
-  WNDCLASSEXW existing{sizeof(existing)};
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
   if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
-  WNDCLASSEXW wc{sizeof(wc)};
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
   wc.style = style;
   wc.lpfnWndProc = StaticProc;
   wc.hInstance = GetModuleHandleW(nullptr);
