@@ -1,3 +1,36 @@
+// Program entry: one instance per logon, the main window, the message loop.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "app/PendraUnit_win.h"
+#include "app/SingleInstance_win.h"
+
+namespace {
+
+pendra::TToDoForm* ToDoForm = nullptr;
+
+void ApplicationEventsOnException(const std::exception& failure) {
+  if (ToDoForm) ToDoForm->ApplicationEventsOnException(failure);
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  if (!pendra::ClaimSingleInstance()) return 0;
+  pendra::SetUnhandledFailureHandler(ApplicationEventsOnException);
+  pendra::TToDoForm form;
+  ToDoForm = &form;
+  form.Create();
+  form.ShowAtStart();
+  RunMessageLoop();
+  ToDoForm = nullptr;
+  return 0;
+}

@@ -7,13 +7,13 @@
 namespace pendra {
 
 class Failure : public std::exception {
-public:
+ public:
   explicit Failure(std::u16string message);
   const std::u16string& Message() const { return message_; }
   virtual const char16_t* TypeName() const = 0;
   const char* what() const noexcept override { return utf8_.c_str(); }
 
-private:
+ private:
   std::u16string message_;
   std::string utf8_;
 };

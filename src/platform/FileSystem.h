@@ -9,19 +9,19 @@
 namespace pendra {
 
 class EFOpenError : public Failure {
-public:
+ public:
   using Failure::Failure;
   const char16_t* TypeName() const override { return u"EFOpenError"; }
 };
 
 class EFCreateError : public Failure {
-public:
+ public:
   using Failure::Failure;
   const char16_t* TypeName() const override { return u"EFCreateError"; }
 };
 
 class EInOutError : public Failure {
-public:
+ public:
   using Failure::Failure;
   const char16_t* TypeName() const override { return u"EInOutError"; }
 };

@@ -8,7 +8,7 @@ namespace pendra {
 
 template <typename Handle, typename Deleter>
 class Unique {
-public:
+ public:
   Unique() = default;
   explicit Unique(Handle handle) : handle_(handle) {}
   Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
@@ -28,16 +28,28 @@ public:
     handle_ = handle;
   }
 
-private:
+ private:
   Handle handle_{};
 };
 
-struct GdiObjectDeleter { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
-struct IconDeleter { void operator()(HICON h) const { DestroyIcon(h); } };
-struct MenuDeleter { void operator()(HMENU h) const { DestroyMenu(h); } };
-struct KernelHandleDeleter { void operator()(HANDLE h) const { CloseHandle(h); } };
-struct DcDeleter { void operator()(HDC h) const { DeleteDC(h); } };
-struct WindowDeleter { void operator()(HWND h) const { DestroyWindow(h); } };
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct IconDeleter {
+  void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct MenuDeleter {
+  void operator()(HMENU h) const { DestroyMenu(h); }
+};
+struct KernelHandleDeleter {
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
+struct DcDeleter {
+  void operator()(HDC h) const { DeleteDC(h); }
+};
+struct WindowDeleter {
+  void operator()(HWND h) const { DestroyWindow(h); }
+};
 
 using UniqueBrush = Unique<HBRUSH, GdiObjectDeleter>;
 using UniquePen = Unique<HPEN, GdiObjectDeleter>;
@@ -52,20 +64,20 @@ using UniqueWindow = Unique<HWND, WindowDeleter>;
 
 // Selects a GDI object into a DC for the guard's lifetime.
 class SelectGuard {
-public:
+ public:
   SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
   ~SelectGuard() { SelectObject(dc_, old_); }
   SelectGuard(const SelectGuard&) = delete;
   SelectGuard& operator=(const SelectGuard&) = delete;
 
-private:
+ private:
   HDC dc_;
   HGDIOBJ old_;
 };
 
 // BeginPaint/EndPaint as a scope.
 class PaintGuard {
-public:
+ public:
   explicit PaintGuard(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
   ~PaintGuard() { EndPaint(window_, &paint_); }
   PaintGuard(const PaintGuard&) = delete;
@@ -73,7 +85,7 @@ public:
   HDC Dc() const { return dc_; }
   const RECT& Dirty() const { return paint_.rcPaint; }
 
-private:
+ private:
   HWND window_;
   PAINTSTRUCT paint_{};
   HDC dc_;

@@ -36,15 +36,13 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH back
   RegisterClassExW(&wc);
 }
 
-HWND Window::CreateWindowOf(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x,
-                            int y, int width, int height, HWND parent, HMENU idOrMenu) {
+HWND Window::CreateWindowOf(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x, int y,
+                            int width, int height, HWND parent, HMENU idOrMenu) {
   return CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, idOrMenu,
                          GetModuleHandleW(nullptr), this);
 }
 
-LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefaultProc(message, wParam, lParam);
-}
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultProc(message, wParam, lParam); }
 
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -14,7 +14,7 @@ void SetUnhandledFailureHandler(UnhandledFailureHandler handler);
 void ReportUnhandledFailure(const std::exception& failure);
 
 class Window {
-public:
+ public:
   Window() = default;
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -22,7 +22,7 @@ public:
 
   HWND Handle() const { return hwnd_; }
 
-protected:
+ protected:
   // Registers the class once per process; style and background as given.
   static void RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background, HICON icon = nullptr);
   HWND CreateWindowOf(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x, int y,
@@ -34,7 +34,7 @@ protected:
   // Called after WM_NCDESTROY, when the handle is gone.
   virtual void OnDestroyed() {}
 
-private:
+ private:
   static LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
 };

@@ -1,0 +1,347 @@
+#include "app/PendraUnit_win.h"
+
+#include <shellapi.h>
+
+#include <typeinfo>
+
+#include "app/MessageTexts.h"
+#include "app/SingleInstance_win.h"
+#include "platform/Failure.h"
+#include "sheet/WindowPlacement.h"
+
+namespace pendra {
+
+namespace {
+
+constexpr UINT_PTR kStartTimer = 1;
+constexpr int kMinimumWidth = 10;
+constexpr int kDesignClientWidth = 370;
+constexpr int kDesignClientHeight = 211;
+
+enum MenuCommand : UINT { kOpenFolderHere = 1001, kAbout, kExit };
+
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+std::u16string FromWide(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
+
+std::u16string FolderOf(const std::u16string& path) {
+  size_t slash = path.find_last_of(u"\\/:");
+  return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
+}
+
+std::u16string TypeNameOf(const std::exception& failure) {
+  if (auto* known = dynamic_cast<const Failure*>(&failure)) return known->TypeName();
+  if (dynamic_cast<const std::bad_alloc*>(&failure)) return u"EOutOfMemory";
+  return u"Exception";
+}
+
+std::u16string MessageOf(const std::exception& failure) {
+  if (auto* known = dynamic_cast<const Failure*>(&failure)) return known->Message();
+  std::u16string message;
+  for (const char* c = failure.what(); *c; ++c) message += static_cast<char16_t>(static_cast<unsigned char>(*c));
+  return message;
+}
+
+void ProcessPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+TToDoForm::TToDoForm() = default;
+
+TToDoForm::~TToDoForm() { trayIcon_.Remove(); }
+
+void TToDoForm::Create() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  programIcon_.Reset(static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  HICON icon = programIcon_ ? programIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION);
+  RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), icon);
+  CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                 CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight, nullptr);
+  if (!Handle()) return;
+  trayIcon_.Add(Handle(), icon, state_.ApplicationTitle);
+  FormCreate();
+}
+
+void TToDoForm::ShowAtStart() {
+  if (Handle() && !state_.Switches.StartHidden) ShowWindow(Handle(), SW_SHOWNORMAL);
+}
+
+LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();
+      return 0;
+    case WM_SIZE:
+      FormResize();
+      return 0;
+    case WM_CLOSE:
+      FormCloseQuery();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      OnEndSession(wParam != FALSE);
+      return 0;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case kOpenFolderHere:
+          mnuOpenFolderHereClick();
+          return 0;
+        case kAbout:
+          mnuAboutClick();
+          return 0;
+        case kExit:
+          mnuExitClick();
+          return 0;
+      }
+      break;
+    case kTrayMessage:
+      OnTrayMessage(lParam);
+      return 0;
+    case WM_DESTROY:
+      trayIcon_.Remove();
+      PostQuitMessage(0);
+      return 0;
+  }
+  if (message == TrayIcon::TaskbarCreatedMessage()) trayIcon_.Readd();
+  return DefaultProc(message, wParam, lParam);
+}
+
+// ---- message boxes ----
+
+HWND TToDoForm::MessageBoxOwner() const {
+  HWND active = GetActiveWindow();
+  return active ? active : Handle();
+}
+
+void TToDoForm::ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
+  MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_OK | MB_ICONINFORMATION);
+}
+
+void TToDoForm::ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
+  MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_OK | MB_ICONERROR);
+}
+
+bool TToDoForm::ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift) {
+  return MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void TToDoForm::ShowExceptionMessageBox(const std::u16string& methode) {
+  ShowErrorMessageBox(ExceptionBoxText(methode), kExceptionBoxTitle);
+}
+
+void TToDoForm::ApplicationEventsOnException(const std::exception& failure) {
+  ShowErrorMessageBox(UnhandledFailureText(MessageOf(failure), TypeNameOf(failure)), kUnhandledFailureTitle);
+}
+
+// ---- start-up ----
+
+void TToDoForm::FormCreate() {
+  Guarded(u"FormCreate", [&] {
+    SetClientSize(0, ClientHeight());
+    state_.CollapsedWidth = std::max(ClientWidth(), 30);
+    SetClientSize(kDesignClientWidth, kDesignClientHeight);
+    Internationalization();
+    state_.ExeFolder = FolderOf(ExecutablePath());
+    SetForegroundWindow(Handle());
+
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::u16string> switches;
+    for (int i = 1; arguments && i < count; ++i) switches.push_back(FromWide(arguments[i]));
+    LocalFree(arguments);
+    ReadCommandLine(switches, state_.Switches);
+
+    if (ResolveDataFolder()) {
+      XMLLaden(state_.DataFolder + kDataFileName);
+    } else {
+      BuildFirstSheet();
+    }
+    state_.ExpandState = ExpandStates::Expanded;
+    FormResize();
+    SetTimer(Handle(), kStartTimer, 1, nullptr);
+  });
+}
+
+void TToDoForm::BuildFirstSheet() {
+  ScreenPoint place =
+      FirstSheetPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), ClientWidth(), ClientHeight());
+  SetPosition(place.Left, place.Top);
+  state_.ColumnAlignments = {ALIGNCENTER, ALIGNLEFT, ALIGNCENTER};
+  SetClientSize(kDesignClientWidth, kDesignClientHeight);
+  state_.ExpandState = ExpandStates::Expanded;
+  state_.Flags.TitleFett.Show(false);
+  state_.Flags.ShowGridLines.Show(true);
+  AdjustColumnWidths();
+  state_.SkinName = u"No Skin";
+  testStartSkin();
+  FormResize();
+  RepaintControlsForCitrix();
+  mnuAboutClick();
+  XMLSpeichern();
+}
+
+void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
+  Guarded(u"tmrAnwendungsStartOnTimerTimer", [&] {
+    KillTimer(Handle(), kStartTimer);
+    ShowWindow(Handle(), state_.Switches.StartHidden ? SW_HIDE : SW_SHOWNORMAL);
+    RepaintControlsForCitrix();
+  });
+}
+
+// ---- the ways out ----
+
+void TToDoForm::FormCloseQuery() {
+  if (closed_) return;
+  closed_ = true;
+  Guarded(u"FormCloseQuery", [&] {
+    XMLSpeichern();
+    ProcessPendingMessages();
+  });
+  DestroyWindow(Handle());
+}
+
+void TToDoForm::OnEndSession(bool ending) {
+  // Windows ends the process right after this message: save now, the normal way.
+  if (ending) FormCloseQuery();
+}
+
+void TToDoForm::mnuExitClick() {
+  Guarded(u"Close", [&] { PostMessageW(Handle(), WM_CLOSE, 0, 0); });
+}
+
+void TToDoForm::Restart() {
+  Guarded(u"Restart", [&] {
+    state_.ApplicationTitle = u"Pendra Exit";
+    // The new instance sees this mark and waits for this one to end instead of
+    // bringing this closing window forward.
+    SetPropW(Handle(), kRestartingProperty, reinterpret_cast<HANDLE>(1));
+    std::u16string exe = ExecutablePath();
+    ShellExecuteW(Handle(), L"open", Wide(exe), nullptr, nullptr, SW_SHOWNORMAL);
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  });
+}
+
+void TToDoForm::mnuOpenFolderHereClick() {
+  Guarded(u"OpenFolderHereClick", [&] {
+    std::u16string parameters = u"/select,\"" + state_.DataFolder + kDataFileName + u"\"";
+    ShellExecuteW(Handle(), L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
+  });
+}
+
+// ---- tray icon and minimize ----
+
+void TToDoForm::OnTrayMessage(LPARAM mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONUP:
+      TrayIconClick();
+      break;
+    case WM_RBUTTONUP:
+      OpenPopupMenuAtCursor();
+      break;
+  }
+}
+
+void TToDoForm::TrayIconClick() {
+  Guarded(u"TrayIconClick", [&] {
+    if (state_.Switches.StartHidden) {
+      ShowWindow(Handle(), SW_SHOWNORMAL);
+      state_.Switches.StartHidden = false;
+    }
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(Handle());
+  });
+}
+
+void TToDoForm::ImageMinimizeIconClick() {
+  ShowWindow(Handle(), SW_MINIMIZE);
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void TToDoForm::OpenPopupMenuAtCursor() {
+  if (!popupMenu_) {
+    popupMenu_.Reset(CreatePopupMenu());
+    AppendMenuW(popupMenu_.Get(), MF_STRING, kOpenFolderHere, L"Datei Ordner hier &öffnen");
+    AppendMenuW(popupMenu_.Get(), MF_STRING, kAbout, L"Über Pendra");
+    AppendMenuW(popupMenu_.Get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(popupMenu_.Get(), MF_STRING, kExit, L"&Beenden");
+  }
+  SetForegroundWindow(Handle());
+  ProcessPendingMessages();
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  TrackPopupMenu(popupMenu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+  PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
+// ---- steps other parts fill in ----
+
+void TToDoForm::Internationalization() {}
+
+bool TToDoForm::ResolveDataFolder() {
+  state_.DataFolder = state_.ExeFolder;
+  SetCurrentDirectoryW(Wide(state_.DataFolder));
+  return false;
+}
+
+void TToDoForm::XMLLaden(const std::u16string&) {}
+
+void TToDoForm::XMLSpeichern() {}
+
+void TToDoForm::testStartSkin() {}
+
+void TToDoForm::FormResize() {}
+
+void TToDoForm::AdjustColumnWidths() {}
+
+void TToDoForm::RepaintControlsForCitrix() {}
+
+void TToDoForm::mnuAboutClick() {}
+
+// ---- geometry ----
+
+int TToDoForm::ClientWidth() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return client.right;
+}
+
+int TToDoForm::ClientHeight() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return client.bottom;
+}
+
+void TToDoForm::SetClientSize(int width, int height) {
+  SetWindowPos(Handle(), nullptr, 0, 0, std::max(width, kMinimumWidth), height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TToDoForm::SetPosition(int left, int top) {
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::u16string TToDoForm::ExecutablePath() const {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return std::u16string(path.begin(), path.end());
+}
+
+}  // namespace pendra

@@ -1,0 +1,87 @@
+#pragma once
+// The main window ToDoForm (class TToDoForm): start-up, the ways out, the tray icon,
+// the message boxes every part of the program reports through.
+#include <windows.h>
+
+#include <string>
+
+#include "app/PendraUnit.h"
+#include "app/TrayIcon_win.h"
+#include "platform/Unique_win.h"
+#include "platform/Window_win.h"
+
+namespace pendra {
+
+class TToDoForm : public Window {
+ public:
+  TToDoForm();
+  ~TToDoForm() override;
+
+  // Creates the window and runs FormCreate; the window stays hidden until Show.
+  void Create();
+  // What the message loop does first: show the window, unless it is to start hidden.
+  void ShowAtStart();
+
+  void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift);
+  void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift);
+  bool ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift);
+  void ShowExceptionMessageBox(const std::u16string& methode);
+
+  // The application-wide report of a failure that no handler caught.
+  void ApplicationEventsOnException(const std::exception& failure);
+
+  PendraUnitState& State() { return state_; }
+
+ private:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Runs a handler's body; a failure is reported under the handler's fixed name.
+  template <typename Body>
+  void Guarded(const char16_t* name, Body body) {
+    try {
+      body();
+    } catch (...) {
+      ShowExceptionMessageBox(name);
+    }
+  }
+
+  void FormCreate();
+  void BuildFirstSheet();
+  void tmrAnwendungsStartOnTimerTimer();
+  void FormCloseQuery();
+  void mnuExitClick();
+  void Restart();
+  void mnuOpenFolderHereClick();
+  void TrayIconClick();
+  void ImageMinimizeIconClick();
+  void OnTrayMessage(LPARAM mouseMessage);
+  void OpenPopupMenuAtCursor();
+  void OnEndSession(bool ending);
+
+  // Steps other parts of the program fill in.
+  void Internationalization();
+  bool ResolveDataFolder();
+  void XMLLaden(const std::u16string& pathAndFile);
+  void XMLSpeichern();
+  void testStartSkin();
+  void FormResize();
+  void AdjustColumnWidths();
+  void RepaintControlsForCitrix();
+  void mnuAboutClick();
+
+  // Client size and position; the window has no frame, so client and window sizes agree.
+  int ClientWidth() const;
+  int ClientHeight() const;
+  void SetClientSize(int width, int height);
+  void SetPosition(int left, int top);
+  HWND MessageBoxOwner() const;
+  std::u16string ExecutablePath() const;
+
+  PendraUnitState state_;
+  TrayIcon trayIcon_;
+  UniqueIcon programIcon_;
+  UniqueMenu popupMenu_;
+  bool closed_ = false;
+};
+
+}  // namespace pendra

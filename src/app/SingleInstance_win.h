@@ -1,0 +1,18 @@
+#pragma once
+// One instance per logon: the named mutex "ToDoMutex" marks a running instance, and a
+// second start brings that instance's main window forward instead of opening a sheet.
+#include <windows.h>
+
+namespace pendra {
+
+inline constexpr wchar_t kMainWindowClass[] = L"TToDoForm";
+inline constexpr wchar_t kMainWindowCaption[] = L"Pendra";
+// Set on the main window of an instance that is restarting itself; a new instance that
+// finds it waits for that instance to end instead of taking it for a running one.
+inline constexpr wchar_t kRestartingProperty[] = L"PendraRestarting";
+
+// True when this process may start; false when a running instance was brought forward.
+// Keeps the mutex handle for the life of the process when it created the mutex.
+bool ClaimSingleInstance();
+
+}  // namespace pendra

@@ -1,0 +1,34 @@
+#pragma once
+// The notification-area icon: shown while the main window exists, re-added when
+// Explorer restarts, reporting clicks to its window as kTrayMessage.
+#include <shellapi.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+namespace pendra {
+
+// lParam carries the mouse message (WM_LBUTTONUP for a left click, WM_RBUTTONUP for a right one).
+inline constexpr UINT kTrayMessage = WM_APP + 1;
+
+class TrayIcon {
+ public:
+  TrayIcon() = default;
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon();
+
+  // The tooltip is copied once, at most 127 characters.
+  void Add(HWND owner, HICON icon, const std::u16string& tooltip);
+  void Readd();
+  void Remove();
+  // The message Explorer broadcasts when the taskbar is created anew.
+  static UINT TaskbarCreatedMessage();
+
+ private:
+  NOTIFYICONDATAW data_{};
+  bool added_ = false;
+};
+
+}  // namespace pendra

@@ -1,0 +1,20 @@
+#pragma once
+// Where the main window goes when it has no stored place: centred on the primary
+// screen, or for a first sheet 40 pixels left of the screen's right edge.
+
+namespace pendra {
+
+// Rounds to the nearest integer, halves to the even neighbour.
+int RoundHalfEven(double value);
+
+// screenExtent / 2 - windowExtent / 2, in floating point, rounded half to even.
+int CentredCoordinate(int screenExtent, int windowExtent);
+
+struct ScreenPoint {
+  int Left = 0;
+  int Top = 0;
+};
+
+ScreenPoint FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+
+}  // namespace pendra
