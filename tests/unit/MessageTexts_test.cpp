@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include "app/MessageTexts.h"
+
+namespace pendra {
+
+TEST(MessageTexts, ExceptionBoxHasFiveLinesNamingTheHandler) {
+  EXPECT_EQ(ExceptionBoxText(u"FormCreate"),
+            u"Exception in \"FormCreate\" \r\n"
+            u"Dies is vermutlich ein unbekannter, neuer Fehler!\r\n"
+            u"Bitte berichten Sie diesen Fehler dem Entwicklungsteam unter:\r\n"
+            u"support@pendra.example\r\n"
+            u"Vielen Dank!");
+}
+
+TEST(MessageTexts, UnhandledFailureNamesMessageAndKind) {
+  EXPECT_EQ(UnhandledFailureText(u"Grid index out of range", u"EInvalidGridOperation"),
+            u"Ein unbekannter Fehler ist aufgetreten:\r\nGrid index out of range (EInvalidGridOperation)");
+}
+
+}  // namespace pendra
