@@ -1,8 +1,9 @@
 #pragma once
 // The notification-area icon: shown while the main window exists, re-added when
 // Explorer restarts, reporting clicks to its window as kTrayMessage.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <algorithm>
 #include <string>

@@ -32,4 +32,26 @@ std::string ReadWholeFile(const std::u16string& path);
 // created, EInOutError when writing fails.
 void WriteWholeFile(const std::u16string& path, std::string_view bytes);
 
+// Creates or truncates the file, writes the bytes and flushes them to the disk before
+// returning, so that a following replace cannot expose a half-written file.
+void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes);
+
+// Existence; a link counts by its target.
+bool FileExists(const std::u16string& path);
+bool DirectoryExists(const std::u16string& path);
+// Creates the folder with all missing parent folders; false when that fails.
+bool ForceDirectories(const std::u16string& path);
+// Renames a file; false when a file of the new name exists or the file system refuses.
+bool RenameFile(const std::u16string& from, const std::u16string& to);
+// Clears the read-only attribute and keeps the others; a missing file is no failure.
+void ClearReadOnly(const std::u16string& path);
+bool IsReadOnly(const std::u16string& path);
+void SetReadOnly(const std::u16string& path);
+// Puts the source in the target's place in one step: at every instant the target holds
+// either its old or its new contents. A link as target keeps being a link to the new data.
+// EInOutError when the replacement fails; the source is then left in place.
+void ReplaceFileAtomically(const std::u16string& source, const std::u16string& target);
+// EInOutError when the file is missing, access is denied or it is in use.
+void DeleteFileOrFail(const std::u16string& path);
+
 }  // namespace pendra

@@ -49,3 +49,137 @@ void WriteWholeFile(const std::u16string& path, std::string_view bytes) {
 }
 
 }  // namespace pendra
+
+namespace pendra {
+
+namespace {
+
+constexpr DWORD kNoAttributes = INVALID_FILE_ATTRIBUTES;
+
+std::u16string SystemMessage(DWORD code) {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::u16string message = text ? reinterpret_cast<const char16_t*>(text) : u"System error";
+  LocalFree(text);
+  while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u' ')) {
+    message.pop_back();
+  }
+  return message;
+}
+
+// Attributes of what a path names, following links to their targets.
+DWORD TargetAttributes(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path));
+  if (attributes == kNoAttributes || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return attributes;
+  UniqueHandle target(CreateFileW(Wide(path), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (target.Get() == INVALID_HANDLE_VALUE) {
+    target.Release();
+    return kNoAttributes;
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  return target && GetFileInformationByHandle(target.Get(), &info) ? info.dwFileAttributes : kNoAttributes;
+}
+
+// The path of the file a link finally points to; the path itself for plain files.
+std::u16string FinalPath(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path));
+  if (attributes == kNoAttributes || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
+  UniqueHandle target(CreateFileW(Wide(path), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (target.Get() == INVALID_HANDLE_VALUE) {
+    target.Release();
+    return path;
+  }
+  wchar_t final[32768] = {};
+  DWORD length = GetFinalPathNameByHandleW(target.Get(), final, 32767, FILE_NAME_NORMALIZED);
+  if (length == 0 || length >= 32767) return path;
+  return reinterpret_cast<const char16_t*>(final);
+}
+
+void FlushFile(const std::u16string& path) {
+  UniqueHandle file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+  if (file) FlushFileBuffers(file.Get());
+}
+
+// Across volumes a rename cannot replace: copy beside the target first, then rename there.
+void CopyStagedThenRename(const std::u16string& source, const std::u16string& target) {
+  std::u16string staged = target + u".pendra-new";
+  if (!CopyFileW(Wide(source), Wide(staged), FALSE)) throw EInOutError(SystemMessage(GetLastError()));
+  FlushFile(staged);
+  if (!MoveFileExW(Wide(staged), Wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD error = GetLastError();
+    DeleteFileW(Wide(staged));
+    throw EInOutError(SystemMessage(error));
+  }
+  DeleteFileW(Wide(source));
+}
+
+}  // namespace
+
+void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes) {
+  WriteWholeFile(path, bytes);
+  FlushFile(path);
+}
+
+bool FileExists(const std::u16string& path) {
+  DWORD attributes = TargetAttributes(path);
+  return attributes != kNoAttributes && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::u16string& path) {
+  DWORD attributes = TargetAttributes(path);
+  return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ForceDirectories(const std::u16string& path) {
+  std::u16string folder = path;
+  while (!folder.empty() && (folder.back() == u'\\' || folder.back() == u'/')) folder.pop_back();
+  if (folder.empty() || DirectoryExists(folder)) return true;
+  size_t parentEnd = folder.find_last_of(u"\\/");
+  if (parentEnd != std::u16string::npos && parentEnd > 0 && folder[parentEnd - 1] != u':' &&
+      !ForceDirectories(folder.substr(0, parentEnd))) {
+    return false;
+  }
+  return CreateDirectoryW(Wide(folder), nullptr) || DirectoryExists(folder);
+}
+
+bool RenameFile(const std::u16string& from, const std::u16string& to) {
+  return MoveFileW(Wide(from), Wide(to)) != FALSE;
+}
+
+void ClearReadOnly(const std::u16string& path) {
+  std::u16string target = FinalPath(path);
+  DWORD attributes = GetFileAttributesW(Wide(target));
+  if (attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetFileAttributesW(Wide(target), attributes & ~FILE_ATTRIBUTE_READONLY);
+  }
+}
+
+bool IsReadOnly(const std::u16string& path) {
+  DWORD attributes = TargetAttributes(path);
+  return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+void SetReadOnly(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path));
+  if (attributes != kNoAttributes) SetFileAttributesW(Wide(path), attributes | FILE_ATTRIBUTE_READONLY);
+}
+
+void ReplaceFileAtomically(const std::u16string& source, const std::u16string& target) {
+  std::u16string finalTarget = FinalPath(target);
+  if (DirectoryExists(finalTarget)) throw EInOutError(SystemMessage(ERROR_ACCESS_DENIED));
+  if (MoveFileExW(Wide(source), Wide(finalTarget), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+  DWORD error = GetLastError();
+  if (error == ERROR_NOT_SAME_DEVICE) return CopyStagedThenRename(source, finalTarget);
+  throw EInOutError(SystemMessage(error));
+}
+
+void DeleteFileOrFail(const std::u16string& path) {
+  if (!DeleteFileW(Wide(path))) throw EInOutError(SystemMessage(GetLastError()));
+}
+
+}  // namespace pendra
