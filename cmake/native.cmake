@@ -5,6 +5,8 @@ include(GoogleTest)
 file(GLOB_RECURSE NATIVE_SOURCES CONFIGURE_DEPENDS src/*_native.cpp)
 add_library(pendra_native STATIC ${NATIVE_SOURCES})
 target_link_libraries(pendra_native PUBLIC pendra_core)
+# The core calls the seam that pendra_native implements: a cycle CMake resolves for static libraries.
+target_link_libraries(pendra_core PUBLIC pendra_native)
 
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(pendra_unit_tests ${UNIT_TESTS})

@@ -9,6 +9,8 @@ file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER WIN_SOURCES EXCLUDE REGEX "WinMain_win\\.cpp$")
 add_library(pendra_win STATIC ${WIN_SOURCES})
 target_link_libraries(pendra_win PUBLIC pendra_core ${WIN_LIBS})
+# The core calls the seam that pendra_win implements: a cycle CMake resolves for static libraries.
+target_link_libraries(pendra_core PUBLIC pendra_win)
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/assets/Pendra.rc)
 add_executable(Pendra WIN32 src/app/WinMain_win.cpp)

@@ -1,0 +1,75 @@
+#include "sheet/DataFolder.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Folders.h"
+#include "platform/Paths.h"
+
+namespace pendra {
+
+namespace {
+
+std::u16string RootOf(const std::u16string& directory) {
+  if (directory.size() >= 2 && directory[1] == u':') return directory.substr(0, 2) + kPathDelimiter;
+  return std::u16string(1, kPathDelimiter);
+}
+
+}  // namespace
+
+std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, const std::u16string& currentDirectory) {
+  std::u16string base =
+      applicationDataFolder.empty() ? RootOf(currentDirectory) : IncludeTrailingPathDelimiter(applicationDataFolder);
+  return UniversalName(ExpandFileName(base + u"Pendra" + kPathDelimiter));
+}
+
+bool MigrateLegacyDataFile(const PendraUnitState& state, DataFolderActions& actions) {
+  bool result = false;
+  try {
+    std::u16string legacy = state.ExeFolder + kLegacyDataFileName;
+    if (FileExists(legacy)) {
+      actions.XMLLaden(legacy);
+      result = true;
+      RenameFile(legacy, state.ExeFolder + kDeprecatedLegacyDataFileName);
+    }
+  } catch (...) {
+    // A failed take-over step is dropped without a report.
+  }
+  return result;
+}
+
+bool ResolveDataFolder(PendraUnitState& state, DataFolderActions& actions) {
+  bool result = false;
+  try {
+    if (FileExists(state.ExeFolder + kDataFileName)) {
+      state.DataFolder = state.ExeFolder;
+      result = true;
+    } else {
+      std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
+      if (FileExists(perUser + kDataFileName)) {
+        state.DataFolder = perUser;
+        result = true;
+      } else {
+        result = MigrateLegacyDataFile(state, actions);
+        if (state.Switches.PortableMode) {
+          state.DataFolder = state.ExeFolder;
+        } else {
+          state.DataFolder = perUser;
+          if (!DirectoryExists(perUser) && !ForceDirectories(perUser)) {
+            throw EInOutError(u"Cannot create the folder \"" + perUser + u"\".");
+          }
+        }
+        if (result) {
+          SetCurrentDirectoryTo(state.DataFolder);
+          state.ExpandState = ExpandStates::Expanded;
+          actions.XMLSpeichern();
+        }
+      }
+    }
+    SetCurrentDirectoryTo(state.DataFolder);
+  } catch (...) {
+    actions.ShowErrorMessageBox(u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei", u"Fehler");
+    return false;
+  }
+  return result;
+}
+
+}  // namespace pendra
