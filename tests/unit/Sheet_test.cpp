@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sheet/Sheet.h"
+#include "sheet/ToDoSheet.h"
 #include "sheet/WindowPlacement.h"
 
 namespace pendra {
@@ -42,6 +43,63 @@ TEST(Sheet, MenuPairsHoldTheFlags) {
   SheetFlags twin;
   twin.MakeTitleBold.Show(true);
   EXPECT_TRUE(twin.HeaderTextBold());
+}
+
+}  // namespace pendra
+
+namespace pendra {
+
+TEST(ToDoSheet, AppendToRowFillsTheFirstEmptyCells) {
+  GridModel grid(3, 6);
+  EXPECT_EQ(AppendToRow(grid, 1, u"a"), 0);
+  EXPECT_EQ(AppendToRow(grid, 1, u""), 1);
+  EXPECT_EQ(AppendToRow(grid, 1, u"c"), 2);
+  EXPECT_EQ(AppendToRow(grid, 1, u"d"), -1);
+  EXPECT_EQ(grid.Cell(0, 1), u"a");
+  EXPECT_EQ(grid.Cell(1, 1), u" ");
+  EXPECT_EQ(grid.Cell(2, 1), u"c");
+
+  grid.SetCell(1, 2, u"middle");
+  EXPECT_EQ(AppendToRow(grid, 2, u"x"), 0);
+  EXPECT_EQ(AppendToRow(grid, 2, u"y"), 2);
+  EXPECT_EQ(grid.Cell(1, 2), u"middle");
+}
+
+TEST(ToDoSheet, ColumnCountKeepsOneAlignmentPerColumn) {
+  GridModel grid(3, 6);
+  std::vector<TCellAlignment> alignments = {ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT};
+  SetColumnCount(grid, alignments, 5);
+  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT, ALIGNLEFT, ALIGNLEFT}));
+  SetColumnCount(grid, alignments, 0);
+  EXPECT_EQ(grid.ColCount(), 1);
+  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER}));
+}
+
+TEST(ToDoSheet, FirstSheetHasCaptionsAndOneExampleTask) {
+  GridModel grid(3, 6);
+  std::vector<TCellAlignment> alignments(3, ALIGNLEFT);
+  FillFirstSheet(grid, alignments);
+  EXPECT_EQ(grid.Cell(0, 0) + u"|" + grid.Cell(1, 0) + u"|" + grid.Cell(2, 0), u"Prio|Aufgabe|Zeit");
+  EXPECT_EQ(grid.Cell(1, 1), u"...Klicken für neue Aufgabe");
+  EXPECT_EQ(grid.Cell(2, 1), u"10min");
+  EXPECT_EQ(grid.Cell(0, 2), u"");
+  EXPECT_EQ(grid.RowCount(), 6);
+  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
+}
+
+TEST(ToDoSheet, OneRowLeavesOnlyTheTitleRowWhichIsNoLongerFixed) {
+  GridModel grid(3, 6);
+  grid.SetRowCount(1);
+  EXPECT_EQ(grid.RowCount(), 1);
+  EXPECT_EQ(grid.FixedRows(), 0);
+  grid.SetRowCount(-4);
+  EXPECT_EQ(grid.RowCount(), 1);
+  try {
+    grid.SetColWidth(3, 10);
+    ADD_FAILURE() << "a width beyond the last column must fail";
+  } catch (const EInvalidGridOperation& failure) {
+    EXPECT_EQ(failure.Message(), u"Grid index out of range");
+  }
 }
 
 }  // namespace pendra
