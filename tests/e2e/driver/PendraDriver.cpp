@@ -1,0 +1,364 @@
+// PendraDriver: observes and drives Pendra (or any window) in the same Wine desktop, the way a user
+// or a second program would. One command per run; the answer is "key=value" lines (UTF-8, values
+// escaped as in Report.h) on standard output, or in the file given by "--out".
+//
+//   find [--until exists|visible|hidden|gone]   the first main window: class, caption, rectangle, ...
+//   count                                       number of main windows (and how many are visible)
+//   windows                                     every top-level window
+//   focus                                       active, focused and capturing window of the main window's thread
+//   boxes                                       visible message boxes: title, text, buttons
+//   answer TITLE ok|cancel|yes|no|ID            presses a button of the box with that title ("*": any)
+//   keys CHORD...                               e.g. "ctrl+c" "Return" "shift+F10"
+//   type TEXT                                   characters (escaped like the answer)
+//   click X Y [--button right] [--double] [--mods ctrl+shift]
+//   drag X1 Y1 X2 Y2 [--button B] [--steps N] [--mods M]
+//   wheel X Y NOTCHES | move X Y                screen coordinates
+//   clip-get | clip-set TEXT | clip-set-picture | clip-clear
+//   close                                       posts WM_CLOSE to the main window
+//   post MSG [WPARAM [LPARAM]]                  posts a message to the main window (numbers, 0x.. allowed)
+//   pixel X Y                                   colour of a screen pixel
+//
+// Options for every command: --class NAME and --title TEXT choose the main window (default TToDoForm,
+// "Pendra"; title "*" matches any); --wait MS waits that long for the window, box or condition.
+// Input commands first bring the main window to the foreground unless its process already owns it
+// ("--focus no" skips that). Exit code: 0 done, 1 not found or failed, 2 bad usage.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Clipboard.h"
+#include "Input.h"
+#include "MessageBoxes.h"
+#include "Report.h"
+#include "Windows.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr int kDone = 0, kFailed = 1, kUsage = 2;
+
+struct Arguments {
+  std::vector<std::wstring> positional;
+  std::map<std::wstring, std::wstring> options;
+  std::set<std::wstring> flags;
+
+  std::wstring Option(const std::wstring& name, const std::wstring& fallback = L"") const {
+    auto it = options.find(name);
+    return it == options.end() ? fallback : it->second;
+  }
+  DWORD WaitMs() const { return static_cast<DWORD>(_wtoi(Option(L"wait", L"0").c_str())); }
+  WindowKey Key() const {
+    WindowKey key;
+    key.className = Option(L"class", key.className);
+    key.title = Option(L"title", key.title);
+    return key;
+  }
+};
+
+struct UsageError {
+  std::wstring message;
+};
+
+const std::set<std::wstring> kFlagOptions = {L"double"};
+
+Arguments Parse(int argc, wchar_t** argv) {
+  Arguments args;
+  for (int i = 1; i < argc; ++i) {
+    std::wstring word = argv[i];
+    if (word.rfind(L"--", 0) != 0 || word.size() == 2) {
+      args.positional.push_back(word);
+      continue;
+    }
+    std::wstring name = word.substr(2);
+    if (kFlagOptions.count(name)) {
+      args.flags.insert(name);
+    } else {
+      if (i + 1 >= argc) throw UsageError{L"option without value: " + word};
+      args.options[name] = argv[++i];
+    }
+  }
+  return args;
+}
+
+long long Number(const std::wstring& text) {
+  wchar_t* end = nullptr;
+  long long value = wcstoll(text.c_str(), &end, 0);
+  if (text.empty() || *end) throw UsageError{L"not a number: " + text};
+  return value;
+}
+
+const std::wstring& Positional(const Arguments& args, size_t index) {
+  if (index >= args.positional.size()) throw UsageError{L"missing argument"};
+  return args.positional[index];
+}
+
+POINT PointAt(const Arguments& args, size_t index) {
+  return POINT{static_cast<LONG>(Number(Positional(args, index))),
+               static_cast<LONG>(Number(Positional(args, index + 1)))};
+}
+
+// Polls the condition every 20 ms until it holds or the time is up; true when it held.
+bool WaitFor(DWORD ms, const std::function<bool()>& condition) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= ms) return false;
+    Sleep(20);
+  }
+}
+
+HWND WaitForMain(const Arguments& args) {
+  HWND main = nullptr;
+  WaitFor(args.WaitMs(), [&] { return (main = FindFirst(args.Key())) != nullptr; });
+  return main;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD pid = 0;
+  if (window) GetWindowThreadProcessId(window, &pid);
+  return pid;
+}
+
+// Brings the main window to the foreground (unless its process already has it) and returns the
+// window whose thread input is settled against.
+HWND PrepareInput(const Arguments& args) {
+  HWND main = WaitForMain(args);
+  if (!main) return GetForegroundWindow();
+  if (args.Option(L"focus", L"yes") != L"no" && ProcessOf(GetForegroundWindow()) != ProcessOf(main)) {
+    SetForegroundWindow(main);
+    WaitFor(1000, [&] { return GetForegroundWindow() == main; });
+  }
+  HWND foreground = GetForegroundWindow();
+  return ProcessOf(foreground) == ProcessOf(main) ? foreground : main;
+}
+
+int Find(const Arguments& args, Report& report) {
+  std::wstring until = args.Option(L"until", L"exists");
+  if (until != L"exists" && until != L"visible" && until != L"hidden" && until != L"gone")
+    throw UsageError{L"unknown condition: " + until};
+  HWND main = nullptr;
+  bool held = WaitFor(args.WaitMs(), [&] {
+    main = FindFirst(args.Key());
+    if (until == L"gone") return main == nullptr;
+    if (!main) return false;
+    return until == L"exists" || (until == L"visible") == (IsWindowVisible(main) != 0);
+  });
+  report.AddFlag(L"found", main != nullptr);
+  if (main) Describe(main, report);
+  return held ? kDone : kFailed;
+}
+
+int Count(const Arguments& args, Report& report) {
+  auto found = FindWindows(args.Key());
+  long long visible = 0;
+  for (HWND w : found) visible += IsWindowVisible(w) ? 1 : 0;
+  report.Add(L"count", static_cast<long long>(found.size()));
+  report.Add(L"visible", visible);
+  return kDone;
+}
+
+int ListWindows(const Arguments&, Report& report) {
+  auto windows = TopLevelWindows();
+  report.Add(L"count", static_cast<long long>(windows.size()));
+  for (size_t i = 0; i < windows.size(); ++i) Describe(windows[i], report, L"window." + std::to_wstring(i) + L".");
+  return kDone;
+}
+
+int Focus(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return kFailed;
+  auto add = [&](const std::wstring& name, HWND window) {
+    report.Add(name + L"_hwnd", Hex(reinterpret_cast<ULONG_PTR>(window)));
+    report.Add(name + L"_class", window ? ClassOf(window) : L"");
+    report.Add(name + L"_text", window ? TextOf(window) : L"");
+  };
+  add(L"active", info.hwndActive);
+  add(L"focus", info.hwndFocus);
+  add(L"capture", info.hwndCapture);
+  report.AddFlag(L"menu_mode", (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0);
+  return kDone;
+}
+
+int Boxes(const Arguments& args, Report& report) {
+  std::vector<HWND> boxes;
+  WaitFor(args.WaitMs(), [&] { return !(boxes = MessageBoxes()).empty(); });
+  report.Add(L"count", static_cast<long long>(boxes.size()));
+  for (size_t i = 0; i < boxes.size(); ++i) DescribeBox(boxes[i], report, L"box." + std::to_wstring(i) + L".");
+  return kDone;
+}
+
+int ButtonId(const std::wstring& name) {
+  static const std::map<std::wstring, int> ids = {{L"ok", IDOK},        {L"cancel", IDCANCEL}, {L"yes", IDYES},
+                                                  {L"no", IDNO},        {L"abort", IDABORT},   {L"retry", IDRETRY},
+                                                  {L"ignore", IDIGNORE}};
+  auto it = ids.find(name);
+  return it != ids.end() ? it->second : static_cast<int>(Number(name));
+}
+
+int Answer(const Arguments& args, Report& report) {
+  const std::wstring& title = Positional(args, 0);
+  int id = ButtonId(Positional(args, 1));
+  HWND box = nullptr;
+  WaitFor(args.WaitMs(), [&] { return (box = FindMessageBox(title)) != nullptr; });
+  report.AddFlag(L"found", box != nullptr);
+  if (!box) return kFailed;
+  DescribeBox(box, report, L"box.");
+  bool pressed = PressButton(box, id);
+  bool closed = pressed && WaitFor(std::max<DWORD>(args.WaitMs(), 2000), [&] { return !IsWindow(box); });
+  report.AddFlag(L"answered", closed);
+  return closed ? kDone : kFailed;
+}
+
+int Keys(const Arguments& args, Report&) {
+  std::vector<KeyChord> chords;
+  for (const auto& spec : args.positional) {
+    KeyChord chord;
+    if (!ParseChord(spec, chord)) throw UsageError{L"unknown key: " + spec};
+    chords.push_back(chord);
+  }
+  if (chords.empty()) throw UsageError{L"no keys"};
+  HWND settle = PrepareInput(args);
+  for (const auto& chord : chords) PressChord(chord, settle);
+  return kDone;
+}
+
+int Type(const Arguments& args, Report&) {
+  std::wstring text = Unescape(Positional(args, 0));
+  TypeText(text, PrepareInput(args));
+  return kDone;
+}
+
+struct MouseOptions {
+  MouseButton button = MouseButton::Left;
+  std::vector<WORD> modifiers;
+};
+
+MouseOptions ParseMouseOptions(const Arguments& args) {
+  MouseOptions options;
+  if (!ParseMouseButton(args.Option(L"button", L"left"), options.button)) throw UsageError{L"unknown button"};
+  if (!ParseModifiers(args.Option(L"mods"), options.modifiers)) throw UsageError{L"unknown modifier"};
+  return options;
+}
+
+int ClickCommand(const Arguments& args, Report&) {
+  POINT at = PointAt(args, 0);
+  MouseOptions options = ParseMouseOptions(args);
+  Click(at, options.button, args.flags.count(L"double") > 0, options.modifiers, PrepareInput(args));
+  return kDone;
+}
+
+int DragCommand(const Arguments& args, Report&) {
+  POINT from = PointAt(args, 0), to = PointAt(args, 2);
+  MouseOptions options = ParseMouseOptions(args);
+  int steps = static_cast<int>(Number(args.Option(L"steps", L"8")));
+  if (steps < 1) throw UsageError{L"steps must be at least 1"};
+  Drag(from, to, options.button, steps, options.modifiers, PrepareInput(args));
+  return kDone;
+}
+
+int WheelCommand(const Arguments& args, Report&) {
+  POINT at = PointAt(args, 0);
+  int notches = static_cast<int>(Number(Positional(args, 2)));
+  Wheel(at, notches, PrepareInput(args));
+  return kDone;
+}
+
+int MoveCommand(const Arguments& args, Report&) {
+  MoveMouse(PointAt(args, 0), PrepareInput(args));
+  return kDone;
+}
+
+int ClipGet(const Arguments&, Report& report) {
+  auto text = ClipboardText();
+  std::wstring formats;
+  for (UINT f : ClipboardFormats()) formats += (formats.empty() ? L"" : L",") + std::to_wstring(f);
+  report.AddFlag(L"has_text", text.has_value());
+  report.Add(L"text", text.value_or(L""));
+  report.Add(L"formats", formats);
+  return kDone;
+}
+
+int ClipSet(const Arguments& args, Report&) {
+  return SetClipboardText(Unescape(Positional(args, 0))) ? kDone : kFailed;
+}
+int ClipSetPicture(const Arguments&, Report&) { return SetClipboardPicture() ? kDone : kFailed; }
+int ClipClear(const Arguments&, Report&) { return ClearClipboard() ? kDone : kFailed; }
+
+int PostToMain(const Arguments& args, Report& report, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND main = WaitForMain(args);
+  report.AddFlag(L"found", main != nullptr);
+  return main && PostMessageW(main, message, wParam, lParam) ? kDone : kFailed;
+}
+
+int Close(const Arguments& args, Report& report) { return PostToMain(args, report, WM_CLOSE, 0, 0); }
+
+int Post(const Arguments& args, Report& report) {
+  auto message = static_cast<UINT>(Number(Positional(args, 0)));
+  auto wParam = static_cast<WPARAM>(args.positional.size() > 1 ? Number(args.positional[1]) : 0);
+  auto lParam = static_cast<LPARAM>(args.positional.size() > 2 ? Number(args.positional[2]) : 0);
+  return PostToMain(args, report, message, wParam, lParam);
+}
+
+int Pixel(const Arguments& args, Report& report) {
+  POINT at = PointAt(args, 0);
+  HDC screen = GetDC(nullptr);
+  COLORREF colour = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  if (colour == CLR_INVALID) return kFailed;
+  wchar_t hex[8];
+  swprintf(hex, 8, L"#%02x%02x%02x", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+  report.Add(L"color", hex);
+  return kDone;
+}
+
+using Command = int (*)(const Arguments&, Report&);
+
+const std::map<std::wstring, Command> kCommands = {{L"find", Find},
+                                                   {L"count", Count},
+                                                   {L"windows", ListWindows},
+                                                   {L"focus", Focus},
+                                                   {L"boxes", Boxes},
+                                                   {L"answer", Answer},
+                                                   {L"keys", Keys},
+                                                   {L"type", Type},
+                                                   {L"click", ClickCommand},
+                                                   {L"drag", DragCommand},
+                                                   {L"wheel", WheelCommand},
+                                                   {L"move", MoveCommand},
+                                                   {L"clip-get", ClipGet},
+                                                   {L"clip-set", ClipSet},
+                                                   {L"clip-set-picture", ClipSetPicture},
+                                                   {L"clip-clear", ClipClear},
+                                                   {L"close", Close},
+                                                   {L"post", Post},
+                                                   {L"pixel", Pixel}};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  Report report;
+  std::wstring out;
+  int code = kUsage;
+  try {
+    Arguments args = Parse(argc, argv);
+    out = args.Option(L"out");
+    if (args.positional.empty()) throw UsageError{L"no command"};
+    auto command = kCommands.find(args.positional.front());
+    if (command == kCommands.end()) throw UsageError{L"unknown command: " + args.positional.front()};
+    args.positional.erase(args.positional.begin());
+    code = command->second(args, report);
+  } catch (const UsageError& error) {
+    report.Add(L"error", error.message);
+    code = kUsage;
+  }
+  report.Write(out);
+  return code;
+}
