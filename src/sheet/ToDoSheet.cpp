@@ -3,6 +3,7 @@
 namespace pendra {
 
 int AppendToRow(GridModel& grid, int row, const std::u16string& text) {
+  if (row < 0 || row >= grid.RowCount()) return -1;
   for (int col = 0; col < grid.ColCount(); ++col) {
     if (grid.Cell(col, row).empty()) {
       grid.SetCell(col, row, text.empty() ? u" " : text);

@@ -10,7 +10,8 @@
 namespace pendra {
 
 // Puts the text into the first empty cell of the row (an empty text as one blank, so that
-// it fills the cell) and returns its column; -1 when the row has no empty cell.
+// it fills the cell) and returns its column; -1 when the row has no empty cell or is not
+// part of the grid (a file with more task rows than it says drops the surplus rows).
 int AppendToRow(GridModel& grid, int row, const std::u16string& text);
 
 // Sets the column count and resizes the alignments to the count the grid then has.

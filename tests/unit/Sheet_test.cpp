@@ -63,6 +63,7 @@ TEST(ToDoSheet, AppendToRowFillsTheFirstEmptyCells) {
   EXPECT_EQ(AppendToRow(grid, 2, u"x"), 0);
   EXPECT_EQ(AppendToRow(grid, 2, u"y"), 2);
   EXPECT_EQ(grid.Cell(1, 2), u"middle");
+  EXPECT_EQ(AppendToRow(grid, 6, u"beyond the last row"), -1);
 }
 
 TEST(ToDoSheet, ColumnCountKeepsOneAlignmentPerColumn) {
