@@ -7,6 +7,7 @@
 #include "app/MessageTexts.h"
 #include "app/SingleInstance_win.h"
 #include "platform/Failure.h"
+#include "sheet/ToDoSheet.h"
 #include "sheet/WindowPlacement.h"
 
 namespace pendra {
@@ -56,7 +57,11 @@ void ProcessPendingMessages() {
 
 }  // namespace
 
-TToDoForm::TToDoForm() = default;
+// The grid as designed: the title row and five task rows, three columns.
+TToDoForm::TToDoForm() : grid_(3, 6) {
+  const int widths[] = {50, 235, 45};
+  for (int col = 0; col < 3; ++col) grid_.SetColWidth(col, widths[col]);
+}
 
 TToDoForm::~TToDoForm() { trayIcon_.Remove(); }
 
@@ -148,6 +153,7 @@ void TToDoForm::ApplicationEventsOnException(const std::exception& failure) {
 
 void TToDoForm::FormCreate() {
   Guarded(u"FormCreate", [&] {
+    grid_.ClearSelection();
     SetClientSize(0, ClientHeight());
     state_.CollapsedWidth = std::max(ClientWidth(), 30);
     SetClientSize(kDesignClientWidth, kDesignClientHeight);
@@ -177,7 +183,7 @@ void TToDoForm::BuildFirstSheet() {
   ScreenPoint place =
       FirstSheetPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), ClientWidth(), ClientHeight());
   SetPosition(place.Left, place.Top);
-  state_.ColumnAlignments = {ALIGNCENTER, ALIGNLEFT, ALIGNCENTER};
+  FillFirstSheet(grid_, state_.ColumnAlignments);
   SetClientSize(kDesignClientWidth, kDesignClientHeight);
   state_.ExpandState = ExpandStates::Expanded;
   state_.Flags.TitleFett.Show(false);
@@ -288,17 +294,17 @@ void TToDoForm::OpenPopupMenuAtCursor() {
 
 void TToDoForm::Internationalization() {}
 
-bool TToDoForm::ResolveDataFolder() {
-  state_.DataFolder = state_.ExeFolder;
-  SetCurrentDirectoryW(Wide(state_.DataFolder));
-  return false;
-}
+bool TToDoForm::ResolveDataFolder() { return pendra::ResolveDataFolder(state_, *this); }
 
 void TToDoForm::XMLLaden(const std::u16string&) {}
 
 void TToDoForm::XMLSpeichern() {}
 
 void TToDoForm::testStartSkin() {}
+
+void TToDoForm::loadSkin() {}
+
+void TToDoForm::RepaintGrid() {}
 
 void TToDoForm::FormResize() {}
 
@@ -309,6 +315,30 @@ void TToDoForm::RepaintControlsForCitrix() {}
 void TToDoForm::mnuAboutClick() {}
 
 // ---- geometry ----
+
+WindowRectangle TToDoForm::Rectangle() const {
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  return {window.left, window.top, ClientWidth(), ClientHeight()};
+}
+
+void TToDoForm::SetLeft(int left) { SetPosition(left, Rectangle().Top); }
+
+void TToDoForm::SetTop(int top) { SetPosition(Rectangle().Left, top); }
+
+void TToDoForm::SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+
+void TToDoForm::SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+
+ScreenRectangle TToDoForm::VirtualDesktop() const {
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+int TToDoForm::PrimaryScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN); }
+
+int TToDoForm::PrimaryScreenHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
 
 int TToDoForm::ClientWidth() const {
   RECT client{};

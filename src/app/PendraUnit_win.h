@@ -9,10 +9,13 @@
 #include "app/TrayIcon_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
+#include "sheet/DataFolder.h"
+#include "sheet/SheetWindow.h"
+#include "ui/GridModel.h"
 
 namespace pendra {
 
-class TToDoForm : public Window {
+class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
  public:
   TToDoForm();
   ~TToDoForm() override;
@@ -23,14 +26,29 @@ class TToDoForm : public Window {
   void ShowAtStart();
 
   void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift);
-  void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift);
+  void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) override;
   bool ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift);
-  void ShowExceptionMessageBox(const std::u16string& methode);
+  void ShowExceptionMessageBox(const std::u16string& methode) override;
 
   // The application-wide report of a failure that no handler caught.
   void ApplicationEventsOnException(const std::exception& failure);
 
-  PendraUnitState& State() { return state_; }
+  // The sheet as loading and saving see it.
+  GridModel& Grid() override { return grid_; }
+  PendraUnitState& State() override { return state_; }
+  WindowRectangle Rectangle() const override;
+  void SetLeft(int left) override;
+  void SetTop(int top) override;
+  void SetClientWidth(int width) override;
+  void SetClientHeight(int height) override;
+  ScreenRectangle VirtualDesktop() const override;
+  int PrimaryScreenWidth() const override;
+  int PrimaryScreenHeight() const override;
+  void RepaintGrid() override;
+  void loadSkin() override;
+
+  void XMLLaden(const std::u16string& pathAndFile) override;
+  void XMLSpeichern() override;
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -61,8 +79,6 @@ class TToDoForm : public Window {
   // Steps other parts of the program fill in.
   void Internationalization();
   bool ResolveDataFolder();
-  void XMLLaden(const std::u16string& pathAndFile);
-  void XMLSpeichern();
   void testStartSkin();
   void FormResize();
   void AdjustColumnWidths();
@@ -78,6 +94,7 @@ class TToDoForm : public Window {
   std::u16string ExecutablePath() const;
 
   PendraUnitState state_;
+  GridModel grid_;
   TrayIcon trayIcon_;
   UniqueIcon programIcon_;
   UniqueMenu popupMenu_;
