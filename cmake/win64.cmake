@@ -1,5 +1,5 @@
 # Win64 tree: Pendra.exe, the Win32 layer's tests and the end-to-end driver, all run under Wine.
-add_link_options(-static -municode)
+add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
 set(WIN_LIBS user32 gdi32 comctl32 shell32 ole32 kernel32 mpr rpcrt4 uxtheme msimg32 shlwapi)
@@ -19,7 +19,7 @@ if(EXISTS ${RESOURCE_SCRIPT})
   set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/assets")
 endif()
 target_link_libraries(Pendra PRIVATE pendra_win)
-target_link_options(Pendra PRIVATE -mwindows)
+target_link_options(Pendra PRIVATE -mwindows -municode)
 
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
@@ -33,4 +33,5 @@ file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
 if(DRIVER_SOURCES)
   add_executable(PendraDriver ${DRIVER_SOURCES})
   target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS})
+  target_link_options(PendraDriver PRIVATE -municode)
 endif()

@@ -1,0 +1,136 @@
+#include "platform/FileSystem.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/Folders.h"
+#include "platform/Guid.h"
+
+namespace pendra {
+
+namespace {
+
+std::u16string Text(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
+
+// A fresh folder under %TEMP%, with a drive letter and backslashes, removed afterwards.
+class WinTempFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder = Text(temp) + u"pendra-win-" + NewGuidText() + u"\\";
+    ASSERT_TRUE(ForceDirectories(folder));
+  }
+  void TearDown() override {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(reinterpret_cast<const wchar_t*>((folder + u"*").c_str()), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        std::u16string path = folder + Text(found.cFileName);
+        SetFileAttributesW(reinterpret_cast<const wchar_t*>(path.c_str()), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
+      } while (FindNextFileW(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryW(reinterpret_cast<const wchar_t*>(folder.c_str()));
+  }
+  std::u16string folder;
+};
+
+}  // namespace
+
+TEST(Guid, HasTheBracedUpperCaseForm) {
+  std::u16string guid = NewGuidText();
+  ASSERT_EQ(guid.size(), 38u);
+  EXPECT_EQ(guid.front(), u'{');
+  EXPECT_EQ(guid.back(), u'}');
+  for (size_t i = 1; i < 37; ++i) {
+    if (i == 9 || i == 14 || i == 19 || i == 24) {
+      EXPECT_EQ(guid[i], u'-');
+    } else {
+      EXPECT_TRUE((guid[i] >= u'0' && guid[i] <= u'9') || (guid[i] >= u'A' && guid[i] <= u'F')) << i;
+    }
+  }
+  EXPECT_NE(NewGuidText(), guid);
+}
+
+TEST(Folders, ApplicationDataFolderIsTheRoamingFolder) {
+  std::u16string folder = ApplicationDataFolder();
+  ASSERT_GE(folder.size(), 3u);
+  EXPECT_EQ(folder.substr(1, 2), u":\\");
+  EXPECT_NE(folder.find(u"Roaming"), std::u16string::npos);
+  EXPECT_TRUE(DirectoryExists(folder));
+}
+
+TEST(Folders, LocalPathsKeepTheirFormAndExpandToFullPaths) {
+  EXPECT_EQ(UniversalName(u"C:\\windows\\"), u"C:\\windows\\");
+  ASSERT_TRUE(SetCurrentDirectoryTo(u"C:\\windows"));
+  EXPECT_EQ(ExpandFileName(u"system32\\..\\Pendra\\"), u"C:\\windows\\Pendra\\");
+  EXPECT_EQ(CurrentDirectory(), u"C:\\windows");
+}
+
+TEST_F(WinTempFolder, ForceDirectoriesCreatesEveryMissingParent) {
+  std::u16string deep = folder + u"a\\b\\c\\";
+  EXPECT_FALSE(DirectoryExists(deep));
+  EXPECT_TRUE(ForceDirectories(deep));
+  EXPECT_TRUE(DirectoryExists(deep));
+  EXPECT_FALSE(FileExists(deep));
+  for (const char16_t* sub : {u"a\\b\\c", u"a\\b", u"a"}) {
+    RemoveDirectoryW(reinterpret_cast<const wchar_t*>((folder + sub).c_str()));
+  }
+}
+
+TEST_F(WinTempFolder, ReplaceSwapsInTheNewContentsAndLeavesNoSource) {
+  std::u16string target = folder + u"Pendra.xml";
+  std::u16string source = folder + u"Pendra~tmp~backup~" + NewGuidText();
+  WriteWholeFile(target, "old");
+  WriteWholeFileDurably(source, "new");
+  ReplaceFileAtomically(source, target);
+  EXPECT_EQ(ReadWholeFile(target), "new");
+  EXPECT_FALSE(FileExists(source));
+}
+
+TEST_F(WinTempFolder, ReadOnlyTargetIsReplacedOnceTheAttributeIsCleared) {
+  std::u16string target = folder + u"Pendra.xml";
+  std::u16string source = folder + u"new";
+  WriteWholeFile(target, "old");
+  SetReadOnly(target);
+  ASSERT_TRUE(IsReadOnly(target));
+  WriteWholeFile(source, "new");
+  ClearReadOnly(target);
+  EXPECT_FALSE(IsReadOnly(target));
+  ReplaceFileAtomically(source, target);
+  EXPECT_EQ(ReadWholeFile(target), "new");
+  EXPECT_FALSE(IsReadOnly(target));
+}
+
+TEST_F(WinTempFolder, AFailedReplaceLeavesTheSourceInPlace) {
+  std::u16string target = folder + u"Pendra.xml";
+  std::u16string source = folder + u"new";
+  ASSERT_TRUE(ForceDirectories(target));
+  WriteWholeFile(source, "new");
+  EXPECT_THROW(ReplaceFileAtomically(source, target), EInOutError);
+  EXPECT_EQ(ReadWholeFile(source), "new");
+  RemoveDirectoryW(reinterpret_cast<const wchar_t*>(target.c_str()));
+}
+
+TEST_F(WinTempFolder, FailuresOfTheFileStepsHaveTheirKinds) {
+  EXPECT_THROW(ReadWholeFile(folder + u"missing.xml"), EFOpenError);
+  EXPECT_THROW(WriteWholeFile(folder + u"no\\such\\folder\\x", "x"), EFCreateError);
+  EXPECT_THROW(DeleteFileOrFail(folder + u"missing.xml"), EInOutError);
+  EXPECT_THROW(ReplaceFileAtomically(folder + u"missing", folder + u"target"), EInOutError);
+  ClearReadOnly(folder + u"missing.xml");  // a missing file is no failure
+}
+
+TEST_F(WinTempFolder, RenameRefusesAnExistingName) {
+  WriteWholeFile(folder + u"VeVuVizo.xml", "legacy");
+  WriteWholeFile(folder + u"~deprecated~VeVuVizo.xml", "older");
+  EXPECT_FALSE(RenameFile(folder + u"VeVuVizo.xml", folder + u"~deprecated~VeVuVizo.xml"));
+  EXPECT_EQ(ReadWholeFile(folder + u"VeVuVizo.xml"), "legacy");
+  DeleteFileOrFail(folder + u"~deprecated~VeVuVizo.xml");
+  EXPECT_TRUE(RenameFile(folder + u"VeVuVizo.xml", folder + u"~deprecated~VeVuVizo.xml"));
+  EXPECT_FALSE(FileExists(folder + u"VeVuVizo.xml"));
+}
+
+}  // namespace pendra
