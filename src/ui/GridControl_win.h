@@ -1,0 +1,144 @@
+#pragma once
+// ToDoGrid, the to-do sheet's grid: a child window that shows a GridModel with a fixed title
+// row, grid lines, owner-drawn cells, a dotted focus rectangle, an in-place editor, column
+// sizing in the title row, keys, mouse and wheel, and scroll bars shown only while the content
+// overflows and the owner allows them. It paints double-buffered and only the cells in view.
+//
+// The owner reads and changes the sheet through Model() and then calls Repaint(). Text typed
+// into the in-place editor goes into its cell at once. The owner hears of the user's actions
+// through GridEvents.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/Unique_win.h"
+#include "platform/Window_win.h"
+#include "ui/ColumnFitting.h"
+#include "ui/GridGeometry.h"
+#include "ui/GridModel.h"
+#include "ui/InplaceEditor_win.h"
+
+namespace pendra {
+
+constexpr COLORREF kGridColour = RGB(245, 245, 255);
+constexpr COLORREF kFixedColour = RGB(215, 228, 242);
+constexpr COLORREF kCellLineColour = RGB(192, 192, 192);
+constexpr COLORREF kTitleLineColour = RGB(0, 0, 0);
+
+// How the grid shows a cell: in the fixed row, the current cell, the grid the focused control.
+struct GridDrawState {
+  bool fixed = false;
+  bool selected = false;
+  bool focused = false;
+};
+
+enum class GridMouseButton { Left, Right, Middle };
+
+// The owner's notifications; each does nothing (or allows) unless overridden.
+class GridEvents {
+ public:
+  virtual ~GridEvents() = default;
+  // Asked before a key, a press or the wheel makes a cell current; false keeps the old one.
+  virtual bool SelectCell(int /*col*/, int /*row*/) { return true; }
+  // After each left press on a non-fixed cell and each move of the current cell by key or wheel.
+  virtual void Click() {}
+  virtual void DblClick() {}
+  // Any button pressed or released over the grid, in client coordinates. MouseDown comes after
+  // the grid's own handling of the press (focus, current cell, editor).
+  virtual void MouseDown(GridMouseButton /*button*/, int /*x*/, int /*y*/) {}
+  virtual void MouseUp(GridMouseButton /*button*/, int /*x*/, int /*y*/) {}
+  // Every key-down of the grid and of its editor, before the grid's own handling.
+  virtual void KeyDown(int /*key*/, bool /*ctrl*/) {}
+  // Every wheel message before the grid's own handling; true means handled, so the grid does
+  // nothing with it.
+  virtual bool Wheel(int /*delta*/) { return false; }
+  // Draws a cell's content. The grid has selected its font, made the DC brush (selected) and
+  // the text background the cell's background colour, set the text colour, filled the
+  // rectangle and clipped to it. Not called for the cell under the editor.
+  virtual void DrawCell(HDC /*dc*/, int /*col*/, int /*row*/, const RECT& /*rect*/, GridDrawState /*state*/) {}
+};
+
+class GridControl : public Window, private InplaceEditorHost {
+ public:
+  explicit GridControl(GridEvents& events);
+  ~GridControl() override;
+
+  // A bordered child window at the given place; the row height and font follow the screen's dpi.
+  void Create(HWND parent, int x, int y, int width, int height, int id);
+
+  // The sheet: texts, counts, widths, fixed row, line width, selection. After changing it,
+  // call Repaint(), which also brings the scroll bars and the editor in step.
+  GridModel& Model() { return model_; }
+  const GridModel& Model() const { return model_; }
+  bool IsEditing() const { return model_.IsEditing(); }
+
+  void SetFontSize(int points);
+  int FontSize() const { return fontPoints_; }
+  HFONT Font() const { return font_.Get(); }
+  void SetScrollBarsAllowed(ScrollBarsAllowed allowed);
+  ScrollBarsShown ScrollBars() const { return shownBars_; }
+  // The grid or its editor has the window's focus (kept while the window is inactive).
+  bool IsFocusedControl() const { return focused_; }
+  // Brings scroll bars and editor in step with the model and repaints at once.
+  void Repaint();
+
+ private:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  void OnCreate();
+  void OnPaint();
+  void OnSize();
+  void OnKeyDown(int key);
+  void OnChar(wchar_t ch);
+  void OnFocusChanged(bool gained, HWND other);
+  void OnLeftButtonDown(int x, int y);
+  void OnButtonDown(GridMouseButton button, int x, int y);
+  void OnButtonUp(GridMouseButton button, int x, int y);
+  void OnDoubleClick(int x, int y);
+  void OnMouseMove(int x);
+  bool OnSetCursor();
+  void OnWheel(int delta);
+  void OnScroll(int bar, int request);
+  void OnEditorChanged();
+
+  bool EditorKeyDown(int key) override;
+  void EditorFocusChanged(bool gained, HWND other) override;
+
+  void ApplyKey(int key);
+  // Asks the owner, then makes the cell current (closing the editor); true when it moved.
+  bool MoveCurrent(GridCell target);
+  void OpenEditor(const std::u16string& text, bool selectAll);
+  // The focus returns to the grid unless it is leaving it.
+  void CloseEditor(bool keepFocusInGrid = true);
+  void PlaceEditor();
+  void MoveFocusAway();
+  void EndSizing();
+  void MakeFont();
+  void Changed();
+  void UpdateScrollBars();
+  void UpdateScrollInfo();
+
+  void Paint(HDC target, const RECT& dirty);
+  void PaintCells(HDC dc, const RECT& dirty);
+  void PaintCell(HDC dc, GridCell cell, const RECT& rect);
+  void PaintLines(HDC dc);
+  void PaintFocus(HDC dc);
+
+  GridEvents& events_;
+  GridModel model_;
+  InplaceEditor editor_;
+  UniqueFont font_;
+  int fontPoints_ = 10;
+  int dpi_ = 96;
+  ScrollBarsAllowed allowedBars_;
+  ScrollBarsShown shownBars_;
+  bool updatingScrollBars_ = false;
+  bool focused_ = false;
+  int sizingCol_ = -1;
+  int sizingStart_ = 0;
+  int wheelRemainder_ = 0;
+  UniqueBitmap buffer_;
+  SIZE bufferSize_{};
+};
+
+}  // namespace pendra

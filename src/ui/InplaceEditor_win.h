@@ -1,0 +1,49 @@
+#pragma once
+// The grid's one in-place editor: an EDIT child of the grid, subclassed so that it asks for
+// every key (DLGC_WANTALLKEYS) and offers each key-down to the grid first. It is created once,
+// then shown over the edited cell and hidden again.
+#include <windows.h>
+
+#include <string>
+
+namespace pendra {
+
+class InplaceEditorHost {
+ public:
+  // Every key-down of the editor; true when the grid has taken the key.
+  virtual bool EditorKeyDown(int key) = 0;
+  // The editor got or lost the keyboard focus; other is the window that lost or gets it.
+  virtual void EditorFocusChanged(bool gained, HWND other) = 0;
+
+ protected:
+  ~InplaceEditorHost() = default;
+};
+
+class InplaceEditor {
+ public:
+  explicit InplaceEditor(InplaceEditorHost& host) : host_(host) {}
+  InplaceEditor(const InplaceEditor&) = delete;
+  InplaceEditor& operator=(const InplaceEditor&) = delete;
+  ~InplaceEditor();
+
+  void Create(HWND grid, HFONT font);
+  void SetFont(HFONT font);
+  // Shows the editor over the rectangle with the text and gives it the focus; either the whole
+  // text is selected or the caret is placed after it.
+  void Open(const RECT& rect, const std::u16string& text, bool selectAll);
+  void Move(const RECT& rect);
+  void Hide();
+  bool IsOpen() const;
+  std::u16string Text() const;
+  HWND Handle() const { return edit_; }
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  InplaceEditorHost& host_;
+  HWND edit_ = nullptr;
+};
+
+}  // namespace pendra
