@@ -1,0 +1,136 @@
+#include "xml/XmlDecoder.h"
+
+#include <cstring>
+
+#include "platform/CodePage.h"
+
+namespace pendra {
+
+namespace {
+
+constexpr char16_t kReplacement = u'\xFFFD';
+
+// One UTF-8 sequence at p (p < end, *p >= 0x80): writes one or two units to out and
+// returns how many. `used` gets the bytes taken; an invalid sequence takes one byte and
+// gives U+FFFD.
+size_t DecodeUtf8Sequence(const unsigned char* p, const unsigned char* end, char16_t* out, size_t& used) {
+  unsigned char lead = *p;
+  int extra = (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
+  char32_t c = extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
+  bool valid = extra > 0 && end - p > extra;
+  for (int k = 1; valid && k <= extra; ++k) {
+    valid = (p[k] & 0xC0) == 0x80;
+    c = (c << 6) | (p[k] & 0x3F);
+  }
+  static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+  if (!valid || c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
+    used = 1;
+    out[0] = kReplacement;
+    return 1;
+  }
+  used = static_cast<size_t>(extra) + 1;
+  if (c < 0x10000) {
+    out[0] = static_cast<char16_t>(c);
+    return 1;
+  }
+  c -= 0x10000;
+  out[0] = static_cast<char16_t>(0xD800 + (c >> 10));
+  out[1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+  return 2;
+}
+
+// UTF-8 never takes more units than bytes, so the text grows by at most bytes.size().
+void DecodeUtf8(std::string_view bytes, std::u16string& text) {
+  size_t start = text.size();
+  text.resize(start + bytes.size());
+  char16_t* out = text.data() + start;
+  auto p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const unsigned char* end = p + bytes.size();
+  while (p < end) {
+    while (end - p >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, p, 8);
+      if (eight & 0x8080808080808080u) break;
+      for (int k = 0; k < 8; ++k) out[k] = p[k];
+      p += 8;
+      out += 8;
+    }
+    if (p == end) break;
+    if (*p < 0x80) {
+      *out++ = *p++;
+      continue;
+    }
+    size_t used;
+    out += DecodeUtf8Sequence(p, end, out, used);
+    p += used;
+  }
+  text.resize(static_cast<size_t>(out - text.data()));
+}
+
+char16_t Utf16Unit(std::string_view bytes, size_t at) {
+  return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
+void DecodeUtf16(std::string_view bytes, std::u16string& text) {
+  size_t start = text.size();
+  text.resize(start + (bytes.size() + 1) / 2);
+  char16_t* out = text.data() + start;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) *out++ = Utf16Unit(bytes, i);
+  if (bytes.size() % 2 != 0) *out = kReplacement;
+}
+
+}  // namespace
+
+size_t XmlDecoder::DecodeCharacter(std::string_view bytes, std::u16string& text) {
+  if (codePage_ == kCodePageUtf16) {
+    text += bytes.size() >= 2 ? Utf16Unit(bytes, 0) : kReplacement;
+    return bytes.size() >= 2 ? 2 : 1;
+  }
+  if (codePage_ == kCodePageUtf8) {
+    auto p = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (*p < 0x80) {
+      text += static_cast<char16_t>(*p);
+      return 1;
+    }
+    char16_t units[2];
+    size_t used;
+    text.append(units, DecodeUtf8Sequence(p, p + bytes.size(), units, used));
+    return used;
+  }
+  return DecodeCodePageCharacter(bytes, text);
+}
+
+// A byte that is a character on its own is looked up once; a longer character is the
+// shortest run of up to four bytes the code page accepts.
+size_t XmlDecoder::DecodeCodePageCharacter(std::string_view bytes, std::u16string& text) {
+  auto lead = static_cast<unsigned char>(bytes[0]);
+  if (singleBytes_[lead] == kUnknown) {
+    std::optional<std::u16string> single = DecodeCodePageStrictly(bytes.substr(0, 1), codePage_);
+    singleBytes_[lead] = single && single->size() == 1 ? (*single)[0] : kMultiByte;
+  }
+  if (singleBytes_[lead] != kMultiByte) {
+    text += static_cast<char16_t>(singleBytes_[lead]);
+    return 1;
+  }
+  for (size_t length = 2; length <= 4 && length <= bytes.size(); ++length) {
+    std::optional<std::u16string> character = DecodeCodePageStrictly(bytes.substr(0, length), codePage_);
+    if (character && !character->empty()) {
+      text += *character;
+      return length;
+    }
+  }
+  text += kReplacement;
+  return 1;
+}
+
+void XmlDecoder::DecodeAll(std::string_view bytes, std::u16string& text) {
+  if (codePage_ == kCodePageUtf8) {
+    DecodeUtf8(bytes, text);
+  } else if (codePage_ == kCodePageUtf16) {
+    DecodeUtf16(bytes, text);
+  } else {
+    text += DecodeCodePage(bytes, codePage_);
+  }
+}
+
+}  // namespace pendra

@@ -1,0 +1,141 @@
+#include "xml/XmlEscape.h"
+
+#include <array>
+#include <cstdint>
+
+#include "xml/XmlChars.h"
+
+namespace pendra {
+
+namespace {
+
+// For each ASCII unit the length of its escaped form, and the named references. A unit
+// of length 1 is written as it is; a control character without a name as "&#xHH;".
+struct EscapeTable {
+  std::array<uint8_t, 128> lengths{};
+  std::array<std::string_view, 128> named{};
+  constexpr EscapeTable() {
+    for (int c = 0; c < 128; ++c) lengths[c] = c < 0x20 && c != '\t' && c != '\n' && c != '\r' ? 6 : 1;
+    named['"'] = "&quot;";
+    named['&'] = "&amp;";
+    named['\''] = "&apos;";
+    named['<'] = "&lt;";
+    named['>'] = "&gt;";
+    for (int c = 0; c < 128; ++c) {
+      if (!named[c].empty()) lengths[c] = static_cast<uint8_t>(named[c].size());
+    }
+  }
+};
+constexpr EscapeTable kEscapes;
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+template <class Char>
+Char* WriteHexReference(char16_t c, int digits, Char* out) {
+  *out++ = '&';
+  *out++ = '#';
+  *out++ = 'x';
+  for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) *out++ = kHexDigits[(c >> shift) & 0xF];
+  *out++ = ';';
+  return out;
+}
+
+int DigitValue(char16_t c, bool hex) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (hex && c >= u'a' && c <= u'f') return c - u'a' + 10;
+  if (hex && c >= u'A' && c <= u'F') return c - u'A' + 10;
+  return -1;
+}
+
+// "&#...;" at the start of text (which begins with "&#"): the code unit and the length
+// of the reference, or a length of 0 when it is not a reference.
+size_t MatchCharacterReference(std::u16string_view text, char16_t& unit) {
+  bool hex = text.size() > 2 && (text[2] == u'x' || text[2] == u'X');
+  size_t i = hex ? 3 : 2;
+  size_t firstDigit = i;
+  uint32_t value = 0;
+  for (int digit; i < text.size() && (digit = DigitValue(text[i], hex)) >= 0; ++i) {
+    value = (value * (hex ? 16 : 10) + static_cast<uint32_t>(digit)) & 0xFFFF;
+  }
+  if (i == firstDigit || i == text.size() || text[i] != u';') return 0;
+  unit = static_cast<char16_t>(value);
+  return i + 1;
+}
+
+size_t MatchNamedReference(std::u16string_view text, char16_t& unit) {
+  static constexpr struct {
+    std::u16string_view name;
+    char16_t unit;
+  } kNamed[] = {{u"&AMP;", u'&'}, {u"&LT;", u'<'}, {u"&GT;", u'>'}, {u"&APOS;", u'\''}, {u"&QUOT;", u'"'}};
+  for (const auto& named : kNamed) {
+    if (xmlchars::SameFolded(text.substr(0, named.name.size()), named.name)) {
+      unit = named.unit;
+      return named.name.size();
+    }
+  }
+  return 0;
+}
+
+// The reference at the start of text (which begins with "&"): its length, 0 if none.
+size_t MatchReference(std::u16string_view text, char16_t& unit) {
+  if (text.size() > 1 && text[1] == u'#') return MatchCharacterReference(text, unit);
+  return MatchNamedReference(text, unit);
+}
+
+}  // namespace
+
+size_t EscapedLength(std::u16string_view value) {
+  size_t length = 0;
+  for (char16_t c : value) length += c < 0x80 ? kEscapes.lengths[c] : c < 0x100 ? 6 : 8;
+  return length;
+}
+
+template <class Char>
+Char* WriteEscaped(std::u16string_view value, Char* out) {
+  for (char16_t c : value) {
+    if (c < 0x80 && kEscapes.lengths[c] == 1) {
+      *out++ = static_cast<Char>(c);
+    } else if (c < 0x80 && !kEscapes.named[c].empty()) {
+      for (char n : kEscapes.named[c]) *out++ = static_cast<Char>(n);
+    } else {
+      out = WriteHexReference(c, c < 0x100 ? 2 : 4, out);
+    }
+  }
+  return out;
+}
+
+template char* WriteEscaped<char>(std::u16string_view, char*);
+template char16_t* WriteEscaped<char16_t>(std::u16string_view, char16_t*);
+
+std::u16string EscapeValue(std::u16string_view value) {
+  std::u16string escaped(EscapedLength(value), u'\0');
+  WriteEscaped(value, escaped.data());
+  return escaped;
+}
+
+size_t UnescapeInPlace(char16_t* text, size_t size) {
+  size_t read = std::u16string_view(text, size).find(u'&');
+  if (read == std::u16string_view::npos) return size;
+  size_t write = read;
+  while (read < size) {
+    char16_t c = text[read];
+    char16_t unit;
+    size_t length = c == u'&' ? MatchReference(std::u16string_view(text + read, size - read), unit) : 0;
+    if (length > 0) {
+      text[write++] = unit;
+      read += length;
+    } else {
+      text[write++] = c;
+      ++read;
+    }
+  }
+  return write;
+}
+
+std::u16string UnescapeValue(std::u16string_view text) {
+  std::u16string result(text);
+  result.resize(UnescapeInPlace(result.data(), result.size()));
+  return result;
+}
+
+}  // namespace pendra

@@ -1,0 +1,456 @@
+#include "xml/XmlReader.h"
+
+#include <cstring>
+
+#include "platform/CodePage.h"
+#include "xml/XmlChars.h"
+#include "xml/XmlCharsets.h"
+#include "xml/XmlEscape.h"
+#include "xml/XmlFailures.h"
+
+namespace pendra {
+
+using xmlchars::IsNameChar;
+using xmlchars::IsPropStart;
+using xmlchars::IsSpace;
+
+namespace {
+
+bool IsSpaceChar(int c) { return c >= 0 && IsSpace(static_cast<char16_t>(c)); }
+
+std::u16string Number(size_t n) {
+  std::string digits = std::to_string(n);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+// Whether an end tag's name closes the element: the very same name, or with a prefix
+// "prefix:name" in any letter case.
+bool EndTagMatches(const XmlElem& element, std::u16string_view found) {
+  std::u16string_view prefix = element.NameSpace();
+  if (prefix.empty()) return found == element.Name();
+  return found.size() == prefix.size() + 1 + element.Name().size() &&
+         xmlchars::SameFolded(found.substr(0, prefix.size()), prefix) && found[prefix.size()] == u':' &&
+         xmlchars::SameFolded(found.substr(prefix.size() + 1), element.Name());
+}
+
+std::u16string QualifiedName(const XmlElem& element) {
+  std::u16string name(element.NameSpace());
+  if (!name.empty()) name += u':';
+  return name += element.Name();
+}
+
+XmlElemKind PrologKind(const XmlElem& instruction) {
+  if (!instruction.NameSpace().empty()) return XmlElemKind::ProcessingInstruction;
+  if (instruction.Name() == u"xml") return XmlElemKind::Header;
+  if (instruction.Name() == u"xml-stylesheet") return XmlElemKind::Sheet;
+  if (instruction.Name() == u"mso-application") return XmlElemKind::MsoApplication;
+  return XmlElemKind::ProcessingInstruction;
+}
+
+}  // namespace
+
+XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic)
+    : document_(document),
+      text_(document.text_),
+      data_(text_.data()),
+      size_(text_.size()),
+      bytes_(bytes),
+      decoder_(decoder),
+      automatic_(automatic),
+      decodedAll_(bytes.empty()) {}
+
+XmlReader::XmlReader(XmlDocument& document)
+    : document_(document),
+      text_(document.text_),
+      data_(text_.data()),
+      size_(text_.size()),
+      decoder_(kCodePageUtf16),
+      automatic_(false),
+      decodedAll_(true) {}
+
+void XmlReader::Read() {
+  ReadProlog();
+  if (Peek() == kEnd) return;
+  DecodeRest();
+  ReadElements();
+}
+
+// --- Input -----------------------------------------------------------------------------
+
+int XmlReader::PeekBeyond(size_t at) {
+  while (at >= size_) {
+    if (!DecodeCharacter()) return kEnd;
+  }
+  return data_[at];
+}
+
+bool XmlReader::DecodeCharacter() {
+  if (decodedAll_) return false;
+  bytePos_ += decoder_.DecodeCharacter(bytes_.substr(bytePos_), text_);
+  decodedAll_ = bytePos_ == bytes_.size();
+  data_ = text_.data();
+  size_ = text_.size();
+  return true;
+}
+
+// From here on the text does not move, so the tree may point into it.
+void XmlReader::DecodeRest() {
+  if (decodedAll_) return;
+  decoder_.DecodeAll(bytes_.substr(bytePos_), text_);
+  bytePos_ = bytes_.size();
+  decodedAll_ = true;
+  data_ = text_.data();
+  size_ = text_.size();
+}
+
+template <class Predicate>
+void XmlReader::SkipWhile(Predicate&& keep) {
+  for (;;) {
+    while (pos_ < size_ && keep(data_[pos_])) ++pos_;
+    if (pos_ < size_ || !DecodeCharacter()) return;
+  }
+}
+
+void XmlReader::SkipSpace() { SkipWhile(IsSpace); }
+
+// While the prolog is read the text still grows and moves, so its nodes get copies.
+std::u16string_view XmlReader::Keep(size_t start, size_t end) {
+  std::u16string_view text(data_ + start, end - start);
+  return decodedAll_ ? text : document_.arena_.Copy(text);
+}
+
+std::u16string_view XmlReader::KeepUnescaped(size_t start, size_t end) {
+  return Keep(start, start + UnescapeInPlace(text_.data() + start, end - start));
+}
+
+// --- Prolog ----------------------------------------------------------------------------
+
+void XmlReader::ReadProlog() {
+  XmlElem* prolog = &document_.prolog_;
+  for (;;) {
+    SkipSpace();
+    int c = Peek();
+    if (c == kEnd) return;
+    if (c != u'<') FailAt(u"Invalid Document: Unexpected text in file prolog at position ");
+    int next = Peek(1);
+    XmlElem* node;
+    if (next == u'!') {
+      node = Peek(2) == u'-' ? ReadComment(prolog) : ReadDocType(prolog);
+    } else if (next == u'?') {
+      node = ReadProcessingInstruction(prolog, true);
+    } else {
+      return;  // the root element begins
+    }
+    prolog->AppendItem(node);
+    if (node->Kind() == XmlElemKind::Header) ApplyDeclaration(node);
+  }
+}
+
+// Called right after the declaration's "?>", when nothing after it has been decoded yet.
+void XmlReader::ApplyDeclaration(XmlElem* declaration) {
+  XmlProp* encoding = declaration->Properties().ItemNamed(u"encoding");
+  if (encoding == nullptr || encoding->Value().empty()) return;
+  unsigned codePage = CodePageOfCharset(encoding->Value());
+  if (!automatic_) return;
+  if (codePage != kCodePageUtf8 && codePage != kCodePageUtf16 && !CodePageAvailable(codePage)) {
+    throw ECharsetError(u"No matching charset");
+  }
+  decoder_ = XmlDecoder(codePage);
+}
+
+// --- Elements --------------------------------------------------------------------------
+
+void XmlReader::ReadElements() {
+  XmlElem* root = &document_.root_;
+  if (!ReadStartTag(root)) return;
+  open_.push_back({root, children_.size(), {}, false});
+  while (!open_.empty()) {
+    ReadText();
+    XmlElem* parent = open_.back().element;
+    int next = Peek(1);
+    if (next == u'/') {
+      ReadEndTag(parent);
+      CloseElement();
+    } else if (next == u'!' && Peek(2) == u'-') {
+      AddChild(ReadComment(parent));
+    } else if (next == u'!' && Peek(2) == u'[') {
+      AddChild(ReadCData(parent));
+    } else if (next == u'?') {
+      AddChild(ReadProcessingInstruction(parent, false));
+    } else {
+      XmlElem* child = NewNode(XmlElemKind::Element, parent);
+      AddChild(child);
+      if (ReadStartTag(child)) open_.push_back({child, children_.size(), {}, false});
+    }
+  }
+}
+
+// At "<": reads the name and attributes; true when the element has content to read,
+// false when it was an empty-element tag.
+bool XmlReader::ReadStartTag(XmlElem* element) {
+  ++pos_;
+  ReadName(element);
+  int c = Peek();
+  if (IsSpaceChar(c)) {
+    if (element->name_.empty()) FailMalformed();
+    ReadProps(element);
+    SkipSpace();
+    c = Peek();
+  } else if (c != u'/' && c != u'>') {
+    FailMalformed();
+  }
+  if (c == u'/') {
+    ++pos_;
+    if (Peek() != u'>') FailEndOfTag();
+    ++pos_;
+    return false;
+  }
+  if (c != u'>') FailEndOfTag();
+  ++pos_;
+  return true;
+}
+
+// At "</".
+void XmlReader::ReadEndTag(XmlElem* element) {
+  pos_ += 2;
+  size_t start = pos_;
+  SkipWhile([](char16_t c) { return IsNameChar(c) || c == u':'; });
+  int c = Peek();
+  if (c != u'>' && !IsSpaceChar(c)) FailMalformed();
+  std::u16string_view found(data_ + start, pos_ - start);
+  if (!EndTagMatches(*element, found)) {
+    FailAt(u"Invalid XML Element: Erroneous end of tag, expecting </" + QualifiedName(*element) + u"> but </" +
+           std::u16string(found) + u"> found at position ");
+  }
+  SkipSpace();
+  if (Peek() != u'>') FailEndOfTag();
+  ++pos_;
+}
+
+// The characters up to the next "<": a text child (or value) unless they are all white
+// space. Only called once the whole input is decoded.
+void XmlReader::ReadText() {
+  size_t start = pos_;
+  bool content = false;
+  bool references = false;
+  const char16_t* p = data_ + pos_;
+  const char16_t* end = data_ + size_;
+  for (; p < end; ++p) {
+    char16_t c = *p;
+    if (c < 0x80) {
+      uint8_t bits = xmlchars::kAscii.bits[c];
+      if (bits & xmlchars::kTextStop) {
+        if (c == u'<') break;
+        references = true;
+      }
+      content |= !(bits & xmlchars::kSpace);
+    } else {
+      content |= !IsSpace(c);
+    }
+  }
+  pos_ = static_cast<size_t>(p - data_);
+  if (pos_ == size_) FailEndOfTag();
+  if (content) AddText(references ? KeepUnescaped(start, pos_) : Keep(start, pos_));
+}
+
+// A name, with a prefix before a first ":".
+void XmlReader::ReadName(XmlElem* node) {
+  size_t start = pos_;
+  SkipWhile(IsNameChar);
+  if (Peek() == u':') {
+    node->TakeExtra().nameSpace = Keep(start, pos_);
+    start = ++pos_;
+    SkipWhile(IsNameChar);
+  }
+  node->name_ = Keep(start, pos_);
+}
+
+void XmlReader::ReadProps(XmlElem* node) {
+  for (;;) {
+    SkipSpace();
+    int c = Peek();
+    if (c == kEnd || c == u'/' || c == u'>' || c == u'?') return;
+    if (!IsPropStart(static_cast<char16_t>(c))) FailProp();
+    auto* prop = document_.arena_.New<XmlProp>();
+    prop->document_ = &document_;
+    size_t start = pos_;
+    SkipWhile(IsNameChar);
+    if (Peek() == u':') {
+      prop->nameSpace_ = Keep(start, pos_);
+      start = ++pos_;
+      SkipWhile(IsNameChar);
+    }
+    prop->name_ = Keep(start, pos_);
+    SkipSpace();
+    if (Peek() != u'=') FailProp();
+    ++pos_;
+    SkipSpace();
+    int quote = Peek();
+    if (quote != u'"' && quote != u'\'') {
+      FailAt(u"Invalid XML Element: Unexpected character in property declaration. Expecting \" or ' but \"" + Found() +
+             u"\"  found at position ");
+    }
+    start = ++pos_;
+    SkipWhile([quote](char16_t u) { return u != quote; });
+    if (Peek() == kEnd) FailProp();
+    prop->value_ = KeepUnescaped(start, pos_);
+    ++pos_;
+    node->AppendProp(prop);
+  }
+}
+
+void XmlReader::AddText(std::u16string_view text) {
+  OpenElement& open = open_.back();
+  if (!open.hasText && children_.size() == open.firstChild) {
+    open.text = text;
+    open.hasText = true;
+  } else {
+    AddChild(NewNode(XmlElemKind::Text, open.element, text));
+  }
+}
+
+void XmlReader::AddChild(XmlElem* child) {
+  OpenElement& open = open_.back();
+  if (open.hasText) {
+    children_.push_back(NewNode(XmlElemKind::Text, open.element, open.text));
+    open.hasText = false;
+  }
+  children_.push_back(child);
+}
+
+// An element whose only child is text gets that text as its value instead.
+void XmlReader::CloseElement() {
+  OpenElement& open = open_.back();
+  XmlElem* element = open.element;
+  size_t count = children_.size() - open.firstChild;
+  if (open.hasText) {
+    element->value_ = open.text;
+  } else if (count > 0) {
+    element->items_ = document_.arena_.NewArray<XmlElem*>(count);
+    std::memcpy(element->items_, children_.data() + open.firstChild, count * sizeof(XmlElem*));
+    element->itemCount_ = element->itemCapacity_ = static_cast<uint32_t>(count);
+    children_.resize(open.firstChild);
+  }
+  open_.pop_back();
+}
+
+XmlElem* XmlReader::NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value) {
+  XmlElem* node = document_.NewElem(kind, parent);
+  node->value_ = value;
+  return node;
+}
+
+// --- Other nodes -----------------------------------------------------------------------
+
+void XmlReader::ExpectOpening(std::u16string_view opening, std::u16string_view failure) {
+  for (size_t i = 0; i < opening.size(); ++i) {
+    if (Peek(i) == opening[i]) continue;
+    size_t start = pos_;
+    while (pos_ < start + opening.size() && Peek() != kEnd) ++pos_;
+    FailAt(std::u16string(failure) + u": expected \"" + std::u16string(opening) + u"\" but found \"" +
+           std::u16string(data_ + start, pos_ - start) + u"\" at position ");
+  }
+  pos_ += opening.size();
+}
+
+XmlElem* XmlReader::ReadComment(XmlElem* parent) {
+  ExpectOpening(u"<!--", u"Invalid Comment");
+  size_t start = pos_;
+  for (;;) {
+    SkipWhile([](char16_t c) { return c != u'-'; });
+    if (Peek() == kEnd) FailEndOfData(u"Invalid Comment");
+    if (Peek(1) == u'-') {
+      int after = Peek(2);
+      if (after == u'>') break;
+      if (after == kEnd) FailEndOfData(u"Invalid Comment");
+      pos_ += 2;
+      FailAt(u"Invalid Comment: \"--\" not allowed inside comments at position ");
+    }
+    ++pos_;
+  }
+  XmlElem* comment = NewNode(XmlElemKind::Comment, parent, Keep(start, pos_));
+  pos_ += 3;
+  return comment;
+}
+
+XmlElem* XmlReader::ReadCData(XmlElem* parent) {
+  ExpectOpening(u"<![CDATA[", u"Invalid CDATA");
+  size_t start = pos_;
+  for (;;) {
+    SkipWhile([](char16_t c) { return c != u']'; });
+    if (Peek() == kEnd) FailEndOfData(u"Invalid CDATA");
+    if (Peek(1) == u']' && Peek(2) == u'>') break;
+    ++pos_;
+  }
+  XmlElem* cdata = NewNode(XmlElemKind::CData, parent, Keep(start, pos_));
+  pos_ += 3;
+  return cdata;
+}
+
+// At "<?": a name, attributes and "?>". In the prolog the name tells the declaration,
+// a stylesheet and an mso-application node from other instructions.
+XmlElem* XmlReader::ReadProcessingInstruction(XmlElem* parent, bool inProlog) {
+  pos_ += 2;
+  XmlElem* instruction = NewNode(XmlElemKind::ProcessingInstruction, parent);
+  ReadName(instruction);
+  int c = Peek();
+  if (c == kEnd) FailEndOfData(u"Invalid Comment");
+  if (instruction->name_.empty() || (c != u'?' && !IsSpaceChar(c))) FailMalformed();
+  if (inProlog) instruction->kind_ = PrologKind(*instruction);
+  ReadProps(instruction);
+  SkipSpace();
+  for (char16_t expected : {u'?', u'>'}) {
+    c = Peek();
+    if (c == kEnd) FailEndOfData(u"Invalid Comment");
+    if (c != expected) FailEndOfTag();
+    ++pos_;
+  }
+  return instruction;
+}
+
+// At "<!": the DOCTYPE up to its closing ">", which may follow an internal subset in "[...]".
+XmlElem* XmlReader::ReadDocType(XmlElem* parent) {
+  ExpectOpening(u"<!DOCTYPE", u"Invalid Header");
+  size_t start = pos_;
+  bool inSubset = false;
+  SkipWhile([&inSubset](char16_t c) {
+    if (c == u'[') inSubset = true;
+    if (c == u']') inSubset = false;
+    return inSubset || c != u'>';
+  });
+  if (Peek() == kEnd) FailEndOfData(u"Invalid Comment");
+  XmlElem* docType = NewNode(XmlElemKind::DocType, parent, Keep(start, pos_));
+  ++pos_;
+  return docType;
+}
+
+// --- Failures --------------------------------------------------------------------------
+
+// The number of characters read when the failure was found, the one that caused it included.
+size_t XmlReader::Position() const { return pos_ < size_ ? pos_ + 1 : size_; }
+
+std::u16string XmlReader::Found() const { return pos_ < size_ ? std::u16string(1, data_[pos_]) : std::u16string(); }
+
+void XmlReader::Fail(std::u16string_view message) { throw EXmlError(std::u16string(message)); }
+
+void XmlReader::FailAt(std::u16string_view prefix, std::u16string_view suffix) {
+  Fail(std::u16string(prefix) + Number(Position()) + std::u16string(suffix));
+}
+
+void XmlReader::FailMalformed() { FailAt(u"Invalid XML Element: malformed tag found (no valid name) at position "); }
+
+void XmlReader::FailEndOfTag() {
+  FailAt(u"Invalid XML Element: Expected end of tag but \"" + Found() + u"\" found at position ");
+}
+
+void XmlReader::FailProp() {
+  FailAt(u"Invalid XML Element: Unexpected character in property declaration (\"" + Found() + u"\" found at position ",
+         u")");
+}
+
+void XmlReader::FailEndOfData(std::u16string_view kind) {
+  pos_ = size_;
+  FailAt(std::u16string(kind) + u": Unexpected end of data at position ");
+}
+
+}  // namespace pendra

@@ -1,0 +1,89 @@
+#pragma once
+// The reader behind XmlDocument's Load functions. It reads without recursion: open
+// elements live on a stack of its own, so nesting depth is bounded by memory only.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xml/XmlDecoder.h"
+#include "xml/XmlDocument.h"
+
+namespace pendra {
+
+class XmlReader {
+ public:
+  // Reads bytes, decoded first by `decoder`; when `automatic`, a declaration naming an
+  // encoding switches the decoder from the character after it on.
+  XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic);
+  // Reads the document's text, which already holds the whole input as UTF-16.
+  explicit XmlReader(XmlDocument& document);
+
+  // Fills the (emptied) document's prolog and root.
+  void Read();
+  // The code page in use at the end (1200 for text given as UTF-16).
+  unsigned CodePage() const { return decoder_.CodePage(); }
+
+ private:
+  static constexpr int kEnd = -1;
+
+  struct OpenElement {
+    XmlElem* element;
+    size_t firstChild;  // in children_
+    std::u16string_view text;
+    bool hasText;  // a first text run, not yet a child: the value if no other child follows
+  };
+
+  // The input, decoded on demand while the prolog is read and in one go from the root on.
+  int Peek(size_t ahead = 0) { return pos_ + ahead < size_ ? data_[pos_ + ahead] : PeekBeyond(pos_ + ahead); }
+  int PeekBeyond(size_t at);
+  bool DecodeCharacter();
+  void DecodeRest();
+  template <class Predicate>
+  void SkipWhile(Predicate&& keep);
+  void SkipSpace();
+
+  void ReadProlog();
+  void ApplyDeclaration(XmlElem* declaration);
+  void ReadElements();
+  bool ReadStartTag(XmlElem* element);
+  void ReadEndTag(XmlElem* element);
+  void ReadText();
+  void ReadName(XmlElem* node);
+  void ReadProps(XmlElem* node);
+  XmlElem* ReadComment(XmlElem* parent);
+  XmlElem* ReadCData(XmlElem* parent);
+  XmlElem* ReadProcessingInstruction(XmlElem* parent, bool inProlog);
+  XmlElem* ReadDocType(XmlElem* parent);
+  void ExpectOpening(std::u16string_view opening, std::u16string_view failure);
+
+  void AddText(std::u16string_view text);
+  void AddChild(XmlElem* child);
+  void CloseElement();
+  XmlElem* NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value = {});
+  std::u16string_view Keep(size_t start, size_t end);
+  std::u16string_view KeepUnescaped(size_t start, size_t end);
+
+  size_t Position() const;
+  std::u16string Found() const;
+  [[noreturn]] void Fail(std::u16string_view message);
+  [[noreturn]] void FailAt(std::u16string_view prefix, std::u16string_view suffix = {});
+  [[noreturn]] void FailMalformed();
+  [[noreturn]] void FailEndOfTag();
+  [[noreturn]] void FailProp();
+  [[noreturn]] void FailEndOfData(std::u16string_view kind);
+
+  XmlDocument& document_;
+  std::u16string& text_;
+  const char16_t* data_;
+  size_t size_;
+  size_t pos_ = 0;
+  std::string_view bytes_;
+  size_t bytePos_ = 0;
+  XmlDecoder decoder_;
+  bool automatic_;
+  bool decodedAll_;
+  std::vector<OpenElement> open_;
+  std::vector<XmlElem*> children_;  // of the open elements, in order
+};
+
+}  // namespace pendra
