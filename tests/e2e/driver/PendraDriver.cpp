@@ -6,6 +6,8 @@
 //   count                                       number of main windows (and how many are visible)
 //   windows                                     every top-level window
 //   focus                                       active, focused and capturing window of the main window's thread
+//   sync [--rounds N]                           waits until the main window's thread has handled N messages
+//                                               (default 5): what was queued or due before has been handled
 //   boxes                                       visible message boxes: title, text, buttons
 //   answer TITLE ok|cancel|yes|no|ID            presses a button of the box with that title ("*": any)
 //   keys CHORD...                               e.g. "ctrl+c" "Return" "shift+F10"
@@ -187,6 +189,14 @@ int Focus(const Arguments& args, Report& report) {
   return kDone;
 }
 
+int Sync(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  report.AddFlag(L"found", main != nullptr);
+  if (!main) return kFailed;
+  SyncWith(main, static_cast<int>(Number(args.Option(L"rounds", L"5"))));
+  return kDone;
+}
+
 int Boxes(const Arguments& args, Report& report) {
   std::vector<HWND> boxes;
   WaitFor(args.WaitMs(), [&] { return !(boxes = MessageBoxes()).empty(); });
@@ -325,6 +335,7 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"count", Count},
                                                    {L"windows", ListWindows},
                                                    {L"focus", Focus},
+                                                   {L"sync", Sync},
                                                    {L"boxes", Boxes},
                                                    {L"answer", Answer},
                                                    {L"keys", Keys},

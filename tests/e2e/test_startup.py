@@ -1,0 +1,74 @@
+"""Start-up, single instance and the ways out of Pendra.exe, observed from outside."""
+
+import unittest
+
+from harness import WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, PendraTestCase
+
+# The main window's tray-icon callback message (WM_APP + 1); lParam carries the mouse message.
+TRAY_MESSAGE = 0x8001
+WM_LBUTTONUP = 0x0202
+
+
+class StartupTest(PendraTestCase):
+    def start_and_settle(self, *args):
+        """Starts Pendra and waits until its start-up, start timer included, is over."""
+        program = self.session.start(*args)
+        self.assertIsNotNone(self.session.main_window(until="hidden" if "-m" in args else "visible"))
+        self.session.settle()
+        return program
+
+    def test_first_start_shows_one_borderless_topmost_tool_window_at_its_place(self):
+        self.start_and_settle()
+        window = self.session.main_window()
+        self.assertEqual((window.class_name, window.title), ("TToDoForm", "Pendra"))
+        self.assertEqual((window.left, window.top, window.width, window.height), (1510, 434, 370, 211))
+        self.assertEqual((window.client_width, window.client_height), (370, 211))
+        self.assertTrue(window.visible)
+        self.assertTrue(window.topmost)
+        self.assertTrue(window.exstyle & WS_EX_TOOLWINDOW)
+        self.assertFalse(window.exstyle & WS_EX_APPWINDOW)
+        self.assertEqual(self.session.count_main_windows(), 1)
+        self.assertEqual(self.session.message_boxes(), [])
+
+        # Top-most in the z-order: every visible window above it is top-most too, and Wine's
+        # (not top-most) taskbar is below it.
+        windows = self.session.top_level_windows()
+        above = windows[:window.zindex]
+        self.assertTrue(all(w.topmost for w in above if w.visible), above)
+        below = [w for w in windows[window.zindex + 1:] if w.visible and not w.topmost]
+        self.assertTrue(below, "no ordinary window to compare with")
+
+    def test_second_start_shows_the_running_window_and_ends_with_exit_code_0(self):
+        for first_args in [(), ("-m",)]:
+            with self.subTest(first_args=first_args):
+                first = self.start_and_settle(*first_args)
+
+                second = self.session.start()
+                self.assertEqual(second.wait(10), 0)
+
+                window = self.session.main_window(until="visible", wait_ms=5000)
+                self.assertIsNotNone(window, "the running window was not shown")
+                self.assertTrue(window.foreground)
+                self.assertEqual(self.session.count_main_windows(), 1)
+                self.assertTrue(first.running())
+                self.session.end_programs()
+
+    def test_minus_m_keeps_the_window_hidden_until_a_tray_icon_click(self):
+        self.start_and_settle("-m")
+        self.assertFalse(self.session.main_window().visible)
+
+        self.session.post(TRAY_MESSAGE, 0, WM_LBUTTONUP)
+
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=5000))
+
+    def test_closing_the_window_ends_the_process_with_exit_code_0(self):
+        program = self.start_and_settle()
+
+        self.session.close_main_window()
+
+        self.assertEqual(program.wait(10), 0)
+        self.assertEqual(self.session.count_main_windows(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
