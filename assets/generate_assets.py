@@ -11,6 +11,7 @@ Colours harmonise with the sheet's title row (215, 228, 242) and grid (245, 245,
 import os
 import sys
 
+sys.dont_write_bytecode = True  # keep the assets folder free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from encoders import write_ico, write_jpeg, write_png  # noqa: E402
