@@ -342,13 +342,16 @@ XmlElem* XmlReader::NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_vi
 
 // --- Other nodes -----------------------------------------------------------------------
 
+// At "<": the opening must follow; the failure quotes as many characters as it has.
 void XmlReader::ExpectOpening(std::u16string_view opening, std::u16string_view failure) {
   for (size_t i = 0; i < opening.size(); ++i) {
     if (Peek(i) == opening[i]) continue;
-    size_t start = pos_;
-    while (pos_ < start + opening.size() && Peek() != kEnd) ++pos_;
-    FailAt(std::u16string(failure) + u": expected \"" + std::u16string(opening) + u"\" but found \"" +
-           std::u16string(data_ + start, pos_ - start) + u"\" at position ");
+    size_t length = i;
+    while (length < opening.size() && Peek(length) != kEnd) ++length;
+    std::u16string found(data_ + pos_, length);
+    pos_ += length - 1;
+    FailAt(std::u16string(failure) + u": expected \"" + std::u16string(opening) + u"\" but found \"" + found +
+           u"\" at position ");
   }
   pos_ += opening.size();
 }

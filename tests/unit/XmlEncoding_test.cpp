@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "XmlFixtures.h"
+#include "xml/XmlCharsets.h"
+#include "xml/XmlDocument.h"
+#include "xml/XmlFailures.h"
+
+namespace pendra {
+
+TEST(XmlEncoding, ByteOrderMarkAndDeclarationChooseTheDecoding) {
+  struct Case {
+    const char* fixture;
+    std::u16string value;
+    Encoding encoding;
+    unsigned codePage;
+  };
+  const Case cases[] = {
+      {"ansi-no-declaration.xml", u"Müll", Encoding::Ansi, 0},
+      {"utf8-declared-without-mark.xml", u"Müll", Encoding::Utf8, 65001},
+      {"utf8-mark-without-encoding.xml", u"Müll", Encoding::Utf8, 65001},
+      {"utf16le.xml", u"Müll €", Encoding::Utf16, 1200},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fixture);
+    XmlDocument document;
+    document.LoadFromFile(XmlFixturePath(c.fixture));
+    EXPECT_EQ(document.Root()->Value(), c.value);
+    EXPECT_EQ(document.LastEncoding(), c.encoding);
+    EXPECT_EQ(document.LastCodePage(), c.codePage);
+  }
+}
+
+// Without a mark the prolog starts in the ANSI code page; the declaration switches to
+// UTF-8 from the character after it.
+TEST(XmlEncoding, TheDeclarationSwitchesFromTheNextCharacterOn) {
+  XmlDocument document;
+  document.LoadFromFile(XmlFixturePath("utf8-declared-without-mark.xml"));
+  EXPECT_EQ(document.Prolog().Item(0)->Value(), u"ü");
+  EXPECT_EQ(document.Root()->Value(), u"Müll");
+}
+
+TEST(XmlEncoding, ADeclaredCodePageAppliesEvenAfterAUtf8Mark) {
+  XmlDocument document;
+  document.LoadFromBytes("\xEF\xBB\xBF<?xml version='1.0' encoding='windows-1252'?><a>\xFC\x80</a>");
+  EXPECT_EQ(document.Root()->Value(), u"ü€");
+  EXPECT_EQ(document.LastCodePage(), 1252u);
+}
+
+TEST(XmlEncoding, AGivenEncodingIsNotSwitchedButTheCharsetMustExist) {
+  XmlDocument document;
+  document.LoadFromBytes("<?xml encoding='windows-1252'?><a>\xC3\xBC</a>", Encoding::Utf8);
+  EXPECT_EQ(document.Root()->Value(), u"ü");
+  document.LoadFromString(u"<?xml encoding='utf-8'?><a>ü</a>");
+  EXPECT_EQ(document.Root()->Value(), u"ü");
+  EXPECT_EQ(document.LastCodePage(), 1200u);
+  EXPECT_THROW(document.LoadFromString(u"<?xml encoding='klingon'?><a/>"), ECharsetError);
+}
+
+TEST(XmlEncoding, CharsetTableWorksInBothDirections) {
+  struct Case {
+    std::u16string_view name;
+    unsigned codePage;
+  };
+  for (const Case& c :
+       {Case{u"UTF-8", 65001}, Case{u"utf-16", 1200}, Case{u"Unicode", 1200}, Case{u"us-ascii", 20127},
+        Case{u"ISO-8859-1", 28591}, Case{u"windows-1252", 1252}, Case{u"latin1", 28591}, Case{u"shift_jis", 932}}) {
+    EXPECT_EQ(CodePageOfCharset(c.name), c.codePage);
+  }
+  for (const Case& c : {Case{u"utf-8", 65001}, Case{u"utf-16", 1200}, Case{u"us-ascii", 20127},
+                        Case{u"iso-8859-1", 28591}, Case{u"Windows-1252", 1252}}) {
+    EXPECT_EQ(CharsetOfCodePage(c.codePage), c.name);
+  }
+  EXPECT_THROW(CodePageOfCharset(u"utf-9"), ECharsetError);
+  EXPECT_THROW(CharsetOfCodePage(4711), ECharsetError);
+}
+
+}  // namespace pendra

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+#include <string>
+
+#include "xml/XmlDocument.h"
+#include "xml/XmlFailures.h"
+
+namespace pendra {
+
+TEST(XmlRead, NameLookupFoldsOnlyAToZAndTakesTheFirstMatch) {
+  XmlDocument document;
+  document.LoadFromString(u"<a><b>x</b><B>y</B><ä>z</ä></a>");
+  XmlElems items = document.Root()->Items();
+  EXPECT_EQ(items.ItemNamed(u"b")->Value(), u"x");
+  EXPECT_EQ(items.ItemNamed(u"B")->Value(), u"x");
+  EXPECT_EQ(items.ItemNamed(u"ä")->Value(), u"z");
+  EXPECT_EQ(items.ItemNamed(u"Ä"), nullptr);
+  EXPECT_EQ(items.ItemNamed(u"c"), nullptr);
+}
+
+TEST(XmlRead, AnElementWhoseOnlyChildIsTextHasThatTextAsValue) {
+  struct Case {
+    std::u16string xml;
+    std::u16string value;
+  };
+  const Case cases[] = {
+      {u"<Text> </Text>", u""},
+      {u"<Text>\r\n\t\u00A0\u3000</Text>", u""},
+      {u"<Text>  a b  </Text>", u"  a b  "},
+      {u"<Text>a\r\nb</Text>", u"a\r\nb"},
+      {u"<Text>AT&amp;amp;T</Text>", u"AT&amp;T"},
+      {u"<Text>&#xFC;&#252;&AMP;</Text>", u"üü&"},
+      {u"<Text>&#zz;</Text>", u"&#zz;"},
+      {u"<Text>a & b</Text>", u"a & b"},
+      {u"<Text/>", u""},
+      {u"<Text></Text>", u""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.xml.begin(), c.xml.end()));
+    XmlDocument document;
+    document.LoadFromString(c.xml);
+    EXPECT_EQ(document.Root()->Value(), c.value);
+    EXPECT_EQ(document.Root()->Items().Count(), 0u);
+  }
+}
+
+TEST(XmlRead, MixedContentKeepsEveryNodeAndNoValue) {
+  XmlDocument document;
+  document.LoadFromString(u"<a>x<b>1</b> y <!--c--><![CDATA[<raw>&amp;]]><?pi k='v'?></a>");
+  XmlElem* root = document.Root();
+  EXPECT_EQ(root->Value(), u"");
+  struct Child {
+    XmlElemKind kind;
+    std::u16string_view name;
+    std::u16string_view value;
+  };
+  const Child expected[] = {{XmlElemKind::Text, u"", u"x"},           {XmlElemKind::Element, u"b", u"1"},
+                            {XmlElemKind::Text, u"", u" y "},         {XmlElemKind::Comment, u"", u"c"},
+                            {XmlElemKind::CData, u"", u"<raw>&amp;"}, {XmlElemKind::ProcessingInstruction, u"pi", u""}};
+  ASSERT_EQ(root->Items().Count(), std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    XmlElem* child = root->Items().Item(i);
+    EXPECT_EQ(child->Kind(), expected[i].kind) << i;
+    EXPECT_EQ(child->Name(), expected[i].name) << i;
+    EXPECT_EQ(child->Value(), expected[i].value) << i;
+    EXPECT_EQ(child->Parent(), root);
+  }
+}
+
+TEST(XmlRead, AttributesAreUnescapedOnceAndKeepTheirPrefix) {
+  XmlDocument document;
+  document.LoadFromString(u"<a x = \"1 &amp;amp; 2\" p:y='\"q\"'/>");
+  XmlProps props = document.Root()->Properties();
+  ASSERT_EQ(props.Count(), 2u);
+  EXPECT_EQ(props.ItemNamed(u"X")->Value(), u"1 &amp; 2");
+  EXPECT_EQ(props.Item(1)->NameSpace(), u"p");
+  EXPECT_EQ(props.Item(1)->Name(), u"y");
+  EXPECT_EQ(props.Item(1)->Value(), u"\"q\"");
+}
+
+TEST(XmlRead, PrologNodesKeepTheirKindsAndRawContent) {
+  XmlDocument document;
+  document.LoadFromString(
+      u"<?xml version=\"1.0\"?>\r\n<!-- c -->\r\n<?xml-stylesheet href=\"s.css\"?>\r\n"
+      u"<?mso-application progid=\"Excel.Sheet\"?>\r\n<?pi a=\"1\"?>\r\n<!DOCTYPE a [<!ENTITY e \"x>\">]>\r\n<a/>");
+  XmlElems prolog = document.Prolog();
+  ASSERT_EQ(prolog.Count(), 6u);
+  EXPECT_EQ(prolog.Item(0)->Kind(), XmlElemKind::Header);
+  EXPECT_EQ(prolog.Item(0)->Properties().ItemNamed(u"version")->Value(), u"1.0");
+  EXPECT_EQ(prolog.Item(1)->Kind(), XmlElemKind::Comment);
+  EXPECT_EQ(prolog.Item(1)->Value(), u" c ");
+  EXPECT_EQ(prolog.Item(2)->Kind(), XmlElemKind::Sheet);
+  EXPECT_EQ(prolog.Item(3)->Kind(), XmlElemKind::MsoApplication);
+  EXPECT_EQ(prolog.Item(4)->Kind(), XmlElemKind::ProcessingInstruction);
+  EXPECT_EQ(prolog.Item(4)->Name(), u"pi");
+  EXPECT_EQ(prolog.Item(5)->Kind(), XmlElemKind::DocType);
+  EXPECT_EQ(prolog.Item(5)->Value(), u" a [<!ENTITY e \"x>\">]");
+  EXPECT_EQ(document.Root()->Name(), u"a");
+}
+
+TEST(XmlRead, PrefixedEndTagMatchesInAnyLetterCaseUnprefixedOnlyExactly) {
+  XmlDocument document;
+  document.LoadFromString(u"<p:a><b>1</b ></P:A>");
+  EXPECT_EQ(document.Root()->NameSpace(), u"p");
+  EXPECT_EQ(document.Root()->Name(), u"a");
+  EXPECT_EQ(document.Root()->Items().Item(0)->Value(), u"1");
+  EXPECT_THROW(document.LoadFromString(u"<a></A>"), EXmlError);
+}
+
+TEST(XmlRead, EverythingAfterTheRootIsIgnored) {
+  XmlDocument document;
+  document.LoadFromString(u"<a>1</a> trailing <<< not xml & </b>");
+  EXPECT_EQ(document.Root()->Value(), u"1");
+}
+
+TEST(XmlRead, InputWithoutATagEmptiesTheRootAndKeepsItsName) {
+  for (std::string bytes : {"", "  \r\n", "<?xml version=\"1.0\" encoding=\"utf-8\"?>", "\xEF\xBB\xBF", "\xFF\xFE"}) {
+    SCOPED_TRACE(bytes);
+    XmlDocument document;
+    document.LoadFromString(u"<Sheet a=\"1\"><x/></Sheet>");
+    document.Root()->SetName(u"VeVuVizo");
+    document.LoadFromBytes(bytes);
+    EXPECT_EQ(document.Root()->Name(), u"VeVuVizo");
+    EXPECT_EQ(document.Root()->Items().Count(), 0u);
+    EXPECT_EQ(document.Root()->Properties().Count(), 0u);
+  }
+}
+
+TEST(XmlRead, TheRootTakesTheNameOfTheFilesRootElement) {
+  XmlDocument document;
+  document.Root()->SetName(u"VeVuVizo");
+  document.LoadFromString(u"<Sheet><x/></Sheet>");
+  EXPECT_EQ(document.Root()->Name(), u"Sheet");
+}
+
+// Reading keeps its own stack of open elements, so depth is bounded by memory only.
+TEST(XmlRead, AMillionNestedElementsDoNotExhaustTheStack) {
+  constexpr size_t kDepth = 1'000'000;
+  std::string bytes;
+  for (size_t i = 0; i < kDepth; ++i) bytes += "<a>";
+  bytes += "x";
+  for (size_t i = 0; i < kDepth; ++i) bytes += "</a>";
+  XmlDocument document;
+  document.LoadFromBytes(bytes);
+  XmlElem* element = document.Root();
+  for (size_t depth = 1; depth < kDepth; ++depth) {
+    ASSERT_EQ(element->Items().Count(), 1u);
+    element = element->Items().Item(0);
+  }
+  EXPECT_EQ(element->Value(), u"x");
+}
+
+TEST(XmlRead, AHundredMegabyteValueReads) {
+  constexpr size_t kSize = 100 * 1024 * 1024;
+  std::string bytes = "\xEF\xBB\xBF<a>" + std::string(kSize, 'v') + "</a>";
+  XmlDocument document;
+  document.LoadFromBytes(bytes);
+  EXPECT_EQ(document.Root()->Value().size(), kSize);
+}
+
+TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
+  struct Case {
+    std::string bytes;
+    std::u16string value;
+  };
+  using namespace std::string_literals;
+  const Case cases[] = {
+      {"\xEF\xBB\xBF<a>x\xC3</a>", u"x\xFFFD"},                                  // truncated UTF-8 sequence
+      {"\xEF\xBB\xBF<a>\xED\xA0\x80</a>", u"\xFFFD\xFFFD\xFFFD"},                // a surrogate in UTF-8
+      {"\xFF\xFE<\0a\0>\0\x00\xD8<\0/\0a\0>\0"s, std::u16string(1, u'\xD800')},  // a lone surrogate in UTF-16
+      {"\xFF\xFE<\0a\0>\0z\0<\0/\0a\0>\0!"s, u"z"},                              // an odd byte at the end
+      {"<a>x\0y</a>"s, u"x\0y"s},                                                // NUL bytes
+  };
+  for (const Case& c : cases) {
+    XmlDocument document;
+    document.LoadFromBytes(c.bytes);
+    EXPECT_EQ(document.Root()->Value(), c.value);
+  }
+}
+
+}  // namespace pendra
