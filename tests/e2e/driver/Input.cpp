@@ -1,8 +1,10 @@
 #include "Input.h"
 
 #include <cwctype>
+#include <iterator>
+#include <utility>
 
-#include "Windows.h"
+#include "TopLevelWindows.h"
 
 namespace driver {
 
@@ -146,7 +148,8 @@ bool ParseChord(const std::wstring& spec, KeyChord& chord) {
   if (!ParseModifiers(split == std::wstring::npos ? L"" : spec.substr(0, split), chord.modifiers)) return false;
   std::wstring name = Lower(key);
   if (Lookup(name, std::begin(kKeys), std::end(kKeys), chord.key)) return true;
-  if ((name.size() == 2 || name.size() == 3) && name[0] == L'f') {
+  if ((name.size() == 2 || name.size() == 3) && name[0] == L'f' &&
+      wcsspn(name.c_str() + 1, L"0123456789") == name.size() - 1) {
     int number = _wtoi(name.c_str() + 1);
     if (number < 1 || number > 24) return false;
     chord.key = static_cast<WORD>(VK_F1 + number - 1);

@@ -1,6 +1,6 @@
 #include "MessageBoxes.h"
 
-#include "Windows.h"
+#include "TopLevelWindows.h"
 
 namespace driver {
 

@@ -26,6 +26,7 @@
 // ("--focus no" skips that). Exit code: 0 done, 1 not found or failed, 2 bad usage.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -36,7 +37,7 @@
 #include "Input.h"
 #include "MessageBoxes.h"
 #include "Report.h"
-#include "Windows.h"
+#include "TopLevelWindows.h"
 
 using namespace driver;
 
