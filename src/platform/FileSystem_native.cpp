@@ -116,10 +116,12 @@ void SetReadOnly(const std::u16string& path) {
 }
 
 void ReplaceFileAtomically(const std::u16string& source, const std::u16string& target) {
-  std::error_code error;
   fs::path finalTarget = Native(target);
-  if (fs::is_symlink(fs::symlink_status(finalTarget, error))) finalTarget = fs::canonical(finalTarget, error);
-  if (error) throw EInOutError(u"Cannot resolve the link \"" + target + u"\".");
+  std::error_code error;
+  if (fs::is_symlink(fs::symlink_status(finalTarget, error))) {
+    finalTarget = fs::weakly_canonical(finalTarget, error);
+    if (error) throw EInOutError(u"Cannot resolve the link \"" + target + u"\".");
+  }
   if (fs::is_directory(finalTarget, error)) throw EInOutError(u"Cannot replace a folder.");
   fs::rename(Native(source), finalTarget, error);
   if (error == std::errc::cross_device_link) return CopyStagedThenRename(Native(source), finalTarget);

@@ -17,7 +17,7 @@ struct ScreenRectangle {
 };
 
 class SheetWindow {
-public:
+ public:
   virtual ~SheetWindow() = default;
 
   virtual GridModel& Grid() = 0;

@@ -1,0 +1,372 @@
+#include "sheet/LoadSave.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "platform/FileSystem.h"
+
+namespace pendra {
+
+namespace {
+
+// A main window without Windows: a 1920 x 1080 desktop, the rectangle as numbers, the
+// reports written down in order.
+class FakeWindow : public SheetWindow {
+ public:
+  FakeWindow() : grid(3, 6) {
+    for (int col = 0; col < 3; ++col) grid.SetColWidth(col, std::vector<int>{50, 235, 45}[col]);
+    state.CollapsedWidth = 30;
+    state.ExpandState = ExpandStates::Expanded;
+  }
+  GridModel& Grid() override { return grid; }
+  PendraUnitState& State() override { return state; }
+  WindowRectangle Rectangle() const override { return rect; }
+  void SetLeft(int left) override { rect.Left = left; }
+  void SetTop(int top) override { rect.Top = top; }
+  void SetClientWidth(int width) override { rect.ClientWidth = width; }
+  void SetClientHeight(int height) override { rect.ClientHeight = height; }
+  ScreenRectangle VirtualDesktop() const override { return {0, 0, 1920, 1080}; }
+  int PrimaryScreenWidth() const override { return 1920; }
+  int PrimaryScreenHeight() const override { return 1080; }
+  void RepaintGrid() override {}
+  void loadSkin() override { ++skinLoads; }
+  void ShowExceptionMessageBox(const std::u16string& methode) override { reports.push_back(methode); }
+  void ShowErrorMessageBox(const std::u16string& text, const std::u16string& title) override {
+    reports.push_back(title + u": " + text);
+  }
+
+  std::u16string Row(int row) const {
+    std::u16string text;
+    for (int col = 0; col < grid.ColCount(); ++col) text += (col ? u"|" : u"") + grid.Cell(col, row);
+    return text;
+  }
+
+  GridModel grid;
+  PendraUnitState state;
+  WindowRectangle rect{100, 100, 370, 211};
+  std::vector<std::u16string> reports;
+  int skinLoads = 0;
+};
+
+std::string ReadFixture(const std::string& name) {
+  std::ifstream in(std::string(PENDRA_SOURCE_DIR) + "/tests/unit/fixtures/sheet/" + name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The sheet of the golden file.
+void FillGoldenSheet(FakeWindow& window) {
+  GridModel& grid = window.grid;
+  grid.SetRowCount(3);
+  grid.SetColWidth(1, 210);
+  const char16_t* cells[3][3] = {
+      {u"Prio", u"Aufgabe", u"Zeit"}, {u"Hoch", u"Steuer & Belege '23", u"10min"}, {u"", u"Müll rausbringen", u"20 €"}};
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 3; ++col) grid.SetCell(col, row, cells[row][col]);
+  }
+  window.state.ColumnAlignments = {ALIGNCENTER, ALIGNLEFT, ALIGNCENTER};
+  window.state.Flags.TitleFett.Show(true);
+  window.state.Flags.ShowGridLines.Show(true);
+  window.state.SkinName = u"No Skin";
+  window.rect = {1510, 434, 370, 211};
+}
+
+// A data file with the given sections between <VeVuVizo> and </VeVuVizo>.
+std::string File(const std::string& sections) { return "<VeVuVizo>" + sections + "</VeVuVizo>"; }
+
+const std::string kPosition =
+    "<WindowPosition><Left>10</Left><Top>20</Top><Width>400</Width><Height>300</Height></WindowPosition>";
+const std::string kInfo =
+    "<ColumnInfo><RowCount>2</RowCount><ColumnCount>3</ColumnCount><HeaderTextBold>FALSE</HeaderTextBold>"
+    "<DrawGridLines>TRUE</DrawGridLines></ColumnInfo>";
+const std::string kHeader =
+    "<ColumnHeader><Column><ColumnCaption>A</ColumnCaption><ColumnWidth>40</ColumnWidth><ColumnAlignment>RIGHT"
+    "</ColumnAlignment></Column><Column><ColumnCaption>B</ColumnCaption><ColumnWidth>100</ColumnWidth>"
+    "<ColumnAlignment>LEFT</ColumnAlignment></Column><Column><ColumnCaption>C</ColumnCaption><ColumnWidth>30"
+    "</ColumnWidth><ColumnAlignment>CENTER</ColumnAlignment></Column></ColumnHeader>";
+const std::string kContent =
+    "<ToDoContent><Column><Text>a1</Text><Text>b1</Text><Text>c1</Text></Column>"
+    "<Column><Text>a2</Text><Text/><Text>c2</Text></Column></ToDoContent>";
+
+class LoadSaveTest : public ::testing::Test {
+ protected:
+  void Load(const std::string& bytes) {
+    temp.Write("Pendra.xml", bytes);
+    XMLLaden(window, doc, temp.File("Pendra.xml"));
+  }
+  void Save() {
+    window.state.DataFolder = temp.Folder();
+    XMLSpeichern(window, doc);
+  }
+  std::vector<std::string> FilesInFolder() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.Path())) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TempFolder temp;
+  FakeWindow window;
+  XmlDocument doc;
+};
+
+}  // namespace
+
+TEST_F(LoadSaveTest, SavesTheGoldenFileByteForByte) {
+  FillGoldenSheet(window);
+  Save();
+  EXPECT_EQ(temp.Read("Pendra.xml"), ReadFixture("golden.xml"));
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_EQ(FilesInFolder(), std::vector<std::string>{"Pendra.xml"});  // no temporary file stays
+}
+
+TEST_F(LoadSaveTest, LoadsTheGoldenFileWithEmptyCellsAsOneBlank) {
+  Load(ReadFixture("golden.xml"));
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_EQ(window.grid.RowCount(), 3);
+  EXPECT_EQ(window.grid.ColCount(), 3);
+  EXPECT_EQ(window.Row(0), u"Prio|Aufgabe|Zeit");
+  EXPECT_EQ(window.Row(1), u"Hoch|Steuer & Belege '23|10min");
+  EXPECT_EQ(window.Row(2), u" |Müll rausbringen|20 €");
+  EXPECT_EQ(window.grid.ColWidths(), (std::vector<int>{50, 210, 45}));
+  EXPECT_EQ(window.state.ColumnAlignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
+  EXPECT_TRUE(window.state.Flags.HeaderTextBold());
+  EXPECT_TRUE(window.state.Flags.DrawGridLines());
+  EXPECT_EQ(window.grid.LineWidth(), 1);
+  EXPECT_EQ(window.state.SkinName, u"No Skin");
+  EXPECT_EQ(window.state.SkinPath, u"");
+  EXPECT_EQ(window.rect.Left, 1510);
+  EXPECT_EQ(window.rect.Top, 434);
+  EXPECT_EQ(window.rect.ClientWidth, 370);
+  EXPECT_EQ(window.rect.ClientHeight, 211);
+}
+
+TEST_F(LoadSaveTest, ACollapsedWindowIsSavedWithItsExpandedRectangle) {
+  window.state.ExpandState = ExpandStates::Collapsed;
+  window.state.ExpandedClientWidth = 370;
+  window.rect = {1850, 434, 30, 211};
+  Save();
+  std::string saved = temp.Read("Pendra.xml");
+  EXPECT_NE(saved.find("<Left>1510</Left>"), std::string::npos);
+  EXPECT_NE(saved.find("<Width>370</Width>"), std::string::npos);
+}
+
+TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
+  struct Case {
+    const char* name;
+    std::string file;
+    std::vector<std::u16string> reports;
+    std::function<void(FakeWindow&)> check;
+  };
+  const Case cases[] = {
+      {"any root name, sections in any order, names in any letter case",
+       "<Sheet>" + kContent + kHeader + "<columninfo><rowcount>2</rowcount><COLUMNCOUNT>3</COLUMNCOUNT></columninfo>" +
+           kPosition + "</Sheet>",
+       {},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.Row(0), u"A|B|C");
+         EXPECT_EQ(w.Row(2), u"a2| |c2");
+         EXPECT_EQ(w.rect.Left, 10);
+       }},
+      {"flags and alignments only in their exact upper-case forms",
+       File(kPosition +
+            "<ColumnInfo><RowCount>1</RowCount><ColumnCount>1</ColumnCount><HeaderTextBold>true</HeaderTextBold>"
+            "<DrawGridLines>FALSE</DrawGridLines></ColumnInfo><ColumnHeader><Column><ColumnCaption>A</ColumnCaption>"
+            "<ColumnWidth>40</ColumnWidth><ColumnAlignment>center</ColumnAlignment></Column></ColumnHeader>"
+            "<ToDoContent/>"),
+       {},
+       [](FakeWindow& w) {
+         EXPECT_FALSE(w.state.Flags.HeaderTextBold());
+         EXPECT_TRUE(w.state.Flags.TitleFett.DeaktivVisible);
+         EXPECT_FALSE(w.state.Flags.DrawGridLines());
+         EXPECT_EQ(w.grid.LineWidth(), 0);
+         EXPECT_EQ(w.state.ColumnAlignments, std::vector<TCellAlignment>{ALIGNLEFT});
+       }},
+      {"a missing flag leaves it as it was",
+       File(kPosition + "<ColumnInfo><RowCount>2</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" + kHeader +
+            kContent),
+       {},
+       [](FakeWindow& w) {
+         EXPECT_FALSE(w.state.Flags.TitleFett.AktivVisible || w.state.Flags.TitleFett.DeaktivVisible);
+         EXPECT_EQ(w.grid.LineWidth(), 1);
+       }},
+      {"rows and columns counted as the file says; surplus texts dropped silently",
+       File(kPosition + "<ColumnInfo><RowCount>1</RowCount><ColumnCount>2</ColumnCount></ColumnInfo>" +
+            "<ToDoContent><Column><Text>a</Text><Text>b</Text><Text>c</Text><Text>d</Text></Column>"
+            "<Column><Text>beyond</Text></Column></ToDoContent>" +
+            "<ColumnHeader/>"),
+       {},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.grid.RowCount(), 2);
+         EXPECT_EQ(w.Row(1), u"a|b");
+         EXPECT_EQ(w.state.ColumnAlignments.size(), 2u);
+       }},
+      {"more column descriptions than columns end the header section",
+       File(kPosition + "<ColumnInfo><RowCount>2</RowCount><ColumnCount>2</ColumnCount></ColumnInfo>" + kHeader +
+            kContent),
+       {u"Load ColumnHeader"},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.Row(0), u"A|B");
+         EXPECT_EQ(w.Row(1), u"a1|b1");
+         EXPECT_EQ(w.state.ColumnAlignments, (std::vector<TCellAlignment>{ALIGNRIGHT, ALIGNLEFT}));
+       }},
+      {"row count 0 and a count that is no integer give the title row only",
+       File(kPosition + "<ColumnInfo><RowCount>x</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" + kHeader +
+            kContent),
+       {},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.grid.RowCount(), 1);
+         EXPECT_EQ(w.grid.FixedRows(), 0);
+         EXPECT_EQ(w.Row(0), u"A|B|C");
+       }},
+      {"a row count no sheet can hold falls back instead of exhausting the memory",
+       File(kPosition + "<ColumnInfo><RowCount>2000000000</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" +
+            kHeader + kContent),
+       {u"Load ColumnInfo"},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.grid.RowCount(), 6);
+         EXPECT_EQ(w.Row(1), u"a1|b1|c1");
+         EXPECT_TRUE(w.state.Flags.DrawGridLines());
+       }},
+      {"widths below 2 or not integers become 2",
+       File(kPosition + kInfo +
+            "<ColumnHeader><Column><ColumnWidth>0</ColumnWidth><ColumnCaption>A</ColumnCaption><ColumnAlignment/>"
+            "</Column><Column><ColumnWidth>abc</ColumnWidth><ColumnCaption>B</ColumnCaption><ColumnAlignment/>"
+            "</Column></ColumnHeader>" +
+            kContent),
+       {},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.grid.ColWidths(), (std::vector<int>{2, 2, 45}));
+       }},
+      {"an empty file reports every missing section but the skin",
+       "",
+       {u"Load WindowPosition", u"Load ColumnInfo", u"Load ColumnHeader", u"Load ToDoContent"},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.grid.RowCount(), 6);
+         EXPECT_EQ(w.grid.ColCount(), 3);
+         EXPECT_EQ(w.rect.Left, 775);
+         EXPECT_EQ(w.rect.Top, 434);
+         EXPECT_TRUE(w.state.Flags.DrawGridLines());
+         EXPECT_TRUE(w.state.Flags.TitleFett.DeaktivVisible);
+       }},
+      {"a file that is not well-formed applies nothing",
+       "<VeVuVizo><WindowPosition><Left>1</Top></WindowPosition></VeVuVizo>",
+       {u"XMLloadToDoList"},
+       [](FakeWindow& w) {
+         EXPECT_EQ(w.rect.Left, 100);
+         EXPECT_EQ(w.grid.RowCount(), 6);
+         EXPECT_FALSE(w.state.Flags.DrawGridLines());
+         EXPECT_EQ(w.grid.LineWidth(), 1);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeWindow fresh;
+    TempFolder folder;
+    folder.Write("Pendra.xml", c.file);
+    XmlDocument document;
+    XMLLaden(fresh, document, folder.File("Pendra.xml"));
+    EXPECT_EQ(fresh.reports, c.reports);
+    c.check(fresh);
+  }
+}
+
+TEST_F(LoadSaveTest, WindowPositionIsCheckedAgainstTheDesktop) {
+  struct Case {
+    int left, top, width, height;
+    int expectedLeft, expectedTop, expectedWidth, expectedHeight;
+  };
+  const Case cases[] = {
+      {5000, 100, 370, 211, 775, 100, 370, 211},  // beyond the right edge: centred
+      {-400, 100, 370, 211, 775, 100, 370, 211},  // not greater than 0 - 370: centred
+      {-300, 100, 370, 211, -300, 100, 370, 211},
+      {1909, 1069, 370, 211, 1909, 1069, 370, 211},
+      {1910, 1070, 370, 211, 775, 434, 370, 211},
+      {10, 10, 20, 49, 10, 10, 370, 211},  // below the collapsed width and 50 pixels
+      {10, 10, 30, 50, 10, 10, 30, 50},
+  };
+  for (const Case& c : cases) {
+    FakeWindow fresh;
+    TempFolder folder;
+    folder.Write("Pendra.xml", File("<WindowPosition><Left>" + std::to_string(c.left) + "</Left><Top>" +
+                                    std::to_string(c.top) + "</Top><Width>" + std::to_string(c.width) +
+                                    "</Width><Height>" + std::to_string(c.height) + "</Height></WindowPosition>"));
+    XmlDocument document;
+    XMLLaden(fresh, document, folder.File("Pendra.xml"));
+    EXPECT_EQ(fresh.rect.Left, c.expectedLeft) << c.left;
+    EXPECT_EQ(fresh.rect.Top, c.expectedTop) << c.top;
+    EXPECT_EQ(fresh.rect.ClientWidth, c.expectedWidth) << c.width;
+    EXPECT_EQ(fresh.rect.ClientHeight, c.expectedHeight) << c.height;
+  }
+}
+
+TEST_F(LoadSaveTest, SavedSkinIsRestoredOnlyWhenItsFolderExists) {
+  temp.Folder("skins/Lime");
+  std::string skins = ToUtf8(temp.Folder("skins"));
+  Load(File("<Skin><SkinName>Lime</SkinName><SkinPath>" + skins + "</SkinPath></Skin>"));
+  EXPECT_EQ(window.state.SkinName, u"Lime");
+  EXPECT_EQ(window.skinLoads, 1);
+
+  FakeWindow gone;
+  temp.Write("Gone.xml", File("<Skin><SkinName>Vista</SkinName><SkinPath>" + skins + "</SkinPath></Skin>"));
+  XMLLaden(gone, doc, temp.File("Gone.xml"));
+  EXPECT_EQ(gone.state.SkinName, u"No Skin");
+  EXPECT_EQ(gone.state.SkinPath, u"");
+  EXPECT_EQ(gone.skinLoads, 0);
+}
+
+TEST_F(LoadSaveTest, AReadOnlyDataFileIsSavedAndNoLongerReadOnly) {
+  temp.Write("Pendra.xml", "old");
+  SetReadOnly(temp.File("Pendra.xml"));
+  Save();
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_NE(temp.Read("Pendra.xml"), "old");
+  EXPECT_FALSE(IsReadOnly(temp.File("Pendra.xml")));
+}
+
+TEST_F(LoadSaveTest, AMissingFolderIsReportedAndNothingIsWritten) {
+  window.state.DataFolder = temp.Folder() + u"gone/";
+  XMLSpeichern(window, doc);
+  ASSERT_EQ(window.reports.size(), 1u);
+  EXPECT_EQ(window.reports[0], u"Fehler beim Speichern: Problem beim temporären Speichern in diesen Pfad: \r\n\"" +
+                                   window.state.DataFolder +
+                                   u"\"\r\nSpeichern nicht möglich! Bitte prüfen Sie, ob das Laufwerk noch vorhanden "
+                                   u"ist!\r\nFehler: \"EFCreateError\"");
+  EXPECT_TRUE(FilesInFolder().empty());
+}
+
+TEST_F(LoadSaveTest, AFailedReplacementKeepsTheOldFileAndTheNewContentsInTheTemporaryFile) {
+  std::filesystem::create_directories(temp.Path() / "Pendra.xml");  // cannot be replaced by a file
+  FillGoldenSheet(window);
+  Save();
+  ASSERT_EQ(window.reports.size(), 1u);
+  EXPECT_EQ(window.reports[0], u"Fehler beim Speichern: Problem beim Speichern dieser Datei aufgetreten: \r\n\"" +
+                                   temp.Folder() + u"Pendra.xml\"\r\nSpeichern nicht möglich! Fehler: \"EInOutError\"");
+  std::vector<std::string> files = FilesInFolder();
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[1].rfind("Pendra~tmp~backup~{", 0), 0u);
+  EXPECT_EQ(files[1].size(), 18u + 38u);
+  EXPECT_EQ(temp.Read(files[1]), ReadFixture("golden.xml"));
+}
+
+TEST_F(LoadSaveTest, ALinkedDataFileKeepsBeingALinkToTheNewContents) {
+  temp.Write("elsewhere/Real.xml", "old");
+  std::filesystem::create_symlink(temp.Path() / "elsewhere/Real.xml", temp.Path() / "Pendra.xml");
+  Save();
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_TRUE(std::filesystem::is_symlink(temp.Path() / "Pendra.xml"));
+  EXPECT_NE(temp.Read("elsewhere/Real.xml"), "old");
+}
+
+TEST(EinenPfadAbziehenMitDelimeter, GivesTheParentFolder) {
+  FakeWindow window;
+  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\Tools\\Pendra\\"), u"C:\\Tools\\");
+  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\Pendra\\"), u"C:\\");
+  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\"), u"C:");
+  EXPECT_TRUE(window.reports.empty());
+}
+
+}  // namespace pendra
