@@ -1,5 +1,6 @@
 #include "Input.h"
 
+#include <cwchar>
 #include <cwctype>
 #include <iterator>
 #include <utility>
