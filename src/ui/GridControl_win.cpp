@@ -90,8 +90,10 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       OnSize();
       return 0;
+    // Every key, Tab included, so that a dialog manager does not take Enter, Escape or Tab;
+    // the grid moves the focus on Tab itself.
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
       OnKeyDown(static_cast<int>(wParam));
       return 0;
@@ -144,6 +146,9 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_HSCROLL:
       OnScroll(SB_HORZ, LOWORD(wParam));
+      return 0;
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lParam) == editor_.Handle() && HIWORD(wParam) == EN_CHANGE) OnEditorChanged();
       return 0;
   }
   return DefaultProc(message, wParam, lParam);

@@ -75,6 +75,7 @@ class GridControl : public Window, private InplaceEditorHost {
   void SetFontSize(int points);
   int FontSize() const { return fontPoints_; }
   HFONT Font() const { return font_.Get(); }
+  // No scroll bar is shown until the owner allows it.
   void SetScrollBarsAllowed(ScrollBarsAllowed allowed);
   ScrollBarsShown ScrollBars() const { return shownBars_; }
   // The grid or its editor has the window's focus (kept while the window is inactive).
