@@ -48,7 +48,8 @@ void InplaceEditor::Move(const RECT& rect) {
 
 void InplaceEditor::Hide() { ShowWindow(edit_, SW_HIDE); }
 
-bool InplaceEditor::IsOpen() const { return edit_ && IsWindowVisible(edit_); }
+// Its own visibility, whether or not the grid is shown.
+bool InplaceEditor::IsOpen() const { return edit_ && (GetWindowLongW(edit_, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 std::u16string InplaceEditor::Text() const {
   std::u16string text(static_cast<size_t>(GetWindowTextLengthW(edit_)), u'\0');
