@@ -7,6 +7,7 @@
 #include "app/MessageTexts.h"
 #include "app/SingleInstance_win.h"
 #include "platform/Failure.h"
+#include "sheet/LoadSave.h"
 #include "sheet/ToDoSheet.h"
 #include "sheet/WindowPlacement.h"
 
@@ -296,9 +297,9 @@ void TToDoForm::Internationalization() {}
 
 bool TToDoForm::ResolveDataFolder() { return pendra::ResolveDataFolder(state_, *this); }
 
-void TToDoForm::XMLLaden(const std::u16string&) {}
+void TToDoForm::XMLLaden(const std::u16string& pathAndFile) { pendra::XMLLaden(*this, XmlDoc, pathAndFile); }
 
-void TToDoForm::XMLSpeichern() {}
+void TToDoForm::XMLSpeichern() { pendra::XMLSpeichern(*this, XmlDoc); }
 
 void TToDoForm::testStartSkin() {}
 

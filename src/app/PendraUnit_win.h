@@ -12,6 +12,7 @@
 #include "sheet/DataFolder.h"
 #include "sheet/SheetWindow.h"
 #include "ui/GridModel.h"
+#include "xml/XmlDocument.h"
 
 namespace pendra {
 
@@ -95,6 +96,7 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
 
   PendraUnitState state_;
   GridModel grid_;
+  XmlDocument XmlDoc;
   TrayIcon trayIcon_;
   UniqueIcon programIcon_;
   UniqueMenu popupMenu_;
