@@ -191,13 +191,11 @@ bool XmlReader::ReadStartTag(XmlElem* element) {
   ++pos_;
   ReadName(element);
   int c = Peek();
+  if (element->name_.empty() || (c != u'/' && c != u'>' && !IsSpaceChar(c))) FailMalformed();
   if (IsSpaceChar(c)) {
-    if (element->name_.empty()) FailMalformed();
     ReadProps(element);
     SkipSpace();
     c = Peek();
-  } else if (c != u'/' && c != u'>') {
-    FailMalformed();
   }
   if (c == u'/') {
     ++pos_;

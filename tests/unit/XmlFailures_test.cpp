@@ -20,6 +20,7 @@ const FailureCase kFailures[] = {
     {"unknown-charset.xml", u"ECharsetError", u"No matching charset"},
     {"name-bang.xml", u"EXmlError", u"Invalid XML Element: malformed tag found (no valid name) at position 5"},
     {"name-empty.xml", u"EXmlError", u"Invalid XML Element: malformed tag found (no valid name) at position 2"},
+    {"name-missing.xml", u"EXmlError", u"Invalid XML Element: malformed tag found (no valid name) at position 5"},
     {"end-of-tag-slash.xml", u"EXmlError", u"Invalid XML Element: Expected end of tag but \" \" found at position 10"},
     {"end-of-tag-unclosed.xml", u"EXmlError", u"Invalid XML Element: Expected end of tag but \"\" found at position 7"},
     {"end-tag-mismatch.xml", u"EXmlError",
