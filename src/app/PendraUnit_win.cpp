@@ -20,8 +20,6 @@ constexpr int kMinimumWidth = 10;
 constexpr int kDesignClientWidth = 370;
 constexpr int kDesignClientHeight = 211;
 
-enum MenuCommand : UINT { kOpenFolderHere = 1001, kAbout, kExit };
-
 const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 std::u16string FromWide(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
@@ -108,6 +106,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           return 0;
         case kExit:
           mnuExitClick();
+          return 0;
+        case kNoSkin:
+          mnuNoSkinClick();
           return 0;
       }
       break;
@@ -239,6 +240,17 @@ void TToDoForm::Restart() {
   });
 }
 
+void TToDoForm::mnuNoSkinClick() {
+  if (state_.SkinName == u"No Skin") return;
+  state_.SkinName = u"No Skin";
+  state_.SkinPath = u" ";
+  SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowInfoMessageBox(u"Skin wurde abgewählt!\r\nPendra wird jetzt neu gestartet, um diese Einstellung zu übernehmen",
+                     u"Hinweis");
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Restart();
+}
+
 void TToDoForm::mnuOpenFolderHereClick() {
   Guarded(u"OpenFolderHereClick", [&] {
     std::u16string parameters = u"/select,\"" + state_.DataFolder + kDataFileName + u"\"";
@@ -278,6 +290,11 @@ void TToDoForm::ImageMinimizeIconClick() {
 void TToDoForm::OpenPopupMenuAtCursor() {
   if (!popupMenu_) {
     popupMenu_.Reset(CreatePopupMenu());
+    HMENU skins = CreatePopupMenu();
+    AppendMenuW(skins, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(skins, MF_STRING, kNoSkin, L"&Kein Skin");
+    AppendMenuW(popupMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(skins), L"&Skin ...");
+    AppendMenuW(popupMenu_.Get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(popupMenu_.Get(), MF_STRING, kOpenFolderHere, L"Datei Ordner hier &öffnen");
     AppendMenuW(popupMenu_.Get(), MF_STRING, kAbout, L"Über Pendra");
     AppendMenuW(popupMenu_.Get(), MF_SEPARATOR, 0, nullptr);

@@ -16,6 +16,9 @@
 
 namespace pendra {
 
+// The commands of the popup menu, as WM_COMMAND identifiers.
+enum MenuCommand : UINT { kOpenFolderHere = 1001, kAbout = 1002, kExit = 1003, kNoSkin = 1004 };
+
 class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
  public:
   TToDoForm();
@@ -71,6 +74,7 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
   void mnuExitClick();
   void Restart();
   void mnuOpenFolderHereClick();
+  void mnuNoSkinClick();
   void TrayIconClick();
   void ImageMinimizeIconClick();
   void OnTrayMessage(LPARAM mouseMessage);

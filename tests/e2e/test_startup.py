@@ -7,6 +7,12 @@ from harness import WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, PendraTestCase
 # The main window's tray-icon callback message (WM_APP + 1); lParam carries the mouse message.
 TRAY_MESSAGE = 0x8001
 WM_LBUTTONUP = 0x0202
+WM_COMMAND = 0x0111
+MENU_NO_SKIN = 1004  # "Kein Skin" in the skin submenu: drops the skin and restarts
+NO_SKIN_SECTION_FILE = (b'<?xml version="1.0" encoding="utf-8"?><VeVuVizo><WindowPosition><Left>300</Left>'
+                        b"<Top>200</Top><Width>370</Width><Height>211</Height></WindowPosition><ColumnInfo>"
+                        b"<RowCount>1</RowCount><ColumnCount>1</ColumnCount></ColumnInfo><ColumnHeader/>"
+                        b"<ToDoContent/></VeVuVizo>")
 
 
 class StartupTest(PendraTestCase):
@@ -68,6 +74,27 @@ class StartupTest(PendraTestCase):
 
         self.assertEqual(program.wait(10), 0)
         self.assertEqual(self.session.count_main_windows(), 0)
+
+    def test_a_restart_leaves_exactly_one_instance_which_holds_the_single_instance_mark(self):
+        data_file = self.session.program_folder / "Pendra.xml"
+        data_file.write_bytes(NO_SKIN_SECTION_FILE)  # no skin chosen yet, so "Kein Skin" restarts
+        old = self.session.start()
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=10000))
+        self.session.settle()
+
+        self.session.post(WM_COMMAND, MENU_NO_SKIN, 0)
+        box = self.session.answer_box("Hinweis", wait_ms=10000)
+        self.assertIn("neu gestartet", box.text)
+
+        self.assertEqual(old.wait(15), 0)
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=15000))
+        self.session.settle()
+        self.assertEqual(self.session.count_main_windows(), 1)
+        self.assertIn(b"<SkinPath> </SkinPath>", data_file.read_bytes())
+
+        third = self.session.start()
+        self.assertEqual(third.wait(15), 0)
+        self.assertEqual(self.session.count_main_windows(), 1)
 
 
 if __name__ == "__main__":
