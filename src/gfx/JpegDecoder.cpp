@@ -13,8 +13,9 @@ namespace pendra {
 
 namespace {
 
-// Progressive files may hold any number of scans; real pictures need about ten.
-constexpr int kMaxScans = 1000;
+// Progressive files may hold any number of scans, each a pass over the whole picture;
+// real pictures need about ten.
+constexpr int kMaxScans = 64;
 // libjpeg's own working memory (coefficient buffers of progressive pictures).
 constexpr long kMaxDecoderMemory = 512L << 20;
 

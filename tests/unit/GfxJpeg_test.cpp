@@ -66,16 +66,23 @@ TEST(GfxJpeg, DamagedImageDataFailsWithLibjpegsMessage) {
   EXPECT_THROW(DecodeJpeg("not a picture"), EInvalidGraphic);
 }
 
-TEST(GfxJpeg, RefusesPicturesBeyondTheSizeLimit) {
-  std::string bytes = ReadGfxFixture("quadrants.jpg");
-  const std::size_t frame = bytes.find("\xFF\xC0");
+TEST(GfxJpeg, RefusesPicturesBeyondTheLimits) {
+  std::string huge = ReadGfxFixture("quadrants.jpg");
+  const std::size_t frame = huge.find("\xFF\xC0");
   ASSERT_NE(frame, std::string::npos);
-  bytes.replace(frame + 5, 4, "\xEA\x60\xEA\x60");  // 60000 × 60000
-  try {
-    DecodeJpeg(bytes);
-    FAIL() << "decoded a picture beyond the limit";
-  } catch (const EInvalidGraphic& failure) {
-    EXPECT_STREQ(failure.what(), "The picture is too large.");
+  huge.replace(frame + 5, 4, "\xEA\x60\xEA\x60");  // 60000 × 60000
+  struct Case {
+    std::string bytes;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{huge, "The picture is too large."}, Case{ReadGfxFixture("bad-many-scans.jpg"), "JPEG: Too many scans."}}) {
+    try {
+      DecodeJpeg(c.bytes);
+      ADD_FAILURE() << "decoded " << c.message;
+    } catch (const EInvalidGraphic& failure) {
+      EXPECT_STREQ(failure.what(), c.message);
+    }
   }
 }
 
