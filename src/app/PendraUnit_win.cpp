@@ -10,6 +10,9 @@
 #include "sheet/LoadSave.h"
 #include "sheet/ToDoSheet.h"
 #include "sheet/WindowPlacement.h"
+#include "ui/CellDrawing_win.h"
+#include "ui/ColumnFitting.h"
+#include "ui/Layout.h"
 
 namespace pendra {
 
@@ -57,9 +60,19 @@ void ProcessPendingMessages() {
 }  // namespace
 
 // The grid as designed: the title row and five task rows, three columns.
-TToDoForm::TToDoForm() : grid_(3, 6) {
+TToDoForm::TToDoForm()
+    : ToDoGrid(*this),
+      PanelExitIcon(L"IMG_EXIT_NORMAL", L"IMG_EXIT_HOVER", L"IMG_EXIT_PRESSED", PictureFit::Stretched),
+      PanelMinimizeIcon(L"IMG_MINIMIZE_NORMAL", L"IMG_MINIMIZE_HOVER", L"IMG_MINIMIZE_PRESSED", PictureFit::Stretched),
+      PanelPlusRow(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
+      PanelMinusRow(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
+      PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
+      PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent) {
+  GridModel& grid = ToDoGrid.Model();
+  grid.SetColCount(3);
+  grid.SetRowCount(6);
   const int widths[] = {50, 235, 45};
-  for (int col = 0; col < 3; ++col) grid_.SetColWidth(col, widths[col]);
+  for (int col = 0; col < 3; ++col) grid.SetColWidth(col, widths[col]);
 }
 
 TToDoForm::~TToDoForm() { trayIcon_.Remove(); }
@@ -72,8 +85,24 @@ void TToDoForm::Create() {
   CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                  CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight, nullptr);
   if (!Handle()) return;
+  CreateControls();
   trayIcon_.Add(Handle(), icon, state_.ApplicationTitle);
   FormCreate();
+}
+
+void TToDoForm::CreateControls() {
+  constexpr int kGridId = 100;
+  ToDoGrid.Create(Handle(), 30, 30, 310, 151, kGridId);
+  PictureButton::PaintBeneath paintBeneath = [this](HDC dc, POINT origin) { PaintSurface(dc, origin); };
+  PanelExitIcon.Create(Handle(), paintBeneath, [this] { mnuExitClick(); });
+  PanelMinimizeIcon.Create(Handle(), paintBeneath, [this] { ImageMinimizeIconClick(); });
+  PanelPlusRow.Create(Handle(), paintBeneath, nullptr);
+  PanelMinusRow.Create(Handle(), paintBeneath, nullptr);
+  PanelPlusColumn.Create(Handle(), paintBeneath, nullptr);
+  PanelMinusColumn.Create(Handle(), paintBeneath, nullptr);
+  // Only there to take the focus for a moment, outside the visible area.
+  ButtonForFocus.Reset(CreateWindowExW(0, L"BUTTON", L"ButtonForFocus", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, -100, 48,
+                                       75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 
 void TToDoForm::ShowAtStart() {
@@ -85,36 +114,21 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();
       return 0;
-    case WM_SIZE:
-      FormResize();
-      return 0;
-    case WM_CLOSE:
-      FormCloseQuery();
-      return 0;
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      OnEndSession(wParam != FALSE);
-      return 0;
+    case WM_SIZE: FormResize(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_CLOSE: FormCloseQuery(); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case kOpenFolderHere:
-          mnuOpenFolderHereClick();
-          return 0;
-        case kAbout:
-          mnuAboutClick();
-          return 0;
-        case kExit:
-          mnuExitClick();
-          return 0;
-        case kNoSkin:
-          mnuNoSkinClick();
-          return 0;
+        case kOpenFolderHere: mnuOpenFolderHereClick(); return 0;
+        case kAbout: mnuAboutClick(); return 0;
+        case kExit: mnuExitClick(); return 0;
+        case kNoSkin: mnuNoSkinClick(); return 0;
       }
       break;
-    case kTrayMessage:
-      OnTrayMessage(lParam);
-      return 0;
+    case kTrayMessage: OnTrayMessage(lParam); return 0;
     case WM_DESTROY:
       trayIcon_.Remove();
       PostQuitMessage(0);
@@ -155,7 +169,7 @@ void TToDoForm::ApplicationEventsOnException(const std::exception& failure) {
 
 void TToDoForm::FormCreate() {
   Guarded(u"FormCreate", [&] {
-    grid_.ClearSelection();
+    ToDoGrid.Model().ClearSelection();
     SetClientSize(0, ClientHeight());
     state_.CollapsedWidth = std::max(ClientWidth(), 30);
     SetClientSize(kDesignClientWidth, kDesignClientHeight);
@@ -185,7 +199,7 @@ void TToDoForm::BuildFirstSheet() {
   ScreenPoint place =
       FirstSheetPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), ClientWidth(), ClientHeight());
   SetPosition(place.Left, place.Top);
-  FillFirstSheet(grid_, state_.ColumnAlignments);
+  FillFirstSheet(ToDoGrid.Model(), state_.ColumnAlignments);
   SetClientSize(kDesignClientWidth, kDesignClientHeight);
   state_.ExpandState = ExpandStates::Expanded;
   state_.Flags.TitleFett.Show(false);
@@ -194,6 +208,7 @@ void TToDoForm::BuildFirstSheet() {
   state_.SkinName = u"No Skin";
   testStartSkin();
   FormResize();
+  decoration_.ImageLogo.visible = true;
   RepaintControlsForCitrix();
   mnuAboutClick();
   XMLSpeichern();
@@ -203,6 +218,14 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
   Guarded(u"tmrAnwendungsStartOnTimerTimer", [&] {
     KillTimer(Handle(), kStartTimer);
     ShowWindow(Handle(), state_.Switches.StartHidden ? SW_HIDE : SW_SHOWNORMAL);
+    if (ToDoGrid.Model().ColCount() == 1) {
+      ToDoGrid.SetScrollBarsAllowed({true, false});
+      SetFocus(ButtonForFocus.Get());
+    } else {
+      ToDoGrid.SetScrollBarsAllowed({true, true});
+    }
+    SetFocus(ToDoGrid.Handle());
+    ToDoGrid.Repaint();
     RepaintControlsForCitrix();
   });
 }
@@ -262,12 +285,8 @@ void TToDoForm::mnuOpenFolderHereClick() {
 
 void TToDoForm::OnTrayMessage(LPARAM mouseMessage) {
   switch (mouseMessage) {
-    case WM_LBUTTONUP:
-      TrayIconClick();
-      break;
-    case WM_RBUTTONUP:
-      OpenPopupMenuAtCursor();
-      break;
+    case WM_LBUTTONUP: TrayIconClick(); break;
+    case WM_RBUTTONUP: OpenPopupMenuAtCursor(); break;
   }
 }
 
@@ -322,15 +341,96 @@ void TToDoForm::testStartSkin() {}
 
 void TToDoForm::loadSkin() {}
 
-void TToDoForm::RepaintGrid() {}
-
-void TToDoForm::FormResize() {}
-
-void TToDoForm::AdjustColumnWidths() {}
-
-void TToDoForm::RepaintControlsForCitrix() {}
+void TToDoForm::RepaintGrid() { ToDoGrid.Repaint(); }
 
 void TToDoForm::mnuAboutClick() {}
+
+// ---- layout and painting ----
+
+void TToDoForm::FormResize() {
+  if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
+  FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded);
+  const ControlRect& grid = layout.ToDoGrid;
+  // The columns are fitted to the grid's new width before it gets its height and place.
+  SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, grid.width, ToDoGrid.Model().ViewHeight(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  AdjustColumnWidths();
+  SetWindowPos(ToDoGrid.Handle(), nullptr, grid.left, grid.top, grid.width, grid.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ToDoGrid.SetFontSize(10);
+  decoration_.Place(layout, state_.SkinLoaded);
+  PanelExitIcon.Place(layout.PanelExitIcon);
+  PanelMinimizeIcon.Place(layout.PanelMinimizeIcon);
+  PanelPlusRow.Place(layout.PanelPlusRow);
+  PanelMinusRow.Place(layout.PanelMinusRow);
+  PanelPlusColumn.Place(layout.PanelPlusColumn);
+  PanelMinusColumn.Place(layout.PanelMinusColumn);
+  InvalidateRect(Handle(), nullptr, FALSE);
+  RepaintControlsForCitrix();
+}
+
+void TToDoForm::AdjustColumnWidths() {
+  Guarded(u"AdjustColumnWidths", [&] {
+    GridModel& grid = ToDoGrid.Model();
+    RECT outer{};
+    GetWindowRect(ToDoGrid.Handle(), &outer);
+    std::vector<int> fitted = FitColumnWidths(grid.ColWidths(), outer.right - outer.left, state_.Flags.DrawGridLines());
+    for (size_t col = 0; col < fitted.size(); ++col) grid.SetColWidth(static_cast<int>(col), fitted[col]);
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(grid.ColCount()));
+    ToDoGrid.Repaint();
+    RepaintPlusMinusHolders();
+  });
+}
+
+void TToDoForm::RepaintPlusMinusHolders() {
+  for (PictureButton* holder : {&PanelMinusRow, &PanelPlusRow, &PanelMinusColumn, &PanelPlusColumn}) holder->Repaint();
+}
+
+void TToDoForm::RepaintControlsForCitrix() {
+  if (decoration_.ImageLogo.visible) {
+    const ControlRect& logo = decoration_.ImageLogo.rect;
+    RECT area{logo.left, logo.top, logo.left + logo.width, logo.top + logo.height};
+    InvalidateRect(Handle(), &area, FALSE);
+    UpdateWindow(Handle());
+  }
+  for (PictureButton* holder :
+       {&PanelMinimizeIcon, &PanelExitIcon, &PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn}) {
+    holder->Repaint();
+  }
+}
+
+void TToDoForm::PaintSurface(HDC dc, POINT origin) {
+  POINT previous{};
+  SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  decoration_.Paint(dc);
+  SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void TToDoForm::OnPaint() {
+  PaintGuard paint(Handle());
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  UniqueDc memory(CreateCompatibleDC(paint.Dc()));
+  UniqueBitmap buffer(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
+  SelectGuard selected(memory.Get(), buffer.Get());
+  PaintSurface(memory.Get(), {0, 0});
+  BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void TToDoForm::DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState) {
+  ToDoGridDrawCell(dc, col, row, rect);
+}
+
+void TToDoForm::ToDoGridDrawCell(HDC dc, int col, int row, const RECT& rect) {
+  Guarded(u"DrawCell", [&] {
+    const std::vector<TCellAlignment>& alignments = state_.ColumnAlignments;
+    int alignment = static_cast<size_t>(col) < alignments.size() ? alignments[static_cast<size_t>(col)] : ALIGNLEFT;
+    DrawSheetCell(dc, rect, ToDoGrid.Model().Cell(col, row), row, alignment, state_.Flags.HeaderTextBold());
+  });
+}
 
 // ---- geometry ----
 

@@ -11,7 +11,9 @@
 #include "platform/Window_win.h"
 #include "sheet/DataFolder.h"
 #include "sheet/SheetWindow.h"
-#include "ui/GridModel.h"
+#include "ui/Decoration_win.h"
+#include "ui/GridControl_win.h"
+#include "ui/PictureButton_win.h"
 #include "xml/XmlDocument.h"
 
 namespace pendra {
@@ -19,7 +21,7 @@ namespace pendra {
 // The commands of the popup menu, as WM_COMMAND identifiers.
 enum MenuCommand : UINT { kOpenFolderHere = 1001, kAbout = 1002, kExit = 1003, kNoSkin = 1004 };
 
-class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
+class TToDoForm : public Window, public SheetWindow, public DataFolderActions, private GridEvents {
  public:
   TToDoForm();
   ~TToDoForm() override;
@@ -38,7 +40,7 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
   void ApplicationEventsOnException(const std::exception& failure);
 
   // The sheet as loading and saving see it.
-  GridModel& Grid() override { return grid_; }
+  GridModel& Grid() override { return ToDoGrid.Model(); }
   PendraUnitState& State() override { return state_; }
   WindowRectangle Rectangle() const override;
   void SetLeft(int left) override;
@@ -80,6 +82,14 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
   void OnTrayMessage(LPARAM mouseMessage);
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
+  void CreateControls();
+  void OnPaint();
+  // Paints the window's own surface (background and decoration pictures); origin is the
+  // window point that lies at the DC's (0, 0).
+  void PaintSurface(HDC dc, POINT origin);
+  void RepaintPlusMinusHolders();
+  void DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState state) override;
+  void ToDoGridDrawCell(HDC dc, int col, int row, const RECT& rect);
 
   // Steps other parts of the program fill in.
   void Internationalization();
@@ -99,7 +109,15 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions {
   std::u16string ExecutablePath() const;
 
   PendraUnitState state_;
-  GridModel grid_;
+  GridControl ToDoGrid;
+  Decoration decoration_;
+  PictureButton PanelExitIcon;
+  PictureButton PanelMinimizeIcon;
+  PictureButton PanelPlusRow;
+  PictureButton PanelMinusRow;
+  PictureButton PanelPlusColumn;
+  PictureButton PanelMinusColumn;
+  UniqueWindow ButtonForFocus;
   XmlDocument XmlDoc;
   TrayIcon trayIcon_;
   UniqueIcon programIcon_;

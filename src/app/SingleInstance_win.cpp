@@ -50,16 +50,14 @@ bool TryClaim() {
   if (GetLastError() != ERROR_ALREADY_EXISTS) return true;  // ours for the rest of the process
   CloseHandle(mutex);
   switch (BringRunningInstanceForward()) {
-    case SearchResult::BroughtForward:
-      return false;
+    case SearchResult::BroughtForward: return false;
     case SearchResult::PreviousIsRestarting: {
       // The previous instance has ended (or is taking too long): claim the mutex anew.
       HANDLE again = CreateMutexW(nullptr, TRUE, L"ToDoMutex");
       if (again && GetLastError() == ERROR_ALREADY_EXISTS) CloseHandle(again);
       return true;
     }
-    case SearchResult::NoneFound:
-      return true;
+    case SearchResult::NoneFound: return true;
   }
   return true;
 }

@@ -1,0 +1,43 @@
+#include "ui/Decoration_win.h"
+
+namespace pendra {
+
+void DecorationPicture::Draw(HDC dc) const {
+  if (!visible || rect.width <= 0 || rect.height <= 0) return;
+  RECT target{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
+  picture.Draw(dc, target, fit);
+}
+
+Decoration::Decoration() {
+  ImageRight = {Bitmap::FromResource(L"IMG_RIGHT"), PictureFit::Stretched, {340, 30, 30, 151}};
+  ImageBottom = {Bitmap::FromResource(L"IMG_DOWN"), PictureFit::Stretched, {0, 181, 370, 30}};
+  ImageBottomRight = {Bitmap::FromResource(L"IMG_DOWNRIGHT"), PictureFit::Unscaled, {270, 111, 250, 100}};
+  ImageTop = {Bitmap::FromResource(L"IMG_TOP"), PictureFit::Stretched, {0, 0, 370, 30}};
+  ImageTopRight = {Bitmap::FromResource(L"IMG_TOPRIGHT"), PictureFit::Unscaled, {270, 0, 250, 100}};
+  ImageRedButtonAufklapper = {Bitmap::FromResource(L"IMG_REDBAR"), PictureFit::Stretched, {0, 30, 30, 151}};
+  ImageLogo = {Bitmap::FromResource(L"IMG_LOGO"), PictureFit::Transparent, {0, 0, 250, 30}};
+}
+
+void Decoration::Place(const FormLayout& layout, bool skinLoaded) {
+  ImageRedButtonAufklapper.rect = layout.ImageRedButtonAufklapper;
+  ImageTop.rect = layout.ImageTop;
+  ImageRight.rect = layout.ImageRight;
+  ImageBottom.rect = layout.ImageBottom;
+  ImageTopRight.rect.left = layout.ImageTopRight.left;
+  ImageBottomRight.rect.left = layout.ImageBottomRight.left;
+  ImageBottomRight.rect.top = layout.ImageBottomRight.top;
+  ImageLogo.rect = layout.ImageLogo;
+  if (skinLoaded) {
+    ImageTopRight.rect = layout.ImageTopRight;
+    ImageBottomRight.rect = layout.ImageBottomRight;
+  }
+}
+
+void Decoration::Paint(HDC dc) const {
+  for (const DecorationPicture* picture : {&ImageRight, &ImageBottom, &ImageBottomRight, &ImageTop, &ImageTopRight,
+                                           &ImageRedButtonAufklapper, &ImageLogo}) {
+    picture->Draw(dc);
+  }
+}
+
+}  // namespace pendra

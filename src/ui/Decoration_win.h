@@ -1,0 +1,39 @@
+#pragma once
+// The pictures that dress the main window's surface: the edge bands, the two right-hand
+// corners, the red bar and the logo, painted in their stacking order (ImageRight lowest,
+// ImageLogo highest) with the fit each one has.
+#include <windows.h>
+
+#include "gfx/Bitmap_win.h"
+#include "ui/Layout.h"
+
+namespace pendra {
+
+struct DecorationPicture {
+  Bitmap picture;
+  PictureFit fit = PictureFit::Stretched;
+  ControlRect rect;
+  bool visible = true;
+
+  void Draw(HDC dc) const;
+};
+
+struct Decoration {
+  // The built-in pictures, in their design places for a 370 x 211 window.
+  Decoration();
+
+  // Places the pictures as a layout pass does; the corners take their size only with a skin.
+  void Place(const FormLayout& layout, bool skinLoaded);
+  // Paints every visible picture, lowest first.
+  void Paint(HDC dc) const;
+
+  DecorationPicture ImageRight;
+  DecorationPicture ImageBottom;
+  DecorationPicture ImageBottomRight;
+  DecorationPicture ImageTop;
+  DecorationPicture ImageTopRight;
+  DecorationPicture ImageRedButtonAufklapper;
+  DecorationPicture ImageLogo;
+};
+
+}  // namespace pendra

@@ -1,0 +1,44 @@
+#pragma once
+// A picture button: a small transparent holder window showing one of three pictures
+// (normal, under the mouse, pressed) at its top-left corner. What lies beneath the holder
+// is painted first by the owner, so the decoration shows through around the picture.
+#include <windows.h>
+
+#include <functional>
+
+#include "gfx/Bitmap_win.h"
+#include "platform/Window_win.h"
+#include "ui/Layout.h"
+
+namespace pendra {
+
+class PictureButton : public Window {
+ public:
+  // Paints the owner's surface into dc, whose origin lies at the given owner point.
+  using PaintBeneath = std::function<void(HDC dc, POINT origin)>;
+
+  PictureButton(const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, PictureFit fit);
+
+  void Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick);
+  // The holder's rectangle; the picture keeps the holder's size.
+  void Place(const ControlRect& rect);
+  void Repaint();
+
+ private:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint();
+  void OnMouseMove();
+  void OnButtonUp(int x, int y);
+  const Bitmap& CurrentPicture() const;
+
+  Bitmap normal_;
+  Bitmap hover_;
+  Bitmap pressed_;
+  PictureFit fit_;
+  PaintBeneath paintBeneath_;
+  std::function<void()> onClick_;
+  bool hot_ = false;
+  bool down_ = false;
+};
+
+}  // namespace pendra
