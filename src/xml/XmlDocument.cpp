@@ -98,8 +98,8 @@ std::string XmlDocument::SaveToBytes(Encoding encoding) {
 
   SetLast(codePage);
   XmlWriter writer(indent_);
-  if (codePage == kCodePageUtf8) return writer.Write(Prolog(), &root_, kUtf8Mark);
-  std::u16string text = FromUtf8(writer.Write(Prolog(), &root_, {}));
+  if (codePage == kCodePageUtf8) return writer.Write(&prolog_, &root_, kUtf8Mark);
+  std::u16string text = FromUtf8(writer.Write(&prolog_, &root_, {}));
   return codePage == kCodePageUtf16 ? Utf16Bytes(text) : EncodeCodePage(text, codePage);
 }
 

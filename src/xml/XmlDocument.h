@@ -39,7 +39,8 @@ class XmlDocument {
   void LoadFromString(std::u16string_view text);
 
   // The file's bytes: UTF-8 and UTF-16 with their byte-order marks, ANSI without;
-  // Auto writes UTF-8. Adds a declaration to the prolog when it has none.
+  // Auto writes UTF-8. Adds a declaration to the prolog when it has none. A root that
+  // has no name is left out.
   std::string SaveToBytes(Encoding encoding = Encoding::Utf8);
   // Creates (or overwrites) the file with SaveToBytes; EFCreateError when it cannot.
   void SaveToFile(const std::u16string& path, Encoding encoding = Encoding::Utf8);

@@ -1,7 +1,9 @@
 #include "xml/XmlEscape.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "xml/XmlChars.h"
 
@@ -113,21 +115,26 @@ std::u16string EscapeValue(std::u16string_view value) {
   return escaped;
 }
 
+// Copies the text between references in pieces; each reference shrinks to one unit.
 size_t UnescapeInPlace(char16_t* text, size_t size) {
-  size_t read = std::u16string_view(text, size).find(u'&');
+  std::u16string_view all(text, size);
+  size_t read = all.find(u'&');
   if (read == std::u16string_view::npos) return size;
   size_t write = read;
   while (read < size) {
-    char16_t c = text[read];
     char16_t unit;
-    size_t length = c == u'&' ? MatchReference(std::u16string_view(text + read, size - read), unit) : 0;
+    size_t length = MatchReference(all.substr(read), unit);
     if (length > 0) {
       text[write++] = unit;
       read += length;
     } else {
-      text[write++] = c;
+      text[write++] = u'&';
       ++read;
     }
+    size_t next = std::min(all.find(u'&', read), size);
+    std::memmove(text + write, text + read, (next - read) * sizeof(char16_t));
+    write += next - read;
+    read = next;
   }
   return write;
 }

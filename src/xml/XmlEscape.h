@@ -22,7 +22,8 @@ size_t UnescapeInPlace(char16_t* text, size_t size);
 
 // The writer's side: the escaped form's length, and writing it to a buffer with that
 // much room (Char is char for the writer's bytes, char16_t for EscapeValue). Returns the
-// position after the written units.
+// position after the written units. No unit takes more than kLongestEscape.
+constexpr size_t kLongestEscape = 8;  // "&#xHHHH;"
 size_t EscapedLength(std::u16string_view value);
 template <class Char>
 Char* WriteEscaped(std::u16string_view value, Char* out);

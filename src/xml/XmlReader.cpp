@@ -111,7 +111,13 @@ void XmlReader::SkipWhile(Predicate&& keep) {
   }
 }
 
-void XmlReader::SkipSpace() { SkipWhile(IsSpace); }
+void XmlReader::SkipSpace() {
+  SkipWhile([](char16_t c) { return IsSpace(c); });
+}
+
+void XmlReader::SkipName() {
+  SkipWhile([](char16_t c) { return IsNameChar(c); });
+}
 
 // While the prolog is read the text still grows and moves, so its nodes get copies.
 std::u16string_view XmlReader::Keep(size_t start, size_t end) {
@@ -211,54 +217,66 @@ bool XmlReader::ReadStartTag(XmlElem* element) {
 // At "</".
 void XmlReader::ReadEndTag(XmlElem* element) {
   pos_ += 2;
-  size_t start = pos_;
-  SkipWhile([](char16_t c) { return IsNameChar(c) || c == u':'; });
-  int c = Peek();
-  if (c != u'>' && !IsSpaceChar(c)) FailMalformed();
-  std::u16string_view found(data_ + start, pos_ - start);
-  if (!EndTagMatches(*element, found)) {
-    FailAt(u"Invalid XML Element: Erroneous end of tag, expecting </" + QualifiedName(*element) + u"> but </" +
-           std::u16string(found) + u"> found at position ");
+  if (!SkipOwnName(*element)) {
+    size_t start = pos_;
+    SkipWhile([](char16_t c) { return IsNameChar(c) || c == u':'; });
+    int c = Peek();
+    if (c != u'>' && !IsSpaceChar(c)) FailMalformed();
+    std::u16string_view found(data_ + start, pos_ - start);
+    if (!EndTagMatches(*element, found)) {
+      FailAt(u"Invalid XML Element: Erroneous end of tag, expecting </" + QualifiedName(*element) + u"> but </" +
+             std::u16string(found) + u"> found at position ");
+    }
   }
   SkipSpace();
   if (Peek() != u'>') FailEndOfTag();
   ++pos_;
 }
 
+// The usual end tag repeats the element's name exactly; it is skipped without a search.
+bool XmlReader::SkipOwnName(const XmlElem& element) {
+  std::u16string_view prefix = element.NameSpace();
+  std::u16string_view name = element.Name();
+  size_t length = prefix.empty() ? name.size() : prefix.size() + 1 + name.size();
+  if (pos_ + length >= size_ || data_[pos_ + length] != u'>') return false;
+  const char16_t* at = data_ + pos_;
+  bool same = prefix.empty() ? name == std::u16string_view(at, length)
+                             : prefix == std::u16string_view(at, prefix.size()) && at[prefix.size()] == u':' &&
+                                   name == std::u16string_view(at + prefix.size() + 1, name.size());
+  if (same) pos_ += length;
+  return same;
+}
+
 // The characters up to the next "<": a text child (or value) unless they are all white
 // space. Only called once the whole input is decoded.
 void XmlReader::ReadText() {
   size_t start = pos_;
-  bool content = false;
-  bool references = false;
-  const char16_t* p = data_ + pos_;
   const char16_t* end = data_ + size_;
-  for (; p < end; ++p) {
-    char16_t c = *p;
-    if (c < 0x80) {
-      uint8_t bits = xmlchars::kAscii.bits[c];
-      if (bits & xmlchars::kTextStop) {
-        if (c == u'<') break;
-        references = true;
-      }
-      content |= !(bits & xmlchars::kSpace);
-    } else {
-      content |= !IsSpace(c);
-    }
+  const char16_t* p = data_ + pos_;
+  while (p < end && IsSpace(*p)) ++p;
+  if (p < end && *p != u'<') {
+    std::u16string_view rest(p, static_cast<size_t>(end - p));
+    size_t stop = rest.find(u'<');
+    p = stop == std::u16string_view::npos ? end : p + stop;
+    size_t length = static_cast<size_t>(p - data_) - start;
+    bool references = std::u16string_view(data_ + start, length).find(u'&') != std::u16string_view::npos;
+    pos_ = static_cast<size_t>(p - data_);
+    if (pos_ == size_) FailEndOfTag();
+    AddText(references ? KeepUnescaped(start, pos_) : Keep(start, pos_));
+    return;
   }
   pos_ = static_cast<size_t>(p - data_);
   if (pos_ == size_) FailEndOfTag();
-  if (content) AddText(references ? KeepUnescaped(start, pos_) : Keep(start, pos_));
 }
 
 // A name, with a prefix before a first ":".
 void XmlReader::ReadName(XmlElem* node) {
   size_t start = pos_;
-  SkipWhile(IsNameChar);
+  SkipName();
   if (Peek() == u':') {
     node->TakeExtra().nameSpace = Keep(start, pos_);
     start = ++pos_;
-    SkipWhile(IsNameChar);
+    SkipName();
   }
   node->name_ = Keep(start, pos_);
 }
@@ -272,11 +290,11 @@ void XmlReader::ReadProps(XmlElem* node) {
     auto* prop = document_.arena_.New<XmlProp>();
     prop->document_ = &document_;
     size_t start = pos_;
-    SkipWhile(IsNameChar);
+    SkipName();
     if (Peek() == u':') {
       prop->nameSpace_ = Keep(start, pos_);
       start = ++pos_;
-      SkipWhile(IsNameChar);
+      SkipName();
     }
     prop->name_ = Keep(start, pos_);
     SkipSpace();

@@ -41,6 +41,8 @@ class XmlReader {
   template <class Predicate>
   void SkipWhile(Predicate&& keep);
   void SkipSpace();
+  void SkipName();
+  bool SkipOwnName(const XmlElem& element);
 
   void ReadProlog();
   void ApplyDeclaration(XmlElem* declaration);

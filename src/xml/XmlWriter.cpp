@@ -12,30 +12,49 @@ namespace pendra {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr size_t kLongestUtf8 = 3;  // bytes per UTF-16 unit
+
+char* Copy(std::string_view ascii, char* out) {
+  for (char c : ascii) *out++ = c;
+  return out;
+}
+
+// Names and raw texts (comments, CDATA) are written as they are, in UTF-8.
+char* CopyUtf8(std::u16string_view text, char* out) {
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+    for (char16_t c : text) *out++ = static_cast<char>(c);
+    return out;
+  }
+  std::string utf8 = ToUtf8(text);
+  std::memcpy(out, utf8.data(), utf8.size());
+  return out + utf8.size();
+}
+
+size_t NameRoom(XmlElem* node) { return kLongestUtf8 * (node->NameSpace().size() + 1 + node->Name().size()); }
 
 }  // namespace
 
 XmlWriter::XmlWriter(std::u16string_view indentUnit) : indentUnit_(indentUnit.begin(), indentUnit.end()) {}
 
-std::string XmlWriter::Write(XmlElems prolog, XmlElem* root, std::string_view prefix) {
+std::string XmlWriter::Write(XmlElem* prolog, XmlElem* root, std::string_view prefix) {
   Put(prefix);
-  for (XmlElem* node : prolog) PutOtherNode(node);
+  for (uint32_t i = 0; i < prolog->itemCount_; ++i) PutOtherNode(prolog->items_[i]);
 
   struct Open {
     XmlElem* element;
-    size_t next;
+    uint32_t next;
   };
   std::vector<Open> open;
-  if (PutElementStart(root)) open.push_back({root, 0});
+  if (!root->name_.empty() && PutElementStart(root)) open.push_back({root, 0});
   while (!open.empty()) {
-    XmlElem* parent = open.back().element;
-    if (open.back().next == parent->Items().Count()) {
-      PutElementEnd(parent);
+    Open& top = open.back();
+    if (top.next == top.element->itemCount_) {
+      PutElementEnd(top.element);
       open.pop_back();
       continue;
     }
-    XmlElem* child = parent->Items().Item(open.back().next++);
-    if (child->Kind() != XmlElemKind::Element) {
+    XmlElem* child = top.element->items_[top.next++];
+    if (child->kind_ != XmlElemKind::Element) {
       PutOtherNode(child);
     } else if (PutElementStart(child)) {
       open.push_back({child, 0});
@@ -45,40 +64,22 @@ std::string XmlWriter::Write(XmlElems prolog, XmlElem* root, std::string_view pr
   return std::move(out_);
 }
 
-// Grows the output geometrically and returns where the next `size` bytes go.
-char* XmlWriter::Room(size_t size) {
-  if (used_ + size > out_.size()) out_.resize(std::max({out_.size() * 2, used_ + size, size_t{4096}}));
-  return out_.data() + used_;
-}
+void XmlWriter::Grow(size_t size) { out_.resize(std::max({out_.size() * 2, used_ + size, size_t{1} << 16})); }
 
-void XmlWriter::Put(std::string_view ascii) {
-  std::memcpy(Room(ascii.size()), ascii.data(), ascii.size());
-  used_ += ascii.size();
-}
+void XmlWriter::Put(std::string_view ascii) { Commit(Copy(ascii, Room(ascii.size()))); }
 
-// Names and raw texts (comments, CDATA) are written as they are, in UTF-8.
-void XmlWriter::PutUtf8(std::u16string_view text) {
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-    char* out = Room(text.size());
-    for (char16_t c : text) *out++ = static_cast<char>(c);
-    used_ += text.size();
-  } else {
-    Put(ToUtf8(text));
-  }
-}
+void XmlWriter::PutUtf8(std::u16string_view text) { Commit(CopyUtf8(text, Room(kLongestUtf8 * text.size()))); }
 
 void XmlWriter::PutEscaped(std::u16string_view value) {
-  size_t length = EscapedLength(value);
-  WriteEscaped(value, Room(length));
-  used_ += length;
+  Commit(WriteEscaped(value, Room(kLongestEscape * value.size())));
 }
 
-void XmlWriter::PutName(XmlElem* node) {
+char* XmlWriter::WriteName(XmlElem* node, char* out) {
   if (!node->NameSpace().empty()) {
-    PutUtf8(node->NameSpace());
-    Put(":");
+    out = CopyUtf8(node->NameSpace(), out);
+    *out++ = ':';
   }
-  PutUtf8(node->Name());
+  return CopyUtf8(node->name_, out);
 }
 
 void XmlWriter::PutProps(XmlElem* node) {
@@ -100,36 +101,40 @@ void XmlWriter::PutProps(XmlElem* node) {
 // Writes an element without children completely and returns false; of one with children
 // the start tag, and returns true: its children and end tag follow one level deeper.
 bool XmlWriter::PutElementStart(XmlElem* element) {
-  Put(indent_);
-  Put("<");
-  PutName(element);
-  PutProps(element);
-  if (element->Items().Count() > 0) {
-    Put(">");
-    Put(kLineEnd);
+  size_t nameRoom = NameRoom(element);
+  char* out = Room(indent_.size() + 1 + nameRoom);
+  out = Copy(indent_, out);
+  *out++ = '<';
+  Commit(WriteName(element, out));
+  if (element->extra_ != nullptr) PutProps(element);
+
+  if (element->itemCount_ > 0) {
+    Put(">\r\n");
     indent_ += indentUnit_;
     return true;
   }
-  if (element->Value().empty()) {
-    Put("/>");
-  } else {
-    Put(">");
-    PutEscaped(element->Value());
-    Put("</");
-    PutName(element);
-    Put(">");
+  std::u16string_view value = element->value_;
+  if (value.empty()) {
+    Put("/>\r\n");
+    return false;
   }
-  Put(kLineEnd);
+  out = Room(1 + kLongestEscape * value.size() + 2 + nameRoom + 3);
+  *out++ = '>';
+  out = WriteEscaped(value, out);
+  *out++ = '<';
+  *out++ = '/';
+  out = WriteName(element, out);
+  Commit(Copy(">\r\n", out));
   return false;
 }
 
 void XmlWriter::PutElementEnd(XmlElem* element) {
   indent_.resize(indent_.size() - indentUnit_.size());
-  Put(indent_);
-  Put("</");
-  PutName(element);
-  Put(">");
-  Put(kLineEnd);
+  char* out = Room(indent_.size() + 2 + NameRoom(element) + 3);
+  out = Copy(indent_, out);
+  out = Copy("</", out);
+  out = WriteName(element, out);
+  Commit(Copy(">\r\n", out));
 }
 
 void XmlWriter::PutOtherNode(XmlElem* node) {
@@ -157,8 +162,8 @@ void XmlWriter::PutOtherNode(XmlElem* node) {
     case XmlElemKind::Header:
     case XmlElemKind::Sheet:
     case XmlElemKind::MsoApplication:
-      Put("<?");
-      PutName(node);
+      Commit(Copy("<?", Room(2)));
+      Commit(WriteName(node, Room(NameRoom(node))));
       PutProps(node);
       Put("?>");
       break;

@@ -1,7 +1,8 @@
 #pragma once
 // The writer behind XmlDocument's Save functions: the prolog's nodes, then the root
 // element with its descendants, one node per line ended by CR LF, each level indented by
-// one more indentation unit. It walks the tree without recursion.
+// one more indentation unit. A root without a name (a document that holds no element) is
+// not written. It walks the tree without recursion.
 #include <string>
 #include <string_view>
 
@@ -15,18 +16,26 @@ class XmlWriter {
   explicit XmlWriter(std::u16string_view indentUnit);
 
   // The document's text in UTF-8, after `prefix` (a byte-order mark).
-  std::string Write(XmlElems prolog, XmlElem* root, std::string_view prefix);
+  std::string Write(XmlElem* prolog, XmlElem* root, std::string_view prefix);
 
  private:
-  char* Room(size_t size);
+  // Output goes through a pointer into room reserved beforehand: Room(size) gives the
+  // place for at most `size` bytes, Commit(end) takes what was written up to end.
+  char* Room(size_t size) {
+    if (used_ + size > out_.size()) Grow(size);
+    return out_.data() + used_;
+  }
+  void Commit(char* end) { used_ = static_cast<size_t>(end - out_.data()); }
+  void Grow(size_t size);
   void Put(std::string_view ascii);
   void PutUtf8(std::u16string_view text);
   void PutEscaped(std::u16string_view value);
-  void PutName(XmlElem* node);
   void PutProps(XmlElem* node);
+
   bool PutElementStart(XmlElem* element);
   void PutElementEnd(XmlElem* element);
   void PutOtherNode(XmlElem* node);
+  char* WriteName(XmlElem* node, char* out);
 
   std::string out_;
   size_t used_ = 0;

@@ -24,6 +24,12 @@ TEST(XmlWrite, ASmallTreeIsWrittenByteForByte) {
             std::string(kMark) + std::string(kDeclaration) + "<R>\r\n  <C>a&amp;b</C>\r\n  <E/>\r\n</R>\r\n");
 }
 
+TEST(XmlWrite, ADocumentWithoutRootElementIsJustTheDeclaration) {
+  XmlDocument document;
+  document.LoadFromBytes("");
+  EXPECT_EQ(document.SaveToBytes(), std::string(kMark) + std::string(kDeclaration));
+}
+
 TEST(XmlWrite, TheToDoSheetFileReadsAndWritesBackUnchanged) {
   std::string file = XmlFixtureBytes("todo-sheet.xml");
   XmlDocument document;
