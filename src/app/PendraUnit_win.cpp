@@ -13,6 +13,7 @@
 #include "ui/CellDrawing_win.h"
 #include "ui/ColumnFitting.h"
 #include "ui/Layout.h"
+#include "ui/SheetCommands.h"
 
 namespace pendra {
 
@@ -96,10 +97,10 @@ void TToDoForm::CreateControls() {
   PictureButton::PaintBeneath paintBeneath = [this](HDC dc, POINT origin) { PaintSurface(dc, origin); };
   PanelExitIcon.Create(Handle(), paintBeneath, [this] { mnuExitClick(); });
   PanelMinimizeIcon.Create(Handle(), paintBeneath, [this] { ImageMinimizeIconClick(); });
-  PanelPlusRow.Create(Handle(), paintBeneath, nullptr);
-  PanelMinusRow.Create(Handle(), paintBeneath, nullptr);
-  PanelPlusColumn.Create(Handle(), paintBeneath, nullptr);
-  PanelMinusColumn.Create(Handle(), paintBeneath, nullptr);
+  PanelPlusRow.Create(Handle(), paintBeneath, [this] { mnuAddRowClick(); });
+  PanelMinusRow.Create(Handle(), paintBeneath, [this] { mnuDeleteRowClick(); });
+  PanelPlusColumn.Create(Handle(), paintBeneath, [this] { mnuAddColumnClick(); });
+  PanelMinusColumn.Create(Handle(), paintBeneath, [this] { mnuDeleteColumnClick(); });
   // Only there to take the focus for a moment, outside the visible area.
   ButtonForFocus.Reset(CreateWindowExW(0, L"BUTTON", L"ButtonForFocus", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, -100, 48,
                                        75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
@@ -272,6 +273,43 @@ void TToDoForm::mnuNoSkinClick() {
                      u"Hinweis");
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Restart();
+}
+
+// ---- sheet commands ----
+
+void TToDoForm::mnuAddRowClick() {
+  AddRow(ToDoGrid.Model());
+  RepaintAfterCommand();
+}
+
+void TToDoForm::mnuDeleteRowClick() {
+  ToDoGrid.Model().EndEditing();
+  ToDoGrid.Repaint();
+  DeleteRow(ToDoGrid.Model(), [this](const std::u16string& text, const std::u16string& title) {
+    return ShowYesAndNoDialogBox(text, title);
+  });
+  RepaintAfterCommand();
+}
+
+void TToDoForm::mnuAddColumnClick() {
+  AddColumn(ToDoGrid.Model(), state_.ColumnAlignments);
+  AdjustColumnWidths();
+  RepaintAfterCommand();
+}
+
+void TToDoForm::mnuDeleteColumnClick() {
+  ToDoGrid.Model().EndEditing();
+  ToDoGrid.Repaint();
+  bool deleted = DeleteColumn(
+      ToDoGrid.Model(), state_.ColumnAlignments,
+      [this](const std::u16string& text, const std::u16string& title) { return ShowYesAndNoDialogBox(text, title); });
+  if (deleted) AdjustColumnWidths();
+  RepaintAfterCommand();
+}
+
+void TToDoForm::RepaintAfterCommand() {
+  ToDoGrid.Repaint();
+  RepaintPlusMinusHolders();
 }
 
 void TToDoForm::mnuOpenFolderHereClick() {

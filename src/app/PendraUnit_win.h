@@ -77,6 +77,12 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   void Restart();
   void mnuOpenFolderHereClick();
   void mnuNoSkinClick();
+  void mnuAddRowClick();
+  void mnuDeleteRowClick();
+  void mnuAddColumnClick();
+  void mnuDeleteColumnClick();
+  // Every command that changes the grid ends here: the grid and the transparent holders.
+  void RepaintAfterCommand();
   void TrayIconClick();
   void ImageMinimizeIconClick();
   void OnTrayMessage(LPARAM mouseMessage);
