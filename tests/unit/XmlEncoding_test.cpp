@@ -46,6 +46,16 @@ TEST(XmlEncoding, ADeclaredCodePageAppliesEvenAfterAUtf8Mark) {
   EXPECT_EQ(document.LastCodePage(), 1252u);
 }
 
+// The prolog is decoded one character at a time, the rest in one go; both must agree on
+// double-byte characters.
+TEST(XmlEncoding, ADoubleByteCodePageDecodesPrologAndBody) {
+  XmlDocument document;
+  document.LoadFromBytes("<?xml version=\"1.0\" encoding=\"shift_jis\"?><!--\x82\xA0--><a>\x82\xA0</a>");
+  EXPECT_EQ(document.Prolog().Item(1)->Value(), u"あ");
+  EXPECT_EQ(document.Root()->Value(), u"あ");
+  EXPECT_EQ(document.LastCodePage(), 932u);
+}
+
 TEST(XmlEncoding, AGivenEncodingIsNotSwitchedButTheCharsetMustExist) {
   XmlDocument document;
   document.LoadFromBytes("<?xml encoding='windows-1252'?><a>\xC3\xBC</a>", Encoding::Utf8);
