@@ -130,6 +130,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
+    case WM_ACTIVATE:
+      if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
+      break;
     case WM_DESTROY:
       trayIcon_.Remove();
       PostQuitMessage(0);
@@ -305,6 +308,19 @@ void TToDoForm::mnuDeleteColumnClick() {
       [this](const std::u16string& text, const std::u16string& title) { return ShowYesAndNoDialogBox(text, title); });
   if (deleted) AdjustColumnWidths();
   RepaintAfterCommand();
+}
+
+// The focused control stays the same while the window is inactive: the grid (or its
+// editor) gets the keys again when the window comes back.
+bool TToDoForm::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) focusedControl_ = focus;
+    return false;
+  }
+  if (!focusedControl_ || !IsWindow(focusedControl_) || !IsWindowVisible(focusedControl_)) return false;
+  SetFocus(focusedControl_);
+  return true;
 }
 
 void TToDoForm::RepaintAfterCommand() {

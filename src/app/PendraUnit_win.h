@@ -83,6 +83,8 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   void mnuDeleteColumnClick();
   // Every command that changes the grid ends here: the grid and the transparent holders.
   void RepaintAfterCommand();
+  // True when the focus went back to the control that had it.
+  bool OnActivate(bool active);
   void TrayIconClick();
   void ImageMinimizeIconClick();
   void OnTrayMessage(LPARAM mouseMessage);
@@ -129,6 +131,7 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   UniqueIcon programIcon_;
   UniqueMenu popupMenu_;
   bool closed_ = false;
+  HWND focusedControl_ = nullptr;
 };
 
 }  // namespace pendra
