@@ -14,14 +14,6 @@ bool TextEquals(const wchar_t* a, const wchar_t* b) {
   return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_EQUAL;
 }
 
-bool IsRunningMainWindow(HWND window) {
-  wchar_t title[261] = {};
-  wchar_t className[261] = {};
-  GetWindowTextW(window, title, 255);
-  GetClassNameW(window, className, 255);
-  return TextEquals(className, kMainWindowClass) && TextEquals(title, kMainWindowCaption);
-}
-
 void WaitForProcessOf(HWND window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
@@ -63,6 +55,15 @@ bool TryClaim() {
 }
 
 }  // namespace
+
+bool IsRunningMainWindow(HWND window) {
+  wchar_t title[261] = {};
+  wchar_t className[261] = {};
+  GetClassNameW(window, className, 255);
+  if (!TextEquals(className, kMainWindowClass)) return false;
+  GetWindowTextW(window, title, 255);
+  return TextEquals(title, kMainWindowCaption);
+}
 
 bool ClaimSingleInstance() {
   try {

@@ -11,6 +11,10 @@ inline constexpr wchar_t kMainWindowCaption[] = L"Pendra";
 // finds it waits for that instance to end instead of taking it for a running one.
 inline constexpr wchar_t kRestartingProperty[] = L"PendraRestarting";
 
+// A top-level window of class TToDoForm captioned "Pendra", both compared without regard
+// to case by the user's locale.
+bool IsRunningMainWindow(HWND window);
+
 // True when this process may start; false when a running instance was brought forward.
 // Keeps the mutex handle for the life of the process when it created the mutex.
 bool ClaimSingleInstance();
