@@ -2,10 +2,9 @@
 
 #include <shellapi.h>
 
-#include <typeinfo>
-
 #include "app/MessageTexts.h"
 #include "app/SingleInstance_win.h"
+#include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
 #include "sheet/LoadSave.h"
 #include "sheet/ToDoSheet.h"
@@ -31,19 +30,6 @@ std::u16string FromWide(const wchar_t* text) { return reinterpret_cast<const cha
 std::u16string FolderOf(const std::u16string& path) {
   size_t slash = path.find_last_of(u"\\/:");
   return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
-}
-
-std::u16string TypeNameOf(const std::exception& failure) {
-  if (auto* known = dynamic_cast<const Failure*>(&failure)) return known->TypeName();
-  if (dynamic_cast<const std::bad_alloc*>(&failure)) return u"EOutOfMemory";
-  return u"Exception";
-}
-
-std::u16string MessageOf(const std::exception& failure) {
-  if (auto* known = dynamic_cast<const Failure*>(&failure)) return known->Message();
-  std::u16string message;
-  for (const char* c = failure.what(); *c; ++c) message += static_cast<char16_t>(static_cast<unsigned char>(*c));
-  return message;
 }
 
 void ProcessPendingMessages() {
@@ -166,7 +152,7 @@ void TToDoForm::ShowExceptionMessageBox(const std::u16string& methode) {
 }
 
 void TToDoForm::ApplicationEventsOnException(const std::exception& failure) {
-  ShowErrorMessageBox(UnhandledFailureText(MessageOf(failure), TypeNameOf(failure)), kUnhandledFailureTitle);
+  ShowErrorMessageBox(UnhandledFailureText(FailureMessage(failure), FailureTypeName(failure)), kUnhandledFailureTitle);
 }
 
 // ---- start-up ----
@@ -463,15 +449,7 @@ void TToDoForm::PaintSurface(HDC dc, POINT origin) {
 }
 
 void TToDoForm::OnPaint() {
-  PaintGuard paint(Handle());
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  if (client.right <= 0 || client.bottom <= 0) return;
-  UniqueDc memory(CreateCompatibleDC(paint.Dc()));
-  UniqueBitmap buffer(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
-  SelectGuard selected(memory.Get(), buffer.Get());
-  PaintSurface(memory.Get(), {0, 0});
-  BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+  PaintBuffered(Handle(), [this](HDC dc, const RECT&) { PaintSurface(dc, {0, 0}); });
 }
 
 void TToDoForm::DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState) {

@@ -25,4 +25,9 @@ class Failure : public std::exception {
 //     const char16_t* TypeName() const override { return u"EXmlError"; }
 //   };
 
+// How a report names any failure: the program's own kinds by their names, others as
+// "EOutOfMemory" (allocation) or "Exception"; the message is the failure's own text.
+std::u16string FailureTypeName(const std::exception& failure);
+std::u16string FailureMessage(const std::exception& failure);
+
 }  // namespace pendra

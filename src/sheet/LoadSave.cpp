@@ -28,19 +28,6 @@ bool Section(SheetWindow& window, const char16_t* name, Body body) {
   }
 }
 
-std::u16string TypeNameOf(const std::exception& failure) {
-  auto* known = dynamic_cast<const Failure*>(&failure);
-  return known ? known->TypeName() : u"Exception";
-}
-
-std::u16string MessageOf(const std::exception& failure) {
-  auto* known = dynamic_cast<const Failure*>(&failure);
-  if (known) return known->Message();
-  std::u16string message;
-  for (const char* c = failure.what(); *c; ++c) message += static_cast<char16_t>(static_cast<unsigned char>(*c));
-  return message;
-}
-
 void Centre(SheetWindow& window) {
   WindowRectangle current = window.Rectangle();
   window.SetLeft(CentredCoordinate(window.PrimaryScreenWidth(), current.ClientWidth));
@@ -190,8 +177,8 @@ void XMLSpeichern(SheetWindow& window, XmlDocument& doc) {
     ClearReadOnly(dataFile);
   } catch (const std::exception& failure) {
     ReportSaveProblem(window, u"Kann Schreibschutz dieser Datei nicht entfernen: \r\n\"" + dataFile +
-                                  u"\"\r\nSpeichern nicht möglich! Fehler: \"" + MessageOf(failure) + u" (" +
-                                  TypeNameOf(failure) + u")\"");
+                                  u"\"\r\nSpeichern nicht möglich! Fehler: \"" + FailureMessage(failure) + u" (" +
+                                  FailureTypeName(failure) + u")\"");
     return;
   }
 
@@ -202,7 +189,7 @@ void XMLSpeichern(SheetWindow& window, XmlDocument& doc) {
     ReportSaveProblem(window, u"Problem beim temporären Speichern in diesen Pfad: \r\n\"" + folder +
                                   u"\"\r\nSpeichern nicht möglich! Bitte prüfen Sie, ob das Laufwerk noch "
                                   u"vorhanden ist!\r\nFehler: \"" +
-                                  TypeNameOf(failure) + u"\"");
+                                  FailureTypeName(failure) + u"\"");
     return;
   }
 
@@ -210,7 +197,7 @@ void XMLSpeichern(SheetWindow& window, XmlDocument& doc) {
     ReplaceFileAtomically(temporary, dataFile);
   } catch (const std::exception& failure) {
     ReportSaveProblem(window, u"Problem beim Speichern dieser Datei aufgetreten: \r\n\"" + dataFile +
-                                  u"\"\r\nSpeichern nicht möglich! Fehler: \"" + TypeNameOf(failure) + u"\"");
+                                  u"\"\r\nSpeichern nicht möglich! Fehler: \"" + FailureTypeName(failure) + u"\"");
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "platform/Unique_win.h"
+#include "platform/BufferedPaint_win.h"
 
 namespace pendra {
 
@@ -89,18 +89,12 @@ const Bitmap& PictureButton::CurrentPicture() const {
 }
 
 void PictureButton::OnPaint() {
-  PaintGuard paint(Handle());
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  if (client.right <= 0 || client.bottom <= 0) return;
-  UniqueDc memory(CreateCompatibleDC(paint.Dc()));
-  UniqueBitmap buffer(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
-  SelectGuard selected(memory.Get(), buffer.Get());
-  POINT origin{0, 0};
-  MapWindowPoints(Handle(), GetParent(Handle()), &origin, 1);
-  if (paintBeneath_) paintBeneath_(memory.Get(), origin);
-  CurrentPicture().Draw(memory.Get(), client, fit_);
-  BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+  PaintBuffered(Handle(), [this](HDC dc, const RECT& client) {
+    POINT origin{0, 0};
+    MapWindowPoints(Handle(), GetParent(Handle()), &origin, 1);
+    if (paintBeneath_) paintBeneath_(dc, origin);
+    CurrentPicture().Draw(dc, client, fit_);
+  });
 }
 
 }  // namespace pendra
