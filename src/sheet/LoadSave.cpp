@@ -150,10 +150,14 @@ void XMLLaden(SheetWindow& window, XmlDocument& doc, const std::u16string& pathA
   if (!read) return;
   XmlElem& root = *doc.Root();
 
-  if (!Section(window, u"Load WindowPosition", [&] { LoadWindowPosition(window, root); })) {
+  try {
+    LoadWindowPosition(window, root);
+  } catch (...) {
+    // The window is in its default place before the report appears.
     Centre(window);
     window.SetClientWidth(kDesignWidth);
     window.SetClientHeight(kDesignHeight);
+    window.ShowExceptionMessageBox(u"Load WindowPosition");
   }
   LoadColumnInfo(window, root);
   Section(window, u"Load Skin", [&] {

@@ -34,7 +34,10 @@ class FakeWindow : public SheetWindow {
   int PrimaryScreenHeight() const override { return 1080; }
   void RepaintGrid() override {}
   void loadSkin() override { ++skinLoads; }
-  void ShowExceptionMessageBox(const std::u16string& methode) override { reports.push_back(methode); }
+  void ShowExceptionMessageBox(const std::u16string& methode) override {
+    reports.push_back(methode);
+    leftAtReport.push_back(rect.Left);
+  }
   void ShowErrorMessageBox(const std::u16string& text, const std::u16string& title) override {
     reports.push_back(title + u": " + text);
   }
@@ -49,6 +52,7 @@ class FakeWindow : public SheetWindow {
   PendraUnitState state;
   WindowRectangle rect{100, 100, 370, 211};
   std::vector<std::u16string> reports;
+  std::vector<int> leftAtReport;
   int skinLoads = 0;
 };
 
@@ -248,6 +252,7 @@ TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
          EXPECT_EQ(w.grid.RowCount(), 6);
          EXPECT_EQ(w.grid.ColCount(), 3);
          EXPECT_EQ(w.rect.Left, 775);
+         EXPECT_EQ(w.leftAtReport.front(), 775);  // centred before the report shows
          EXPECT_EQ(w.rect.Top, 434);
          EXPECT_TRUE(w.state.Flags.DrawGridLines());
          EXPECT_TRUE(w.state.Flags.TitleFett.DeaktivVisible);
