@@ -1,25 +1,27 @@
 #include "xml/XmlArena.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 
 namespace pendra {
 
-void* XmlArena::Allocate(size_t size, size_t alignment) {
-  auto at = reinterpret_cast<uintptr_t>(next_);
-  uintptr_t aligned = (at + alignment - 1) & ~(uintptr_t{alignment} - 1);
-  if (next_ == nullptr || aligned + size > reinterpret_cast<uintptr_t>(end_)) {
+// Moves on to the next kept block that is large enough, or adds one.
+void* XmlArena::AllocateInNewBlock(size_t size, size_t alignment) {
+  size_t next = next_ == nullptr ? 0 : current_ + 1;
+  while (next < blocks_.size() && blocks_[next].size < size + alignment) ++next;
+  if (next == blocks_.size()) {
     size_t blockSize = std::max(nextBlockSize_, size + alignment);
-    blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(blockSize));
-    next_ = blocks_.back().get();
-    end_ = next_ + blockSize;
     nextBlockSize_ = std::min(nextBlockSize_ * 2, kLargestBlockSize);
-    at = reinterpret_cast<uintptr_t>(next_);
-    aligned = (at + alignment - 1) & ~(uintptr_t{alignment} - 1);
+    blocks_.push_back({std::make_unique_for_overwrite<std::byte[]>(blockSize), blockSize});
   }
-  next_ += (aligned - at) + size;
-  return reinterpret_cast<void*>(aligned);
+  UseBlock(next);
+  return Allocate(size, alignment);
+}
+
+void XmlArena::UseBlock(size_t index) {
+  current_ = index;
+  next_ = blocks_[index].bytes.get();
+  end_ = next_ + blocks_[index].size;
 }
 
 std::u16string_view XmlArena::Copy(std::u16string_view text) {
@@ -30,9 +32,8 @@ std::u16string_view XmlArena::Copy(std::u16string_view text) {
 }
 
 void XmlArena::Reset() {
-  blocks_.clear();
-  next_ = end_ = nullptr;
-  nextBlockSize_ = kFirstBlockSize;
+  if (blocks_.empty()) return;
+  UseBlock(0);
 }
 
 }  // namespace pendra

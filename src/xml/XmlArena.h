@@ -1,8 +1,10 @@
 #pragma once
 // The document's memory: nodes, child arrays and copied texts are carved out of large
-// blocks and released all at once when the document is emptied. Whatever lives here
-// must be trivially destructible.
+// blocks. Emptying the document frees everything at once and keeps the blocks for the
+// next tree, so reading again does not ask the system for fresh memory. Whatever lives
+// here must be trivially destructible.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <string_view>
@@ -13,7 +15,12 @@ namespace pendra {
 
 class XmlArena {
  public:
-  void* Allocate(size_t size, size_t alignment);
+  void* Allocate(size_t size, size_t alignment) {
+    std::byte* aligned = Align(next_, alignment);
+    if (next_ == nullptr || size > static_cast<size_t>(end_ - aligned)) return AllocateInNewBlock(size, alignment);
+    next_ = aligned + size;
+    return aligned;
+  }
 
   template <class T>
   T* New() {
@@ -30,10 +37,23 @@ class XmlArena {
   // A copy of the text that lives as long as the arena.
   std::u16string_view Copy(std::u16string_view text);
 
+  // Everything allocated so far is gone; the blocks stay for reuse.
   void Reset();
 
  private:
-  std::vector<std::unique_ptr<std::byte[]>> blocks_;
+  static std::byte* Align(std::byte* at, size_t alignment) {
+    auto address = reinterpret_cast<uintptr_t>(at);
+    return at + ((alignment - address % alignment) % alignment);
+  }
+  void* AllocateInNewBlock(size_t size, size_t alignment);
+  void UseBlock(size_t index);
+
+  struct Block {
+    std::unique_ptr<std::byte[]> bytes;
+    size_t size;
+  };
+  std::vector<Block> blocks_;
+  size_t current_ = 0;  // the block next_ points into
   std::byte* next_ = nullptr;
   std::byte* end_ = nullptr;
   size_t nextBlockSize_ = kFirstBlockSize;

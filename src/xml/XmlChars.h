@@ -1,35 +1,31 @@
 #pragma once
-// Character classes of the reader, per UTF-16 code unit. ASCII goes through one table;
-// everything above it through a few ranges.
+// Character classes of the reader, per UTF-16 code unit. ASCII names go through one
+// table; everything above ASCII through a few ranges.
 #include <cstdint>
 #include <string_view>
 
 namespace pendra::xmlchars {
 
 enum : uint8_t {
-  kSpace = 1,      // white space
-  kName = 2,       // may stand in an element name (first character included)
-  kPropStart = 4,  // may begin an attribute name
-  kTextStop = 8,   // ends a plain run of text: '<' or '&'
+  kName = 1,       // may stand in an element name (first character included)
+  kPropStart = 2,  // may begin an attribute name
 };
 
 struct AsciiTable {
   uint8_t bits[128] = {};
   constexpr AsciiTable() {
-    for (int c : {'\t', '\n', '\v', '\f', '\r', ' '}) bits[c] |= kSpace;
     for (int c = '0'; c <= '9'; ++c) bits[c] |= kName;
     for (int c = 'A'; c <= 'Z'; ++c) bits[c] |= kName | kPropStart;
     for (int c = 'a'; c <= 'z'; ++c) bits[c] |= kName | kPropStart;
     for (int c : {'_', '-', '.'}) bits[c] |= kName | kPropStart;
-    bits[int{'<'}] |= kTextStop;
-    bits[int{'&'}] |= kTextStop;
   }
 };
 inline constexpr AsciiTable kAscii;
 
 // The Unicode White_Space characters.
 constexpr bool IsSpace(char16_t c) {
-  if (c < 0x80) return kAscii.bits[c] & kSpace;
+  if (c <= 0x20) return (0x100003E00ull >> c) & 1;  // tab, LF, VT, FF, CR, blank
+  if (c < 0x80) return false;
   return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 ||
          c == 0x202F || c == 0x205F || c == 0x3000;
 }

@@ -40,10 +40,8 @@ size_t DecodeUtf8Sequence(const unsigned char* p, const unsigned char* end, char
 }
 
 // UTF-8 never takes more units than bytes, so the text grows by at most bytes.size().
-void DecodeUtf8(std::string_view bytes, std::u16string& text) {
-  size_t start = text.size();
-  text.resize(start + bytes.size());
-  char16_t* out = text.data() + start;
+void DecodeUtf8(std::string_view bytes, XmlTextBuffer& text) {
+  char16_t* out = text.Extend(bytes.size());
   auto p = reinterpret_cast<const unsigned char*>(bytes.data());
   const unsigned char* end = p + bytes.size();
   while (p < end) {
@@ -64,37 +62,36 @@ void DecodeUtf8(std::string_view bytes, std::u16string& text) {
     out += DecodeUtf8Sequence(p, end, out, used);
     p += used;
   }
-  text.resize(static_cast<size_t>(out - text.data()));
+  text.Commit(out);
 }
 
 char16_t Utf16Unit(std::string_view bytes, size_t at) {
   return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
 }
 
-void DecodeUtf16(std::string_view bytes, std::u16string& text) {
-  size_t start = text.size();
-  text.resize(start + (bytes.size() + 1) / 2);
-  char16_t* out = text.data() + start;
+void DecodeUtf16(std::string_view bytes, XmlTextBuffer& text) {
+  char16_t* out = text.Extend((bytes.size() + 1) / 2);
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) *out++ = Utf16Unit(bytes, i);
-  if (bytes.size() % 2 != 0) *out = kReplacement;
+  if (bytes.size() % 2 != 0) *out++ = kReplacement;
+  text.Commit(out);
 }
 
 }  // namespace
 
-size_t XmlDecoder::DecodeCharacter(std::string_view bytes, std::u16string& text) {
+size_t XmlDecoder::DecodeCharacter(std::string_view bytes, XmlTextBuffer& text) {
   if (codePage_ == kCodePageUtf16) {
-    text += bytes.size() >= 2 ? Utf16Unit(bytes, 0) : kReplacement;
+    text.Append(bytes.size() >= 2 ? Utf16Unit(bytes, 0) : kReplacement);
     return bytes.size() >= 2 ? 2 : 1;
   }
   if (codePage_ == kCodePageUtf8) {
     auto p = reinterpret_cast<const unsigned char*>(bytes.data());
     if (*p < 0x80) {
-      text += static_cast<char16_t>(*p);
+      text.Append(static_cast<char16_t>(*p));
       return 1;
     }
     char16_t units[2];
     size_t used;
-    text.append(units, DecodeUtf8Sequence(p, p + bytes.size(), units, used));
+    text.Append(std::u16string_view(units, DecodeUtf8Sequence(p, p + bytes.size(), units, used)));
     return used;
   }
   return DecodeCodePageCharacter(bytes, text);
@@ -102,34 +99,34 @@ size_t XmlDecoder::DecodeCharacter(std::string_view bytes, std::u16string& text)
 
 // A byte that is a character on its own is looked up once; a longer character is the
 // shortest run of up to four bytes the code page accepts.
-size_t XmlDecoder::DecodeCodePageCharacter(std::string_view bytes, std::u16string& text) {
+size_t XmlDecoder::DecodeCodePageCharacter(std::string_view bytes, XmlTextBuffer& text) {
   auto lead = static_cast<unsigned char>(bytes[0]);
   if (singleBytes_[lead] == kUnknown) {
     std::optional<std::u16string> single = DecodeCodePageStrictly(bytes.substr(0, 1), codePage_);
     singleBytes_[lead] = single && single->size() == 1 ? (*single)[0] : kMultiByte;
   }
   if (singleBytes_[lead] != kMultiByte) {
-    text += static_cast<char16_t>(singleBytes_[lead]);
+    text.Append(static_cast<char16_t>(singleBytes_[lead]));
     return 1;
   }
   for (size_t length = 2; length <= 4 && length <= bytes.size(); ++length) {
     std::optional<std::u16string> character = DecodeCodePageStrictly(bytes.substr(0, length), codePage_);
     if (character && !character->empty()) {
-      text += *character;
+      text.Append(*character);
       return length;
     }
   }
-  text += kReplacement;
+  text.Append(kReplacement);
   return 1;
 }
 
-void XmlDecoder::DecodeAll(std::string_view bytes, std::u16string& text) {
+void XmlDecoder::DecodeAll(std::string_view bytes, XmlTextBuffer& text) {
   if (codePage_ == kCodePageUtf8) {
     DecodeUtf8(bytes, text);
   } else if (codePage_ == kCodePageUtf16) {
     DecodeUtf16(bytes, text);
   } else {
-    text += DecodeCodePage(bytes, codePage_);
+    text.Append(DecodeCodePage(bytes, codePage_));
   }
 }
 

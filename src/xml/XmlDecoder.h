@@ -5,8 +5,9 @@
 // the decoding from the character after it on, and the rest of the input in one go.
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
+
+#include "xml/XmlTextBuffer.h"
 
 namespace pendra {
 
@@ -22,13 +23,13 @@ class XmlDecoder {
 
   // Appends the units of the first character of bytes (not empty) and returns the number
   // of bytes it took. Bytes that form no character become U+FFFD, one per byte.
-  size_t DecodeCharacter(std::string_view bytes, std::u16string& text);
+  size_t DecodeCharacter(std::string_view bytes, XmlTextBuffer& text);
 
   // Appends the units of all bytes.
-  void DecodeAll(std::string_view bytes, std::u16string& text);
+  void DecodeAll(std::string_view bytes, XmlTextBuffer& text);
 
  private:
-  size_t DecodeCodePageCharacter(std::string_view bytes, std::u16string& text);
+  size_t DecodeCodePageCharacter(std::string_view bytes, XmlTextBuffer& text);
 
   unsigned codePage_;
   // Per byte value of a code page: its unit when the byte alone is a character,

@@ -24,12 +24,9 @@ std::pair<size_t, unsigned> ChooseDecoding(std::string_view bytes, Encoding enco
       if (utf8Mark) return {kUtf8Mark.size(), kCodePageUtf8};
       if (utf16Mark) return {kUtf16Mark.size(), kCodePageUtf16};
       return {0, 0};
-    case Encoding::Utf8:
-      return {utf8Mark ? kUtf8Mark.size() : 0, kCodePageUtf8};
-    case Encoding::Utf16:
-      return {utf16Mark ? kUtf16Mark.size() : 0, kCodePageUtf16};
-    case Encoding::Ansi:
-      break;
+    case Encoding::Utf8: return {utf8Mark ? kUtf8Mark.size() : 0, kCodePageUtf8};
+    case Encoding::Utf16: return {utf16Mark ? kUtf16Mark.size() : 0, kCodePageUtf16};
+    case Encoding::Ansi: break;
   }
   return {0, 0};
 }
@@ -71,7 +68,7 @@ void XmlDocument::LoadFromBytes(std::string_view bytes, Encoding encoding) {
 
 void XmlDocument::LoadFromString(std::u16string_view text) {
   Empty();
-  text_ = text;
+  text_.Append(text);
   XmlReader reader(*this);
   reader.Read();
   SetLast(kCodePageUtf16);
@@ -116,20 +113,12 @@ void XmlDocument::Empty() {
   std::u16string rootName(root_.name_);
   nameIndexes_.clear();
   arena_.Reset();
-  std::u16string().swap(text_);
+  text_.Clear();
   root_ = XmlElem();
   root_.document_ = this;
   root_.name_ = arena_.Copy(rootName);
   prolog_ = XmlElem();
   prolog_.document_ = this;
-}
-
-XmlElem* XmlDocument::NewElem(XmlElemKind kind, XmlElem* parent) {
-  XmlElem* node = arena_.New<XmlElem>();
-  node->document_ = this;
-  node->parent_ = parent;
-  node->kind_ = kind;
-  return node;
 }
 
 XmlNameIndex* XmlDocument::NewNameIndex() {

@@ -16,6 +16,7 @@
 
 #include "xml/XmlArena.h"
 #include "xml/XmlElem.h"
+#include "xml/XmlTextBuffer.h"
 
 namespace pendra {
 
@@ -62,13 +63,19 @@ class XmlDocument {
   friend class XmlReader;
 
   void Empty();
-  XmlElem* NewElem(XmlElemKind kind, XmlElem* parent);
+  XmlElem* NewElem(XmlElemKind kind, XmlElem* parent) {
+    XmlElem* node = arena_.New<XmlElem>();
+    node->document_ = this;
+    node->parent_ = parent;
+    node->kind_ = kind;
+    return node;
+  }
   XmlNameIndex* NewNameIndex();
   void SetLast(unsigned codePage);
   XmlElem* Declaration();
 
   XmlArena arena_;
-  std::u16string text_;  // the decoded input, which the texts of a read tree point into
+  XmlTextBuffer text_;  // the decoded input, which the texts of a read tree point into
   std::vector<std::unique_ptr<XmlNameIndex>> nameIndexes_;
   XmlElem root_;
   XmlElem prolog_;  // holds the prolog's nodes as its children

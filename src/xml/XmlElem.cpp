@@ -101,8 +101,6 @@ void XmlElem::SetName(std::u16string_view name) {
   }
 }
 
-std::u16string_view XmlElem::NameSpace() const { return extra_ ? extra_->nameSpace : std::u16string_view(); }
-
 void XmlElem::SetValue(std::u16string_view value) { value_ = document_->arena_.Copy(value); }
 
 int64_t XmlElem::IntValue() const { return ParseIntValue(value_); }

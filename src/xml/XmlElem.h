@@ -88,7 +88,7 @@ class XmlElem {
   std::u16string_view Name() const { return name_; }
   // Takes the new name only when it is not empty and differs from the old one.
   void SetName(std::u16string_view name);
-  std::u16string_view NameSpace() const;
+  std::u16string_view NameSpace() const { return extra_ ? extra_->nameSpace : std::u16string_view(); }
 
   // The text of an element or text node (unescaped); the raw content of others.
   std::u16string_view Value() const { return value_; }

@@ -69,8 +69,10 @@ size_t MatchNamedReference(std::u16string_view text, char16_t& unit) {
     std::u16string_view name;
     char16_t unit;
   } kNamed[] = {{u"&AMP;", u'&'}, {u"&LT;", u'<'}, {u"&GT;", u'>'}, {u"&APOS;", u'\''}, {u"&QUOT;", u'"'}};
+  if (text.size() < 4) return 0;
+  char16_t first = xmlchars::FoldCase(text[1]);
   for (const auto& named : kNamed) {
-    if (xmlchars::SameFolded(text.substr(0, named.name.size()), named.name)) {
+    if (named.name[1] == first && xmlchars::SameFolded(text.substr(0, named.name.size()), named.name)) {
       unit = named.unit;
       return named.name.size();
     }
@@ -78,13 +80,12 @@ size_t MatchNamedReference(std::u16string_view text, char16_t& unit) {
   return 0;
 }
 
-// The reference at the start of text (which begins with "&"): its length, 0 if none.
+}  // namespace
+
 size_t MatchReference(std::u16string_view text, char16_t& unit) {
   if (text.size() > 1 && text[1] == u'#') return MatchCharacterReference(text, unit);
   return MatchNamedReference(text, unit);
 }
-
-}  // namespace
 
 size_t EscapedLength(std::u16string_view value) {
   size_t length = 0;
@@ -115,7 +116,6 @@ std::u16string EscapeValue(std::u16string_view value) {
   return escaped;
 }
 
-// Copies the text between references in pieces; each reference shrinks to one unit.
 size_t UnescapeInPlace(char16_t* text, size_t size) {
   std::u16string_view all(text, size);
   size_t read = all.find(u'&');
@@ -128,13 +128,9 @@ size_t UnescapeInPlace(char16_t* text, size_t size) {
       text[write++] = unit;
       read += length;
     } else {
-      text[write++] = u'&';
-      ++read;
+      text[write++] = text[read++];
     }
-    size_t next = std::min(all.find(u'&', read), size);
-    std::memmove(text + write, text + read, (next - read) * sizeof(char16_t));
-    write += next - read;
-    read = next;
+    while (read < size && text[read] != u'&') text[write++] = text[read++];
   }
   return write;
 }

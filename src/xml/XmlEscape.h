@@ -20,6 +20,10 @@ std::u16string UnescapeValue(std::u16string_view text);
 // UnescapeValue on a buffer, in place; returns the new length, which is never longer.
 size_t UnescapeInPlace(char16_t* text, size_t size);
 
+// The reference at the start of text, which begins with "&": its length and the unit it
+// stands for, or 0 when it is none.
+size_t MatchReference(std::u16string_view text, char16_t& unit);
+
 // The writer's side: the escaped form's length, and writing it to a buffer with that
 // much room (Char is char for the writer's bytes, char16_t for EscapeValue). Returns the
 // position after the written units. No unit takes more than kLongestEscape.

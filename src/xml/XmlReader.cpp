@@ -52,8 +52,8 @@ XmlElemKind PrologKind(const XmlElem& instruction) {
 XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic)
     : document_(document),
       text_(document.text_),
-      data_(text_.data()),
-      size_(text_.size()),
+      data_(text_.Data()),
+      size_(text_.Size()),
       bytes_(bytes),
       decoder_(decoder),
       automatic_(automatic),
@@ -62,8 +62,8 @@ XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder d
 XmlReader::XmlReader(XmlDocument& document)
     : document_(document),
       text_(document.text_),
-      data_(text_.data()),
-      size_(text_.size()),
+      data_(text_.Data()),
+      size_(text_.Size()),
       decoder_(kCodePageUtf16),
       automatic_(false),
       decodedAll_(true) {}
@@ -88,8 +88,8 @@ bool XmlReader::DecodeCharacter() {
   if (decodedAll_) return false;
   bytePos_ += decoder_.DecodeCharacter(bytes_.substr(bytePos_), text_);
   decodedAll_ = bytePos_ == bytes_.size();
-  data_ = text_.data();
-  size_ = text_.size();
+  data_ = text_.Data();
+  size_ = text_.Size();
   return true;
 }
 
@@ -99,8 +99,8 @@ void XmlReader::DecodeRest() {
   decoder_.DecodeAll(bytes_.substr(bytePos_), text_);
   bytePos_ = bytes_.size();
   decodedAll_ = true;
-  data_ = text_.data();
-  size_ = text_.size();
+  data_ = text_.Data();
+  size_ = text_.Size();
 }
 
 template <class Predicate>
@@ -126,7 +126,7 @@ std::u16string_view XmlReader::Keep(size_t start, size_t end) {
 }
 
 std::u16string_view XmlReader::KeepUnescaped(size_t start, size_t end) {
-  return Keep(start, start + UnescapeInPlace(text_.data() + start, end - start));
+  return Keep(start, start + UnescapeInPlace(text_.Data() + start, end - start));
 }
 
 // --- Prolog ----------------------------------------------------------------------------
@@ -248,25 +248,29 @@ bool XmlReader::SkipOwnName(const XmlElem& element) {
 }
 
 // The characters up to the next "<": a text child (or value) unless they are all white
-// space. Only called once the whole input is decoded.
+// space. References are resolved on the way, in place. Only called once the whole input
+// is decoded.
 void XmlReader::ReadText() {
-  size_t start = pos_;
+  const char16_t* start = data_ + pos_;
   const char16_t* end = data_ + size_;
-  const char16_t* p = data_ + pos_;
+  const char16_t* p = start;
   while (p < end && IsSpace(*p)) ++p;
-  if (p < end && *p != u'<') {
-    std::u16string_view rest(p, static_cast<size_t>(end - p));
-    size_t stop = rest.find(u'<');
-    p = stop == std::u16string_view::npos ? end : p + stop;
-    size_t length = static_cast<size_t>(p - data_) - start;
-    bool references = std::u16string_view(data_ + start, length).find(u'&') != std::u16string_view::npos;
-    pos_ = static_cast<size_t>(p - data_);
-    if (pos_ == size_) FailEndOfTag();
-    AddText(references ? KeepUnescaped(start, pos_) : Keep(start, pos_));
-    return;
+  bool content = p < end && *p != u'<';
+  while (p < end && *p != u'<' && *p != u'&') ++p;
+  char16_t* out = text_.Data() + (p - data_);
+  while (p < end && *p != u'<') {
+    char16_t unit;
+    size_t length = *p == u'&' ? MatchReference(std::u16string_view(p, static_cast<size_t>(end - p)), unit) : 0;
+    if (length > 0) {
+      *out++ = unit;
+      p += length;
+    } else {
+      *out++ = *p++;
+    }
   }
   pos_ = static_cast<size_t>(p - data_);
   if (pos_ == size_) FailEndOfTag();
+  if (content) AddText(std::u16string_view(start, static_cast<size_t>(out - text_.Data()) - (start - data_)));
 }
 
 // A name, with a prefix before a first ":".

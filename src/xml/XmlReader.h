@@ -75,7 +75,7 @@ class XmlReader {
   [[noreturn]] void FailEndOfData(std::u16string_view kind);
 
   XmlDocument& document_;
-  std::u16string& text_;
+  XmlTextBuffer& text_;
   const char16_t* data_;
   size_t size_;
   size_t pos_ = 0;

@@ -21,13 +21,16 @@ char* Copy(std::string_view ascii, char* out) {
 
 // Names and raw texts (comments, CDATA) are written as they are, in UTF-8.
 char* CopyUtf8(std::u16string_view text, char* out) {
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-    for (char16_t c : text) *out++ = static_cast<char>(c);
-    return out;
+  char* start = out;
+  for (char16_t c : text) {
+    if (c >= 0x80) {
+      std::string utf8 = ToUtf8(text);
+      std::memcpy(start, utf8.data(), utf8.size());
+      return start + utf8.size();
+    }
+    *out++ = static_cast<char>(c);
   }
-  std::string utf8 = ToUtf8(text);
-  std::memcpy(out, utf8.data(), utf8.size());
-  return out + utf8.size();
+  return out;
 }
 
 size_t NameRoom(XmlElem* node) { return kLongestUtf8 * (node->NameSpace().size() + 1 + node->Name().size()); }
@@ -60,11 +63,28 @@ std::string XmlWriter::Write(XmlElem* prolog, XmlElem* root, std::string_view pr
       open.push_back({child, 0});
     }
   }
-  out_.resize(used_);
-  return std::move(out_);
+  return Joined();
 }
 
-void XmlWriter::Grow(size_t size) { out_.resize(std::max({out_.size() * 2, used_ + size, size_t{1} << 16})); }
+void XmlWriter::NewBlock(size_t size) {
+  if (!blocks_.empty()) blocks_.back().size = static_cast<size_t>(next_ - blocks_.back().bytes.get());
+  size_t blockSize = std::max(size, nextBlockSize_);
+  nextBlockSize_ = std::min<size_t>(nextBlockSize_ * 2, 4 * 1024 * 1024);
+  blocks_.push_back({std::make_unique_for_overwrite<char[]>(blockSize), 0});
+  next_ = blocks_.back().bytes.get();
+  end_ = next_ + blockSize;
+}
+
+std::string XmlWriter::Joined() {
+  if (blocks_.empty()) return {};
+  blocks_.back().size = static_cast<size_t>(next_ - blocks_.back().bytes.get());
+  size_t total = 0;
+  for (const Block& block : blocks_) total += block.size;
+  std::string joined;
+  joined.reserve(total);
+  for (const Block& block : blocks_) joined.append(block.bytes.get(), block.size);
+  return joined;
+}
 
 void XmlWriter::Put(std::string_view ascii) { Commit(Copy(ascii, Room(ascii.size()))); }
 
@@ -140,9 +160,7 @@ void XmlWriter::PutElementEnd(XmlElem* element) {
 void XmlWriter::PutOtherNode(XmlElem* node) {
   Put(indent_);
   switch (node->Kind()) {
-    case XmlElemKind::Text:
-      PutEscaped(node->Value());
-      break;
+    case XmlElemKind::Text: PutEscaped(node->Value()); break;
     case XmlElemKind::Comment:
       Put("<!--");
       PutUtf8(node->Value());
@@ -167,8 +185,7 @@ void XmlWriter::PutOtherNode(XmlElem* node) {
       PutProps(node);
       Put("?>");
       break;
-    case XmlElemKind::Element:
-      break;  // elements are written by Write
+    case XmlElemKind::Element: break;  // elements are written by Write
   }
   Put(kLineEnd);
 }

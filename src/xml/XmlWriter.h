@@ -3,8 +3,10 @@
 // element with its descendants, one node per line ended by CR LF, each level indented by
 // one more indentation unit. A root without a name (a document that holds no element) is
 // not written. It walks the tree without recursion.
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xml/XmlElem.h"
 
@@ -20,13 +22,15 @@ class XmlWriter {
 
  private:
   // Output goes through a pointer into room reserved beforehand: Room(size) gives the
-  // place for at most `size` bytes, Commit(end) takes what was written up to end.
+  // place for at most `size` bytes, Commit(end) takes what was written up to end. The room
+  // comes in blocks, joined once at the end.
   char* Room(size_t size) {
-    if (used_ + size > out_.size()) Grow(size);
-    return out_.data() + used_;
+    if (size > static_cast<size_t>(end_ - next_)) NewBlock(size);
+    return next_;
   }
-  void Commit(char* end) { used_ = static_cast<size_t>(end - out_.data()); }
-  void Grow(size_t size);
+  void Commit(char* end) { next_ = end; }
+  void NewBlock(size_t size);
+  std::string Joined();
   void Put(std::string_view ascii);
   void PutUtf8(std::u16string_view text);
   void PutEscaped(std::u16string_view value);
@@ -37,8 +41,14 @@ class XmlWriter {
   void PutOtherNode(XmlElem* node);
   char* WriteName(XmlElem* node, char* out);
 
-  std::string out_;
-  size_t used_ = 0;
+  struct Block {
+    std::unique_ptr<char[]> bytes;
+    size_t size;
+  };
+  std::vector<Block> blocks_;
+  char* next_ = nullptr;
+  char* end_ = nullptr;
+  size_t nextBlockSize_ = 64 * 1024;
   std::string indentUnit_;
   std::string indent_;
 };
