@@ -270,7 +270,7 @@ void XmlReader::ReadText() {
   }
   pos_ = static_cast<size_t>(p - data_);
   if (pos_ == size_) FailEndOfTag();
-  if (content) AddText(std::u16string_view(start, static_cast<size_t>(out - text_.Data()) - (start - data_)));
+  if (content) AddText(std::u16string_view(start, static_cast<size_t>(out - start)));
 }
 
 // A name, with a prefix before a first ":".
