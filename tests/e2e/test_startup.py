@@ -8,6 +8,7 @@ from harness import WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, PendraTestCase
 TRAY_MESSAGE = 0x8001
 WM_LBUTTONUP = 0x0202
 WM_COMMAND = 0x0111
+WM_ENDSESSION = 0x0016
 MENU_NO_SKIN = 1004  # "Kein Skin" in the skin submenu: drops the skin and restarts
 NO_SKIN_SECTION_FILE = (b'<?xml version="1.0" encoding="utf-8"?><VeVuVizo><WindowPosition><Left>300</Left>'
                         b"<Top>200</Top><Width>370</Width><Height>211</Height></WindowPosition><ColumnInfo>"
@@ -95,6 +96,21 @@ class StartupTest(PendraTestCase):
         third = self.session.start()
         self.assertEqual(third.wait(15), 0)
         self.assertEqual(self.session.count_main_windows(), 1)
+
+    def test_the_exit_picture_and_windows_shutting_down_close_the_normal_way(self):
+        data_file = self.session.appdata / "Pendra" / "Pendra.xml"
+        for end in ("exit picture", "end of session"):
+            with self.subTest(end):
+                program = self.start_and_settle()
+                data_file.unlink()  # written at the first start; written again only by the close
+                window = self.session.main_window()
+                if end == "exit picture":
+                    self.session.click(window.left + 355, window.top + 15)
+                else:
+                    self.session.post(WM_ENDSESSION, 1, 0)
+                self.assertEqual(program.wait(10), 0)
+                self.assertTrue(data_file.read_bytes().startswith(b"\xef\xbb\xbf<?xml"))
+                self.assertEqual([p.name for p in data_file.parent.iterdir()], ["Pendra.xml"])
 
 
 if __name__ == "__main__":
