@@ -76,23 +76,7 @@ void XmlDocument::LoadFromString(std::u16string_view text) {
 
 std::string XmlDocument::SaveToBytes(Encoding encoding) {
   unsigned codePage = encoding == Encoding::Utf16 ? kCodePageUtf16 : encoding == Encoding::Ansi ? 0 : kCodePageUtf8;
-  XmlProps declaration = Declaration()->Properties();
-  if (declaration.ItemNamed(u"version") == nullptr) declaration.Add(u"version", u"1.0");
-  std::u16string_view charset = CharsetOfCodePage(codePage == 0 ? AnsiCodePage() : codePage);
-  if (XmlProp* name = declaration.ItemNamed(u"encoding")) {
-    name->SetValue(charset);
-  } else {
-    declaration.Add(u"encoding", charset);
-  }
-  XmlProp* standalone = declaration.ItemNamed(u"standalone");
-  std::u16string_view alone = standalone != nullptr && standalone->Value() == u"yes" ? u"yes" : u"no";
-  if (standalone != nullptr) {
-    standalone->SetValue(alone);
-  } else {
-    declaration.Add(u"standalone", alone);
-  }
-  declaration.Reorder({u"version", u"encoding", u"standalone"});
-
+  DeclareEncoding(CharsetOfCodePage(codePage == 0 ? AnsiCodePage() : codePage));
   SetLast(codePage);
   XmlWriter writer(indent_);
   if (codePage == kCodePageUtf8) return writer.Write(&prolog_, &root_, kUtf8Mark);
@@ -133,15 +117,39 @@ void XmlDocument::SetLast(unsigned codePage) {
                                            : Encoding::Ansi;
 }
 
-// The prolog's declaration; one is appended when there is none.
-XmlElem* XmlDocument::Declaration() {
+// Gives the prolog's declaration the written encoding, its version (or "1.0") and
+// "standalone" in the order version, encoding, standalone; a declaration is appended when
+// there is none. Should the prolog hold more than one, each gets the written encoding, so
+// that none of them switches the reading of the file to another one.
+void XmlDocument::DeclareEncoding(std::u16string_view charset) {
+  bool declared = false;
   for (XmlElem* node : Prolog()) {
-    if (node->Kind() == XmlElemKind::Header) return node;
+    if (node->Kind() != XmlElemKind::Header) continue;
+    SetDeclaration(node->Properties(), charset);
+    declared = true;
   }
+  if (declared) return;
   XmlElem* declaration = NewElem(XmlElemKind::Header, &prolog_);
   declaration->name_ = u"xml";
   prolog_.AppendItem(declaration);
-  return declaration;
+  SetDeclaration(declaration->Properties(), charset);
+}
+
+void XmlDocument::SetDeclaration(XmlProps declaration, std::u16string_view charset) {
+  if (declaration.ItemNamed(u"version") == nullptr) declaration.Add(u"version", u"1.0");
+  if (XmlProp* encoding = declaration.ItemNamed(u"encoding")) {
+    encoding->SetValue(charset);
+  } else {
+    declaration.Add(u"encoding", charset);
+  }
+  XmlProp* standalone = declaration.ItemNamed(u"standalone");
+  std::u16string_view alone = standalone != nullptr && standalone->Value() == u"yes" ? u"yes" : u"no";
+  if (standalone != nullptr) {
+    standalone->SetValue(alone);
+  } else {
+    declaration.Add(u"standalone", alone);
+  }
+  declaration.Reorder({u"version", u"encoding", u"standalone"});
 }
 
 }  // namespace pendra

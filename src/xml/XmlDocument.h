@@ -72,7 +72,8 @@ class XmlDocument {
   }
   XmlNameIndex* NewNameIndex();
   void SetLast(unsigned codePage);
-  XmlElem* Declaration();
+  void DeclareEncoding(std::u16string_view charset);
+  static void SetDeclaration(XmlProps declaration, std::u16string_view charset);
 
   XmlArena arena_;
   XmlTextBuffer text_;  // the decoded input, which the texts of a read tree point into

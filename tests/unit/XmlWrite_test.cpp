@@ -63,6 +63,15 @@ TEST(XmlWrite, TheDeclarationKeepsVersionAndStandaloneAndNamesTheEncoding) {
       std::string(kMark) + "<?xml version=\"1.1\" encoding=\"utf-8\" standalone=\"yes\"?>\r\n<!--c-->\r\n<a/>\r\n");
 }
 
+// A second declaration naming another encoding would switch the reading of the written
+// file away from UTF-8.
+TEST(XmlWrite, EveryDeclarationNamesTheWrittenEncoding) {
+  XmlDocument document;
+  document.LoadFromString(u"<?xml version=\"1.0\"?><?xml encoding=\"windows-1252\"?><a>ü</a>");
+  std::string bytes = document.SaveToBytes();
+  EXPECT_EQ(bytes, std::string(kMark) + std::string(kDeclaration) + std::string(kDeclaration) + "<a>&#xFC;</a>\r\n");
+}
+
 TEST(XmlWrite, IndentationUnitRepeatsPerLevel) {
   XmlDocument document;
   document.SetIndentString(u"\t");
