@@ -6,6 +6,7 @@
 #include "app/SingleInstance_win.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
+#include "platform/WideText_win.h"
 #include "sheet/LoadSave.h"
 #include "sheet/ToDoSheet.h"
 #include "sheet/WindowPlacement.h"
@@ -22,10 +23,6 @@ constexpr UINT_PTR kStartTimer = 1;
 constexpr int kMinimumWidth = 10;
 constexpr int kDesignClientWidth = 370;
 constexpr int kDesignClientHeight = 211;
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-std::u16string FromWide(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 
 std::u16string FolderOf(const std::u16string& path) {
   size_t slash = path.find_last_of(u"\\/:");

@@ -4,12 +4,11 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Unique_win.h"
+#include "platform/WideText_win.h"
 
 namespace pendra {
 
 namespace {
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 UniqueHandle OpenFile(const std::u16string& path, DWORD access, DWORD disposition) {
   HANDLE file = CreateFileW(Wide(path), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);

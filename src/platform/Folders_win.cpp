@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "platform/Folders.h"
+#include "platform/WideText_win.h"
 
 namespace pendra {
-
-namespace {
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-std::u16string Text(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
-
-}  // namespace
 
 std::u16string ApplicationDataFolder() {
   PIDLIST_ABSOLUTE list = nullptr;
@@ -22,7 +16,7 @@ std::u16string ApplicationDataFolder() {
   wchar_t path[MAX_PATH] = {};
   BOOL found = SHGetPathFromIDListW(list, path);
   CoTaskMemFree(list);
-  return found ? Text(path) : std::u16string();
+  return found ? FromWide(path) : std::u16string();
 }
 
 std::u16string ExpandFileName(const std::u16string& path) {
@@ -30,7 +24,7 @@ std::u16string ExpandFileName(const std::u16string& path) {
   if (size == 0) return path;
   std::vector<wchar_t> full(size + 1);
   if (GetFullPathNameW(Wide(path), size + 1, full.data(), nullptr) == 0) return path;
-  return Text(full.data());
+  return FromWide(full.data());
 }
 
 std::u16string UniversalName(const std::u16string& path) {
@@ -43,14 +37,14 @@ std::u16string UniversalName(const std::u16string& path) {
   }
   if (result != NO_ERROR) return path;
   auto* info = reinterpret_cast<UNIVERSAL_NAME_INFOW*>(buffer.data());
-  return info->lpUniversalName ? Text(info->lpUniversalName) : path;
+  return info->lpUniversalName ? FromWide(info->lpUniversalName) : path;
 }
 
 std::u16string CurrentDirectory() {
   DWORD size = GetCurrentDirectoryW(0, nullptr);
   std::vector<wchar_t> path(size + 1);
   GetCurrentDirectoryW(size + 1, path.data());
-  return Text(path.data());
+  return FromWide(path.data());
 }
 
 bool SetCurrentDirectoryTo(const std::u16string& path) { return SetCurrentDirectoryW(Wide(path)) != FALSE; }

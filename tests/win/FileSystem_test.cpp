@@ -6,12 +6,11 @@
 
 #include "platform/Folders.h"
 #include "platform/Guid.h"
+#include "platform/WideText_win.h"
 
 namespace pendra {
 
 namespace {
-
-std::u16string Text(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 
 // A fresh folder under %TEMP%, with a drive letter and backslashes, removed afterwards.
 class WinTempFolder : public ::testing::Test {
@@ -19,21 +18,21 @@ class WinTempFolder : public ::testing::Test {
   void SetUp() override {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    folder = Text(temp) + u"pendra-win-" + NewGuidText() + u"\\";
+    folder = FromWide(temp) + u"pendra-win-" + NewGuidText() + u"\\";
     ASSERT_TRUE(ForceDirectories(folder));
   }
   void TearDown() override {
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(reinterpret_cast<const wchar_t*>((folder + u"*").c_str()), &found);
+    HANDLE search = FindFirstFileW(Wide(folder + u"*"), &found);
     if (search != INVALID_HANDLE_VALUE) {
       do {
-        std::u16string path = folder + Text(found.cFileName);
-        SetFileAttributesW(reinterpret_cast<const wchar_t*>(path.c_str()), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
+        std::u16string path = folder + FromWide(found.cFileName);
+        SetFileAttributesW(Wide(path), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Wide(path));
       } while (FindNextFileW(search, &found));
       FindClose(search);
     }
-    RemoveDirectoryW(reinterpret_cast<const wchar_t*>(folder.c_str()));
+    RemoveDirectoryW(Wide(folder));
   }
   std::u16string folder;
 };
@@ -77,7 +76,7 @@ TEST_F(WinTempFolder, ForceDirectoriesCreatesEveryMissingParent) {
   EXPECT_TRUE(DirectoryExists(deep));
   EXPECT_FALSE(FileExists(deep));
   for (const char16_t* sub : {u"a\\b\\c", u"a\\b", u"a"}) {
-    RemoveDirectoryW(reinterpret_cast<const wchar_t*>((folder + sub).c_str()));
+    RemoveDirectoryW(Wide(folder + sub));
   }
 }
 
@@ -112,7 +111,7 @@ TEST_F(WinTempFolder, AFailedReplaceLeavesTheSourceInPlace) {
   WriteWholeFile(source, "new");
   EXPECT_THROW(ReplaceFileAtomically(source, target), EInOutError);
   EXPECT_EQ(ReadWholeFile(source), "new");
-  RemoveDirectoryW(reinterpret_cast<const wchar_t*>(target.c_str()));
+  RemoveDirectoryW(Wide(target));
 }
 
 TEST_F(WinTempFolder, FailuresOfTheFileStepsHaveTheirKinds) {
