@@ -1,0 +1,154 @@
+// The main window's layout pass, column fitting, painting and geometry.
+#include "app/PendraUnit_win.h"
+#include "platform/BufferedPaint_win.h"
+#include "ui/CellDrawing_win.h"
+#include "ui/ColumnFitting.h"
+#include "ui/Layout.h"
+
+namespace pendra {
+
+namespace {
+
+// The window never gets narrower than this, whatever the program asks for.
+constexpr int kMinimumWidth = 10;
+
+}  // namespace
+
+void TToDoForm::FormResize() {
+  if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
+  FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded);
+  const ControlRect& grid = layout.ToDoGrid;
+  // The columns are fitted to the grid's new width before it gets its height and place.
+  SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, grid.width, ToDoGrid.Model().ViewHeight(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  AdjustColumnWidths();
+  SetWindowPos(ToDoGrid.Handle(), nullptr, grid.left, grid.top, grid.width, grid.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ToDoGrid.SetFontSize(10);
+  decoration_.Place(layout, state_.SkinLoaded);
+  PanelExitIcon.Place(layout.PanelExitIcon);
+  PanelMinimizeIcon.Place(layout.PanelMinimizeIcon);
+  PanelPlusRow.Place(layout.PanelPlusRow);
+  PanelMinusRow.Place(layout.PanelMinusRow);
+  PanelPlusColumn.Place(layout.PanelPlusColumn);
+  PanelMinusColumn.Place(layout.PanelMinusColumn);
+  InvalidateRect(Handle(), nullptr, FALSE);
+  RepaintControlsForCitrix();
+}
+
+void TToDoForm::AdjustColumnWidths() {
+  Guarded(u"AdjustColumnWidths", [&] {
+    GridModel& grid = ToDoGrid.Model();
+    RECT outer{};
+    GetWindowRect(ToDoGrid.Handle(), &outer);
+    std::vector<int> fitted = FitColumnWidths(grid.ColWidths(), outer.right - outer.left, state_.Flags.DrawGridLines());
+    for (size_t col = 0; col < fitted.size(); ++col) grid.SetColWidth(static_cast<int>(col), fitted[col]);
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(grid.ColCount()));
+    ToDoGrid.Repaint();
+    RepaintPlusMinusHolders();
+  });
+}
+
+void TToDoForm::RepaintPlusMinusHolders() {
+  for (PictureButton* holder : {&PanelMinusRow, &PanelPlusRow, &PanelMinusColumn, &PanelPlusColumn}) holder->Repaint();
+}
+
+void TToDoForm::RepaintControlsForCitrix() {
+  if (decoration_.ImageLogo.visible) {
+    const ControlRect& logo = decoration_.ImageLogo.rect;
+    RECT area{logo.left, logo.top, logo.left + logo.width, logo.top + logo.height};
+    InvalidateRect(Handle(), &area, FALSE);
+    UpdateWindow(Handle());
+  }
+  for (PictureButton* holder :
+       {&PanelMinimizeIcon, &PanelExitIcon, &PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn}) {
+    holder->Repaint();
+  }
+}
+
+void TToDoForm::PaintSurface(HDC dc, POINT origin) {
+  POINT previous{};
+  SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  decoration_.Paint(dc);
+  SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void TToDoForm::OnPaint() {
+  PaintBuffered(Handle(), [this](HDC dc, const RECT&) { PaintSurface(dc, {0, 0}); });
+}
+
+void TToDoForm::DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState) {
+  ToDoGridDrawCell(dc, col, row, rect);
+}
+
+void TToDoForm::ToDoGridDrawCell(HDC dc, int col, int row, const RECT& rect) {
+  Guarded(u"DrawCell", [&] {
+    const std::vector<TCellAlignment>& alignments = state_.ColumnAlignments;
+    int alignment = static_cast<size_t>(col) < alignments.size() ? alignments[static_cast<size_t>(col)] : ALIGNLEFT;
+    DrawSheetCell(dc, rect, ToDoGrid.Model().Cell(col, row), row, alignment, state_.Flags.HeaderTextBold());
+  });
+}
+
+// ---- geometry ----
+
+WindowRectangle TToDoForm::Rectangle() const {
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  return {window.left, window.top, ClientWidth(), ClientHeight()};
+}
+
+void TToDoForm::SetLeft(int left) { SetPosition(left, Rectangle().Top); }
+
+void TToDoForm::SetTop(int top) { SetPosition(Rectangle().Left, top); }
+
+void TToDoForm::SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+
+void TToDoForm::SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+
+ScreenRectangle TToDoForm::VirtualDesktop() const {
+  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+int TToDoForm::PrimaryScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN); }
+
+int TToDoForm::PrimaryScreenHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
+
+int TToDoForm::ClientWidth() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return client.right;
+}
+
+int TToDoForm::ClientHeight() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return client.bottom;
+}
+
+void TToDoForm::SetClientSize(int width, int height) {
+  SetWindowPos(Handle(), nullptr, 0, 0, std::max(width, kMinimumWidth), height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TToDoForm::SetPosition(int left, int top) {
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::u16string TToDoForm::ExecutablePath() const {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return std::u16string(path.begin(), path.end());
+}
+
+}  // namespace pendra
