@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/Unique_win.h"
@@ -59,7 +60,7 @@ std::u16string SystemMessage(DWORD code) {
   wchar_t* text = nullptr;
   FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                  code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::u16string message = text ? reinterpret_cast<const char16_t*>(text) : u"System error";
+  std::u16string message = text ? FromWide(text) : u"System error";
   LocalFree(text);
   while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u' ')) {
     message.pop_back();
@@ -67,36 +68,36 @@ std::u16string SystemMessage(DWORD code) {
   return message;
 }
 
+bool IsLink(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path));
+  return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// The file or folder a link finally points to, opened for reading its attributes;
+// empty when it cannot be opened.
+UniqueHandle OpenLinkTarget(const std::u16string& path) {
+  HANDLE target = CreateFileW(Wide(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  return UniqueHandle(target == INVALID_HANDLE_VALUE ? nullptr : target);
+}
+
 // Attributes of what a path names, following links to their targets.
 DWORD TargetAttributes(const std::u16string& path) {
-  DWORD attributes = GetFileAttributesW(Wide(path));
-  if (attributes == kNoAttributes || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return attributes;
-  UniqueHandle target(CreateFileW(Wide(path), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (target.Get() == INVALID_HANDLE_VALUE) {
-    target.Release();
-    return kNoAttributes;
-  }
+  if (!IsLink(path)) return GetFileAttributesW(Wide(path));
+  UniqueHandle target = OpenLinkTarget(path);
   BY_HANDLE_FILE_INFORMATION info{};
   return target && GetFileInformationByHandle(target.Get(), &info) ? info.dwFileAttributes : kNoAttributes;
 }
 
 // The path of the file a link finally points to; the path itself for plain files.
 std::u16string FinalPath(const std::u16string& path) {
-  DWORD attributes = GetFileAttributesW(Wide(path));
-  if (attributes == kNoAttributes || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
-  UniqueHandle target(CreateFileW(Wide(path), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (target.Get() == INVALID_HANDLE_VALUE) {
-    target.Release();
-    return path;
-  }
-  wchar_t final[32768] = {};
-  DWORD length = GetFinalPathNameByHandleW(target.Get(), final, 32767, FILE_NAME_NORMALIZED);
+  if (!IsLink(path)) return path;
+  UniqueHandle target = OpenLinkTarget(path);
+  if (!target) return path;
+  std::vector<wchar_t> final(32768);
+  DWORD length = GetFinalPathNameByHandleW(target.Get(), final.data(), 32767, FILE_NAME_NORMALIZED);
   if (length == 0 || length >= 32767) return path;
-  return reinterpret_cast<const char16_t*>(final);
+  return FromWide(final.data());
 }
 
 void FlushFile(const std::u16string& path) {
