@@ -22,6 +22,14 @@ if(EXISTS ${RESOURCE_SCRIPT})
 endif()
 target_link_libraries(Pendra PRIVATE pendra_win)
 target_link_options(Pendra PRIVATE -mwindows -municode)
+# The shipped exe is stripped; its debug information goes to Pendra.exe.debug beside it,
+# where gdb finds it through the debug link.
+add_custom_command(TARGET Pendra POST_BUILD
+  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
+  COMMAND ${CMAKE_STRIP} --strip-all Pendra.exe
+  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
+  WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
+  VERBATIM)
 
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
