@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace pendra {
+#include "sheet/PendraUnitState.h"
 
-struct CommandLineFlags {
-  bool StartHidden = false;
-  bool PortableMode = false;
-};
+namespace pendra {
 
 // Sets the flags named by the arguments (the program name excluded); never clears one.
 void ReadCommandLine(const std::vector<std::u16string>& arguments, CommandLineFlags& flags);

@@ -1,7 +1,7 @@
 // The main window's layout pass, column fitting, painting and geometry.
 #include "app/PendraUnit_win.h"
 #include "platform/BufferedPaint_win.h"
-#include "ui/CellDrawing_win.h"
+#include "platform/Geometry_win.h"
 #include "ui/ColumnFitting.h"
 #include "ui/Layout.h"
 
@@ -17,7 +17,7 @@ constexpr int kMinimumWidth = 10;
 void TToDoForm::FormResize() {
   if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
   FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded);
-  const ControlRect& grid = layout.ToDoGrid;
+  const Rect& grid = layout.ToDoGrid;
   // The columns are fitted to the grid's new width before it gets its height and place.
   SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, grid.width, ToDoGrid.Model().ViewHeight(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -36,13 +36,15 @@ void TToDoForm::FormResize() {
 }
 
 void TToDoForm::AdjustColumnWidths() {
-  Guarded(u"AdjustColumnWidths", [&] {
-    GridModel& grid = ToDoGrid.Model();
+  Guarded(*this, u"AdjustColumnWidths", [&] {
     RECT outer{};
     GetWindowRect(ToDoGrid.Handle(), &outer);
-    std::vector<int> fitted = FitColumnWidths(grid.ColWidths(), outer.right - outer.left, state_.Flags.DrawGridLines());
-    for (size_t col = 0; col < fitted.size(); ++col) grid.SetColWidth(static_cast<int>(col), fitted[col]);
-    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(grid.ColCount()));
+    std::vector<int> fitted = FitColumnWidths(sheet_.ColWidths(), outer.right - outer.left, sheet_.DrawGridLines());
+    {
+      Sheet::Batch batch(sheet_);
+      for (size_t col = 0; col < fitted.size(); ++col) sheet_.SetColWidth(static_cast<int>(col), fitted[col]);
+    }
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
     ToDoGrid.Repaint();
     RepaintPlusMinusHolders();
   });
@@ -54,8 +56,7 @@ void TToDoForm::RepaintPlusMinusHolders() {
 
 void TToDoForm::RepaintControlsForCitrix() {
   if (decoration_.ImageLogo.visible) {
-    const ControlRect& logo = decoration_.ImageLogo.rect;
-    RECT area{logo.left, logo.top, logo.left + logo.width, logo.top + logo.height};
+    const RECT area = ToRECT(decoration_.ImageLogo.rect);
     InvalidateRect(Handle(), &area, FALSE);
     UpdateWindow(Handle());
   }
@@ -79,38 +80,25 @@ void TToDoForm::OnPaint() {
   PaintBuffered(Handle(), [this](HDC dc, const RECT&) { PaintSurface(dc, {0, 0}); });
 }
 
-void TToDoForm::DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState) {
-  ToDoGridDrawCell(dc, col, row, rect);
-}
-
-void TToDoForm::ToDoGridDrawCell(HDC dc, int col, int row, const RECT& rect) {
-  Guarded(u"DrawCell", [&] {
-    const std::vector<TCellAlignment>& alignments = state_.ColumnAlignments;
-    int alignment = static_cast<size_t>(col) < alignments.size() ? alignments[static_cast<size_t>(col)] : ALIGNLEFT;
-    DrawSheetCell(dc, rect, ToDoGrid.Model().Cell(col, row), row, alignment, state_.Flags.HeaderTextBold());
-  });
-}
-
 // ---- geometry ----
 
-WindowRectangle TToDoForm::Rectangle() const {
+Rect TToDoForm::Rectangle() const {
   RECT window{};
   GetWindowRect(Handle(), &window);
   return {window.left, window.top, ClientWidth(), ClientHeight()};
 }
 
-void TToDoForm::SetLeft(int left) { SetPosition(left, Rectangle().Top); }
+void TToDoForm::SetLeft(int left) { SetPosition(left, Rectangle().top); }
 
-void TToDoForm::SetTop(int top) { SetPosition(Rectangle().Left, top); }
+void TToDoForm::SetTop(int top) { SetPosition(Rectangle().left, top); }
 
 void TToDoForm::SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
 
 void TToDoForm::SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
 
-ScreenRectangle TToDoForm::VirtualDesktop() const {
-  int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+Rect TToDoForm::VirtualDesktop() const {
+  return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 int TToDoForm::PrimaryScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN); }

@@ -2,12 +2,15 @@
 
 #include <shellapi.h>
 
-#include "app/MessageTexts.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance_win.h"
+#include "lang/Texts.h"
 #include "platform/Failure.h"
+#include "platform/Paths.h"
 #include "platform/WideText_win.h"
+#include "sheet/DataFolder.h"
 #include "sheet/LoadSave.h"
-#include "sheet/ToDoSheet.h"
+#include "sheet/SheetRules.h"
 #include "sheet/WindowPlacement.h"
 
 namespace pendra {
@@ -15,13 +18,12 @@ namespace pendra {
 namespace {
 
 constexpr UINT_PTR kStartTimer = 1;
-constexpr int kDesignClientWidth = 370;
-constexpr int kDesignClientHeight = 211;
 
-std::u16string FolderOf(const std::u16string& path) {
-  size_t slash = path.find_last_of(u"\\/:");
-  return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
-}
+// The popup menu's WM_COMMAND identifiers.
+constexpr UINT kOpenFolderHere = 1001;
+constexpr UINT kAbout = 1002;
+constexpr UINT kExit = 1003;
+constexpr UINT kNoSkin = 1004;
 
 void ProcessPendingMessages() {
   MSG msg;
@@ -37,23 +39,34 @@ void ProcessPendingMessages() {
 
 }  // namespace
 
-// The grid as designed: the title row and five task rows, three columns.
 TToDoForm::TToDoForm()
-    : ToDoGrid(*this),
+    : ToDoGrid(*this, sheet_),
       PanelExitIcon(L"IMG_EXIT_NORMAL", L"IMG_EXIT_HOVER", L"IMG_EXIT_PRESSED", PictureFit::Stretched),
       PanelMinimizeIcon(L"IMG_MINIMIZE_NORMAL", L"IMG_MINIMIZE_HOVER", L"IMG_MINIMIZE_PRESSED", PictureFit::Stretched),
       PanelPlusRow(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusRow(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
-      PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent) {
-  GridModel& grid = ToDoGrid.Model();
-  grid.SetColCount(3);
-  grid.SetRowCount(6);
-  const int widths[] = {50, 235, 45};
-  for (int col = 0; col < 3; ++col) grid.SetColWidth(col, widths[col]);
+      PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
+      popupMenu_(MakePopupMenu()) {
+  sheet_.AddObserver(*this);
 }
 
-TToDoForm::~TToDoForm() { trayIcon_.Remove(); }
+TToDoForm::~TToDoForm() {
+  sheet_.RemoveObserver(*this);
+  trayIcon_.Remove();
+}
+
+PopupMenu TToDoForm::MakePopupMenu() {
+  using Item = PopupMenuItem;
+  return PopupMenu({
+      Item::Submenu(kMenuSkin, {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); })}),
+      Item::Separator(),
+      Item::Command(kOpenFolderHere, kMenuOpenFolderHere, [this] { mnuOpenFolderHereClick(); }),
+      Item::Command(kAbout, kMenuAbout, [this] { mnuAboutClick(); }),
+      Item::Separator(),
+      Item::Command(kExit, kMenuExit, [this] { mnuExitClick(); }),
+  });
+}
 
 void TToDoForm::Create() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -99,13 +112,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kOpenFolderHere: mnuOpenFolderHereClick(); return 0;
-        case kAbout: mnuAboutClick(); return 0;
-        case kExit: mnuExitClick(); return 0;
-        case kNoSkin: mnuNoSkinClick(); return 0;
-      }
+      if (HIWORD(wParam) == 0 && lParam == 0 && popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
+    case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
     case WM_ACTIVATE:
       if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
@@ -117,6 +126,18 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (message == TrayIcon::TaskbarCreatedMessage()) trayIcon_.Readd();
   return DefaultProc(message, wParam, lParam);
+}
+
+// The sheet changed: the plus/minus holders are drawn over the grid's edge, so they follow
+// its repaint; the window's own rectangle is what a save writes.
+void TToDoForm::SheetChanged(const SheetChange& change) {
+  if (change.kind == SheetChange::Kind::Structure || change.kind == SheetChange::Kind::Look) {
+    RepaintPlusMinusHolders();
+  }
+}
+
+void TToDoForm::OnWindowMoved() {
+  if (state_.ExpandState != ExpandStates::NotSetUp) sheet_.SetWindowRect(SavedRectangle(Rectangle(), state_));
 }
 
 // ---- message boxes ----
@@ -149,13 +170,13 @@ void TToDoForm::ApplicationEventsOnException(const std::exception& failure) {
 // ---- start-up ----
 
 void TToDoForm::FormCreate() {
-  Guarded(u"FormCreate", [&] {
+  Guarded(*this, u"FormCreate", [&] {
     ToDoGrid.Model().ClearSelection();
     SetClientSize(0, ClientHeight());
     state_.CollapsedWidth = std::max(ClientWidth(), 30);
     SetClientSize(kDesignClientWidth, kDesignClientHeight);
     Internationalization();
-    state_.ExeFolder = FolderOf(ExecutablePath());
+    state_.ExeFolder = ExtractFilePath(ExecutablePath());
     SetForegroundWindow(Handle());
 
     int count = 0;
@@ -165,8 +186,8 @@ void TToDoForm::FormCreate() {
     LocalFree(arguments);
     ReadCommandLine(switches, state_.Switches);
 
-    if (ResolveDataFolder()) {
-      XMLLaden(state_.DataFolder + kDataFileName);
+    if (ResolveDataFolder(*this)) {
+      XMLLaden(*this, state_.DataFolder + kDataFileName);
     } else {
       BuildFirstSheet();
     }
@@ -177,26 +198,26 @@ void TToDoForm::FormCreate() {
 }
 
 void TToDoForm::BuildFirstSheet() {
-  ScreenPoint place =
+  Point place =
       FirstSheetPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), ClientWidth(), ClientHeight());
-  SetPosition(place.Left, place.Top);
-  FillFirstSheet(ToDoGrid.Model(), state_.ColumnAlignments);
+  SetPosition(place.x, place.y);
+  FillFirstSheet(sheet_);
   SetClientSize(kDesignClientWidth, kDesignClientHeight);
   state_.ExpandState = ExpandStates::Expanded;
-  state_.Flags.TitleFett.Show(false);
-  state_.Flags.ShowGridLines.Show(true);
+  sheet_.SetTitleBold(false);
+  sheet_.SetGridLines(true);
   AdjustColumnWidths();
-  state_.SkinName = u"No Skin";
+  sheet_.SetSkinName(kNoSkinName);
   testStartSkin();
   FormResize();
   decoration_.ImageLogo.visible = true;
   RepaintControlsForCitrix();
   mnuAboutClick();
-  XMLSpeichern();
+  XMLSpeichern(*this);
 }
 
 void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
-  Guarded(u"tmrAnwendungsStartOnTimerTimer", [&] {
+  Guarded(*this, u"tmrAnwendungsStartOnTimerTimer", [&] {
     KillTimer(Handle(), kStartTimer);
     ShowWindow(Handle(), state_.Switches.StartHidden ? SW_HIDE : SW_SHOWNORMAL);
     if (ToDoGrid.Model().ColCount() == 1) {
@@ -216,8 +237,8 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
 void TToDoForm::FormCloseQuery() {
   if (closed_) return;
   closed_ = true;
-  Guarded(u"FormCloseQuery", [&] {
-    XMLSpeichern();
+  Guarded(*this, u"FormCloseQuery", [&] {
+    XMLSpeichern(*this);
     ProcessPendingMessages();
   });
   DestroyWindow(Handle());
@@ -229,11 +250,11 @@ void TToDoForm::OnEndSession(bool ending) {
 }
 
 void TToDoForm::mnuExitClick() {
-  Guarded(u"Close", [&] { PostMessageW(Handle(), WM_CLOSE, 0, 0); });
+  Guarded(*this, u"Close", [&] { PostMessageW(Handle(), WM_CLOSE, 0, 0); });
 }
 
 void TToDoForm::Restart() {
-  Guarded(u"Restart", [&] {
+  Guarded(*this, u"Restart", [&] {
     state_.ApplicationTitle = u"Pendra Exit";
     // The new instance sees this mark and waits for this one to end instead of
     // bringing this closing window forward.
@@ -245,18 +266,17 @@ void TToDoForm::Restart() {
 }
 
 void TToDoForm::mnuNoSkinClick() {
-  if (state_.SkinName == u"No Skin") return;
-  state_.SkinName = u"No Skin";
-  state_.SkinPath = u" ";
+  if (sheet_.SkinName() == kNoSkinName) return;
+  sheet_.SetSkinName(kNoSkinName);
+  sheet_.SetSkinPath(u" ");
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ShowInfoMessageBox(u"Skin wurde abgewählt!\r\nPendra wird jetzt neu gestartet, um diese Einstellung zu übernehmen",
-                     u"Hinweis");
+  ShowInfoMessageBox(kNoSkinNoticeText, kNoSkinNoticeTitle);
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Restart();
 }
 
 void TToDoForm::mnuOpenFolderHereClick() {
-  Guarded(u"OpenFolderHereClick", [&] {
+  Guarded(*this, u"OpenFolderHereClick", [&] {
     std::u16string parameters = u"/select,\"" + state_.DataFolder + kDataFileName + u"\"";
     ShellExecuteW(Handle(), L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
   });
@@ -285,7 +305,7 @@ void TToDoForm::OnTrayMessage(LPARAM mouseMessage) {
 }
 
 void TToDoForm::TrayIconClick() {
-  Guarded(u"TrayIconClick", [&] {
+  Guarded(*this, u"TrayIconClick", [&] {
     if (state_.Switches.StartHidden) {
       ShowWindow(Handle(), SW_SHOWNORMAL);
       state_.Switches.StartHidden = false;
@@ -301,23 +321,11 @@ void TToDoForm::ImageMinimizeIconClick() {
 }
 
 void TToDoForm::OpenPopupMenuAtCursor() {
-  if (!popupMenu_) {
-    popupMenu_.Reset(CreatePopupMenu());
-    HMENU skins = CreatePopupMenu();
-    AppendMenuW(skins, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(skins, MF_STRING, kNoSkin, L"&Kein Skin");
-    AppendMenuW(popupMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(skins), L"&Skin ...");
-    AppendMenuW(popupMenu_.Get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(popupMenu_.Get(), MF_STRING, kOpenFolderHere, L"Datei Ordner hier &öffnen");
-    AppendMenuW(popupMenu_.Get(), MF_STRING, kAbout, L"Über Pendra");
-    AppendMenuW(popupMenu_.Get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(popupMenu_.Get(), MF_STRING, kExit, L"&Beenden");
-  }
   SetForegroundWindow(Handle());
   ProcessPendingMessages();
   POINT cursor{};
   GetCursorPos(&cursor);
-  TrackPopupMenu(popupMenu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+  popupMenu_.Track(Handle(), cursor);
   PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
@@ -325,17 +333,9 @@ void TToDoForm::OpenPopupMenuAtCursor() {
 
 void TToDoForm::Internationalization() {}
 
-bool TToDoForm::ResolveDataFolder() { return pendra::ResolveDataFolder(state_, *this); }
-
-void TToDoForm::XMLLaden(const std::u16string& pathAndFile) { pendra::XMLLaden(*this, XmlDoc, pathAndFile); }
-
-void TToDoForm::XMLSpeichern() { pendra::XMLSpeichern(*this, XmlDoc); }
-
 void TToDoForm::testStartSkin() {}
 
 void TToDoForm::loadSkin() {}
-
-void TToDoForm::RepaintGrid() { ToDoGrid.Repaint(); }
 
 void TToDoForm::mnuAboutClick() {}
 

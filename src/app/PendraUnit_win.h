@@ -5,23 +5,20 @@
 
 #include <string>
 
-#include "app/PendraUnit.h"
+#include "app/PopupMenu_win.h"
 #include "app/TrayIcon_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
-#include "sheet/DataFolder.h"
+#include "sheet/PendraUnitState.h"
+#include "sheet/Sheet.h"
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
 #include "ui/GridControl_win.h"
 #include "ui/PictureButton_win.h"
-#include "xml/XmlDocument.h"
 
 namespace pendra {
 
-// The commands of the popup menu, as WM_COMMAND identifiers.
-enum MenuCommand : UINT { kOpenFolderHere = 1001, kAbout = 1002, kExit = 1003, kNoSkin = 1004 };
-
-class TToDoForm : public Window, public SheetWindow, public DataFolderActions, private GridEvents {
+class TToDoForm : public Window, public SheetWindow, private GridEvents, private SheetObserver {
  public:
   TToDoForm();
   ~TToDoForm() override;
@@ -40,34 +37,22 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   void ApplicationEventsOnException(const std::exception& failure);
 
   // The sheet as loading and saving see it.
-  GridModel& Grid() override { return ToDoGrid.Model(); }
+  Sheet& TheSheet() override { return sheet_; }
   PendraUnitState& State() override { return state_; }
-  WindowRectangle Rectangle() const override;
+  Rect Rectangle() const override;
   void SetLeft(int left) override;
   void SetTop(int top) override;
   void SetClientWidth(int width) override;
   void SetClientHeight(int height) override;
-  ScreenRectangle VirtualDesktop() const override;
+  Rect VirtualDesktop() const override;
   int PrimaryScreenWidth() const override;
   int PrimaryScreenHeight() const override;
-  void RepaintGrid() override;
   void loadSkin() override;
-
-  void XMLLaden(const std::u16string& pathAndFile) override;
-  void XMLSpeichern() override;
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  // Runs a handler's body; a failure is reported under the handler's fixed name.
-  template <typename Body>
-  void Guarded(const char16_t* name, Body body) {
-    try {
-      body();
-    } catch (...) {
-      ShowExceptionMessageBox(name);
-    }
-  }
+  void SheetChanged(const SheetChange& change) override;
+  PopupMenu MakePopupMenu();
 
   void FormCreate();
   void BuildFirstSheet();
@@ -81,8 +66,6 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   void mnuDeleteRowClick();
   void mnuAddColumnClick();
   void mnuDeleteColumnClick();
-  // Every command that changes the grid ends here: the grid and the transparent holders.
-  void RepaintAfterCommand();
   // True when the focus went back to the control that had it.
   bool OnActivate(bool active);
   void TrayIconClick();
@@ -90,18 +73,16 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   void OnTrayMessage(LPARAM mouseMessage);
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
+  void OnWindowMoved();
   void CreateControls();
   void OnPaint();
   // Paints the window's own surface (background and decoration pictures); origin is the
   // window point that lies at the DC's (0, 0).
   void PaintSurface(HDC dc, POINT origin);
   void RepaintPlusMinusHolders();
-  void DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState state) override;
-  void ToDoGridDrawCell(HDC dc, int col, int row, const RECT& rect);
 
   // Steps other parts of the program fill in.
   void Internationalization();
-  bool ResolveDataFolder();
   void testStartSkin();
   void FormResize();
   void AdjustColumnWidths();
@@ -117,6 +98,7 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   std::u16string ExecutablePath() const;
 
   PendraUnitState state_;
+  Sheet sheet_;
   GridControl ToDoGrid;
   Decoration decoration_;
   PictureButton PanelExitIcon;
@@ -126,10 +108,9 @@ class TToDoForm : public Window, public SheetWindow, public DataFolderActions, p
   PictureButton PanelPlusColumn;
   PictureButton PanelMinusColumn;
   UniqueWindow ButtonForFocus;
-  XmlDocument XmlDoc;
   TrayIcon trayIcon_;
   UniqueIcon programIcon_;
-  UniqueMenu popupMenu_;
+  PopupMenu popupMenu_;
   bool closed_ = false;
   HWND focusedControl_ = nullptr;
 };

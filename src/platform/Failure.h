@@ -25,6 +25,13 @@ class Failure : public std::exception {
 //     const char16_t* TypeName() const override { return u"EXmlError"; }
 //   };
 
+// What the reports show of a thrown value that is no std::exception.
+class UnknownFailure : public Failure {
+ public:
+  UnknownFailure() : Failure(u"Unknown exception") {}
+  const char16_t* TypeName() const override { return u"Exception"; }
+};
+
 // How a report names any failure: the program's own kinds by their names, others as
 // "EOutOfMemory" (allocation) or "Exception"; the message is the failure's own text.
 std::u16string FailureTypeName(const std::exception& failure);

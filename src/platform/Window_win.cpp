@@ -67,8 +67,10 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return self->OnMessage(message, wParam, lParam);
   } catch (const std::exception& failure) {
     ReportUnhandledFailure(failure);
-    return 0;
+  } catch (...) {
+    ReportUnhandledFailure(UnknownFailure());
   }
+  return 0;
 }
 
 }  // namespace pendra

@@ -5,6 +5,8 @@
 
 #include <exception>
 
+#include "platform/Failure.h"
+
 namespace pendra {
 
 // Receives every failure that a message handler lets escape, so that none reaches

@@ -1,19 +1,38 @@
 #include "sheet/DataFile.h"
 
 #include <cstdint>
-#include <string>
+
+#include "platform/DecimalText.h"
 
 namespace pendra {
 
 namespace {
 
-std::u16string Decimal(int value) {
-  std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
+constexpr char16_t kWindowPosition[] = u"WindowPosition";
+constexpr char16_t kLeft[] = u"Left";
+constexpr char16_t kTop[] = u"Top";
+constexpr char16_t kWidth[] = u"Width";
+constexpr char16_t kHeight[] = u"Height";
+constexpr char16_t kColumnInfo[] = u"ColumnInfo";
+constexpr char16_t kRowCount[] = u"RowCount";
+constexpr char16_t kColumnCount[] = u"ColumnCount";
+constexpr char16_t kHeaderTextBold[] = u"HeaderTextBold";
+constexpr char16_t kDrawGridLines[] = u"DrawGridLines";
+constexpr char16_t kSkin[] = u"Skin";
+constexpr char16_t kSkinName[] = u"SkinName";
+constexpr char16_t kSkinPath[] = u"SkinPath";
+constexpr char16_t kColumnHeader[] = u"ColumnHeader";
+constexpr char16_t kColumn[] = u"Column";
+constexpr char16_t kColumnCaption[] = u"ColumnCaption";
+constexpr char16_t kColumnWidth[] = u"ColumnWidth";
+constexpr char16_t kColumnAlignment[] = u"ColumnAlignment";
+constexpr char16_t kToDoContent[] = u"ToDoContent";
+constexpr char16_t kText[] = u"Text";
 
-}  // namespace
+constexpr char16_t kTrue[] = u"TRUE";
+constexpr char16_t kFalse[] = u"FALSE";
 
+// The child of that name (first match, a-z in either case); EDataFileError when there is none.
 XmlElem& RequiredChild(XmlElem& parent, std::u16string_view name) {
   XmlElem* child = parent.Items().ItemNamed(name);
   if (!child) throw EDataFileError(u"The element \"" + std::u16string(name) + u"\" is missing.");
@@ -24,11 +43,25 @@ int IntField(XmlElem& parent, std::u16string_view name) {
   return static_cast<int>(static_cast<std::uint32_t>(RequiredChild(parent, name).IntValue()));
 }
 
-std::u16string FlagText(bool value) { return value ? u"TRUE" : u"FALSE"; }
+std::optional<bool> OptionalFlag(XmlElem& parent, std::u16string_view name) {
+  XmlElem* field = parent.Items().ItemNamed(name);
+  if (!field) return std::nullopt;
+  return field->Value() == kTrue;
+}
 
-bool FlagFromText(std::u16string_view text) { return text == u"TRUE"; }
+std::optional<std::u16string> OptionalText(XmlElem& parent, std::u16string_view name) {
+  XmlElem* field = parent.Items().ItemNamed(name);
+  if (!field) return std::nullopt;
+  return std::u16string(field->Value());
+}
 
-std::u16string AlignmentText(TCellAlignment alignment) {
+// Counts beyond the sheet's limits are a damaged file, not a sheet.
+int CheckedCount(int count, int maximum) {
+  if (count > maximum) throw EDataFileError(u"The sheet's counts are out of range.");
+  return count;
+}
+
+const char16_t* AlignmentText(TCellAlignment alignment) {
   switch (alignment) {
     case ALIGNCENTER:
       return u"CENTER";
@@ -45,46 +78,82 @@ TCellAlignment AlignmentFromText(std::u16string_view text) {
   return ALIGNLEFT;
 }
 
-WindowRectangle SavedRectangle(const WindowRectangle& current, const PendraUnitState& state) {
-  if (state.ExpandState == ExpandStates::Expanded) return current;
-  return {current.Left + current.ClientWidth - state.ExpandedClientWidth, current.Top, state.ExpandedClientWidth,
-          current.ClientHeight};
+void AddNumber(XmlElem& parent, const char16_t* name, int value) { parent.Items().Add(name, DecimalText(value)); }
+
+}  // namespace
+
+Rect ReadWindowPosition(XmlElem& root) {
+  XmlElem& position = RequiredChild(root, kWindowPosition);
+  const int left = IntField(position, kLeft);
+  const int top = IntField(position, kTop);
+  const int width = IntField(position, kWidth);
+  const int height = IntField(position, kHeight);
+  return {left, top, width, height};
 }
 
-void BuildDataFileTree(XmlElem& root, const GridModel& grid, const PendraUnitState& state,
-                       const WindowRectangle& saved) {
+void ReadColumnInfo(XmlElem& root, StoredColumnInfo& info) {
+  XmlElem& section = RequiredChild(root, kColumnInfo);
+  info.RowCount = CheckedCount(IntField(section, kRowCount), Sheet::kMaxRowCount - 1);
+  info.ColumnCount = CheckedCount(IntField(section, kColumnCount), Sheet::kMaxColCount);
+  info.HeaderTextBold = OptionalFlag(section, kHeaderTextBold);
+  info.DrawGridLines = OptionalFlag(section, kDrawGridLines);
+}
+
+StoredSkin ReadSkin(XmlElem& root) {
+  XmlElem* section = root.Items().ItemNamed(kSkin);
+  if (!section) return {};
+  return {OptionalText(*section, kSkinName), OptionalText(*section, kSkinPath)};
+}
+
+void ReadColumnHeader(XmlElem& root, std::vector<StoredColumn>& columns) {
+  XmlElem& section = RequiredChild(root, kColumnHeader);
+  for (XmlElem* element : section.Items()) {
+    StoredColumn& column = columns.emplace_back();
+    column.Width = IntField(*element, kColumnWidth);
+    column.Caption = std::u16string(RequiredChild(*element, kColumnCaption).Value());
+    column.Alignment = AlignmentFromText(RequiredChild(*element, kColumnAlignment).Value());
+  }
+}
+
+void ReadToDoContent(XmlElem& root, std::vector<StoredTask>& tasks) {
+  XmlElem& section = RequiredChild(root, kToDoContent);
+  for (XmlElem* element : section.Items()) {
+    StoredTask& task = tasks.emplace_back();
+    for (XmlElem* text : element->Items()) task.push_back(text->Value());
+  }
+}
+
+void BuildDataFileTree(XmlElem& root, const Sheet& sheet) {
   root.SetName(kRootName);
-  XmlElem& position = *root.Items().Add(u"WindowPosition");
-  position.Items().Add(u"Left", Decimal(saved.Left));
-  position.Items().Add(u"Top", Decimal(saved.Top));
-  position.Items().Add(u"Width", Decimal(saved.ClientWidth));
-  position.Items().Add(u"Height", Decimal(saved.ClientHeight));
+  const Rect& window = sheet.WindowRect();
+  XmlElem& position = *root.Items().Add(kWindowPosition);
+  AddNumber(position, kLeft, window.left);
+  AddNumber(position, kTop, window.top);
+  AddNumber(position, kWidth, window.width);
+  AddNumber(position, kHeight, window.height);
 
-  XmlElem& info = *root.Items().Add(u"ColumnInfo");
-  info.Items().Add(u"RowCount", Decimal(grid.RowCount() - 1));
-  info.Items().Add(u"ColumnCount", Decimal(grid.ColCount()));
-  info.Items().Add(u"HeaderTextBold", FlagText(state.Flags.HeaderTextBold()));
-  info.Items().Add(u"DrawGridLines", FlagText(state.Flags.DrawGridLines()));
+  XmlElem& info = *root.Items().Add(kColumnInfo);
+  AddNumber(info, kRowCount, sheet.RowCount() - 1);
+  AddNumber(info, kColumnCount, sheet.ColCount());
+  info.Items().Add(kHeaderTextBold, sheet.HeaderTextBold() ? kTrue : kFalse);
+  info.Items().Add(kDrawGridLines, sheet.DrawGridLines() ? kTrue : kFalse);
 
-  XmlElem& skin = *root.Items().Add(u"Skin");
-  skin.Items().Add(u"SkinName", state.SkinName);
-  skin.Items().Add(u"SkinPath", state.SkinPath);
+  XmlElem& skin = *root.Items().Add(kSkin);
+  skin.Items().Add(kSkinName, sheet.SkinName());
+  skin.Items().Add(kSkinPath, sheet.SkinPath());
 
-  XmlElem& header = *root.Items().Add(u"ColumnHeader");
-  for (int col = 0; col < grid.ColCount(); ++col) {
-    XmlElem& column = *header.Items().Add(u"Column");
-    column.Items().Add(u"ColumnCaption", grid.Cell(col, 0));
-    column.Items().Add(u"ColumnWidth", Decimal(grid.ColWidth(col)));
-    TCellAlignment alignment = static_cast<size_t>(col) < state.ColumnAlignments.size()
-                                   ? state.ColumnAlignments[static_cast<size_t>(col)]
-                                   : ALIGNLEFT;
-    column.Items().Add(u"ColumnAlignment", AlignmentText(alignment));
+  XmlElem& header = *root.Items().Add(kColumnHeader);
+  for (int col = 0; col < sheet.ColCount(); ++col) {
+    XmlElem& column = *header.Items().Add(kColumn);
+    column.Items().Add(kColumnCaption, sheet.Cell(col, 0));
+    AddNumber(column, kColumnWidth, sheet.ColWidth(col));
+    column.Items().Add(kColumnAlignment, AlignmentText(sheet.Alignment(col)));
   }
 
-  XmlElem& content = *root.Items().Add(u"ToDoContent");
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    XmlElem& task = *content.Items().Add(u"Column");
-    for (int col = 0; col < grid.ColCount(); ++col) task.Items().Add(u"Text", grid.Cell(col, row));
+  XmlElem& content = *root.Items().Add(kToDoContent);
+  for (int row = 1; row < sheet.RowCount(); ++row) {
+    XmlElem& task = *content.Items().Add(kColumn);
+    for (int col = 0; col < sheet.ColCount(); ++col) task.Items().Add(kText, sheet.Cell(col, row));
   }
 }
 

@@ -1,18 +1,23 @@
 #pragma once
-// The data file "Pendra.xml": the sheet as an element tree and back.
+// The data file "Pendra.xml": its sections read into plain values, and the sheet built into
+// an element tree. Every element name of the format is spelled here, once.
 //   VeVuVizo / WindowPosition (Left Top Width Height)
 //            / ColumnInfo (RowCount ColumnCount HeaderTextBold DrawGridLines)
 //            / Skin (SkinName SkinPath)
 //            / ColumnHeader / Column* (ColumnCaption ColumnWidth ColumnAlignment)
 //            / ToDoContent / Column* / Text*
+//
+// A reader fills its values in the file's order and stops with a failure at the first field
+// that is missing (or holds a count no sheet can hold); what it filled until then stays, so
+// that the loader can use it.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "app/PendraUnit.h"
 #include "platform/Failure.h"
 #include "sheet/Sheet.h"
-#include "ui/GridModel.h"
-#include "xml/XmlDocument.h"
+#include "xml/XmlElem.h"
 
 namespace pendra {
 
@@ -25,23 +30,38 @@ class EDataFileError : public Failure {
   const char16_t* TypeName() const override { return u"EDataFileError"; }
 };
 
-// The child of that name (first match, a-z in either case); EMissingElement when there is none.
-XmlElem& RequiredChild(XmlElem& parent, std::u16string_view name);
-// An integer field: the low 32 bits of its value, -1 when it is no integer.
-int IntField(XmlElem& parent, std::u16string_view name);
+// Integer fields hold the low 32 bits of their value, -1 when it is no integer.
+struct StoredColumnInfo {
+  int RowCount = 0;  // task rows, without the title row
+  int ColumnCount = 0;
+  std::optional<bool> HeaderTextBold;
+  std::optional<bool> DrawGridLines;
+};
 
-std::u16string FlagText(bool value);
-bool FlagFromText(std::u16string_view text);
-std::u16string AlignmentText(TCellAlignment alignment);
-TCellAlignment AlignmentFromText(std::u16string_view text);
+struct StoredSkin {
+  std::optional<std::u16string> Name;
+  std::optional<std::u16string> Path;
+};
 
-// The rectangle a save writes: the window's own while expanded, else the expanded
-// window's with the right edge where it is now.
-WindowRectangle SavedRectangle(const WindowRectangle& current, const PendraUnitState& state);
+struct StoredColumn {
+  std::optional<int> Width;
+  std::optional<std::u16string> Caption;
+  std::optional<TCellAlignment> Alignment;
+};
 
-// Fills the (emptied) document's root with the sheet. Stops with a failure when an
-// element cannot be added; what was added stays.
-void BuildDataFileTree(XmlElem& root, const GridModel& grid, const PendraUnitState& state,
-                       const WindowRectangle& saved);
+// The texts of one task row, valid while the document lives.
+using StoredTask = std::vector<std::u16string_view>;
+
+// Left, top, client width and height, all four or a failure.
+Rect ReadWindowPosition(XmlElem& root);
+void ReadColumnInfo(XmlElem& root, StoredColumnInfo& info);
+// Both fields empty when the file has no skin section.
+StoredSkin ReadSkin(XmlElem& root);
+void ReadColumnHeader(XmlElem& root, std::vector<StoredColumn>& columns);
+void ReadToDoContent(XmlElem& root, std::vector<StoredTask>& tasks);
+
+// Fills the (emptied) document's root with the sheet. Stops with a failure when an element
+// cannot be added; what was added stays.
+void BuildDataFileTree(XmlElem& root, const Sheet& sheet);
 
 }  // namespace pendra

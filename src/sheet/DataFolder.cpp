@@ -3,6 +3,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Paths.h"
+#include "lang/Texts.h"
+#include "sheet/LoadSave.h"
 
 namespace pendra {
 
@@ -21,12 +23,13 @@ std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, co
   return UniversalName(ExpandFileName(base + u"Pendra" + kPathDelimiter));
 }
 
-bool MigrateLegacyDataFile(const PendraUnitState& state, DataFolderActions& actions) {
+bool MigrateLegacyDataFile(SheetWindow& window) {
+  const PendraUnitState& state = window.State();
   bool result = false;
   try {
     std::u16string legacy = state.ExeFolder + kLegacyDataFileName;
     if (FileExists(legacy)) {
-      actions.XMLLaden(legacy);
+      XMLLaden(window, legacy);
       result = true;
       RenameFile(legacy, state.ExeFolder + kDeprecatedLegacyDataFileName);
     }
@@ -36,7 +39,8 @@ bool MigrateLegacyDataFile(const PendraUnitState& state, DataFolderActions& acti
   return result;
 }
 
-bool ResolveDataFolder(PendraUnitState& state, DataFolderActions& actions) {
+bool ResolveDataFolder(SheetWindow& window) {
+  PendraUnitState& state = window.State();
   bool result = false;
   try {
     if (FileExists(state.ExeFolder + kDataFileName)) {
@@ -48,7 +52,7 @@ bool ResolveDataFolder(PendraUnitState& state, DataFolderActions& actions) {
         state.DataFolder = perUser;
         result = true;
       } else {
-        result = MigrateLegacyDataFile(state, actions);
+        result = MigrateLegacyDataFile(window);
         if (state.Switches.PortableMode) {
           state.DataFolder = state.ExeFolder;
         } else {
@@ -60,13 +64,13 @@ bool ResolveDataFolder(PendraUnitState& state, DataFolderActions& actions) {
         if (result) {
           SetCurrentDirectoryTo(state.DataFolder);
           state.ExpandState = ExpandStates::Expanded;
-          actions.XMLSpeichern();
+          XMLSpeichern(window);
         }
       }
     }
     SetCurrentDirectoryTo(state.DataFolder);
   } catch (...) {
-    actions.ShowErrorMessageBox(u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei", u"Fehler");
+    window.ShowErrorMessageBox(kDataFolderProblemText, kDataFolderProblemTitle);
     return false;
   }
   return result;

@@ -4,29 +4,21 @@
 // file of the older version beside the executable is taken over once.
 #include <string>
 
-#include "app/PendraUnit.h"
+#include "sheet/SheetWindow.h"
 
 namespace pendra {
 
 inline constexpr char16_t kLegacyDataFileName[] = u"VeVuVizo.xml";
 inline constexpr char16_t kDeprecatedLegacyDataFileName[] = u"~deprecated~VeVuVizo.xml";
 
-// What the decision needs from the main window.
-class DataFolderActions {
- public:
-  virtual ~DataFolderActions() = default;
-  virtual void XMLLaden(const std::u16string& pathAndFile) = 0;
-  virtual void XMLSpeichern() = 0;
-  virtual void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) = 0;
-};
-
 // The per-user data folder: the shell's application-data folder (or, when the shell knows
 // none, the root of the current directory's drive) + "Pendra", as a full path in UNC form.
 std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, const std::u16string& currentDirectory);
 
 // Sets DataFolder and the current directory; true when a data file is there to be loaded.
-bool ResolveDataFolder(PendraUnitState& state, DataFolderActions& actions);
+// A legacy file is loaded into the window's sheet and saved at once.
+bool ResolveDataFolder(SheetWindow& window);
 // Loads and renames the legacy file; true when there was one.
-bool MigrateLegacyDataFile(const PendraUnitState& state, DataFolderActions& actions);
+bool MigrateLegacyDataFile(SheetWindow& window);
 
 }  // namespace pendra

@@ -1,37 +1,27 @@
 #include "sheet/LoadSave.h"
 
+#include <exception>
+#include <vector>
+
+#include "lang/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/Guid.h"
 #include "platform/Paths.h"
 #include "sheet/DataFile.h"
-#include "sheet/ToDoSheet.h"
+#include "sheet/SheetRules.h"
 #include "sheet/WindowPlacement.h"
+#include "xml/XmlDocument.h"
 
 namespace pendra {
 
 namespace {
 
-constexpr int kDesignWidth = 370;
-constexpr int kDesignHeight = 211;
 constexpr int kMinimumLoadedHeight = 50;
 
-// Runs one section of a load or save; a failure is reported under the section's name and
-// the rest goes on. Returns whether the section got through.
-template <typename Body>
-bool Section(SheetWindow& window, const char16_t* name, Body body) {
-  try {
-    body();
-    return true;
-  } catch (...) {
-    window.ShowExceptionMessageBox(name);
-    return false;
-  }
-}
-
 void Centre(SheetWindow& window) {
-  WindowRectangle current = window.Rectangle();
-  window.SetLeft(CentredCoordinate(window.PrimaryScreenWidth(), current.ClientWidth));
-  window.SetTop(CentredCoordinate(window.PrimaryScreenHeight(), current.ClientHeight));
+  Rect current = window.Rectangle();
+  window.SetLeft(CentredCoordinate(window.PrimaryScreenWidth(), current.width));
+  window.SetTop(CentredCoordinate(window.PrimaryScreenHeight(), current.height));
 }
 
 // A stored edge is used when the window then still reaches onto the desktop.
@@ -40,139 +30,133 @@ int EdgeOrCentre(int stored, int desktopStart, int desktopEnd, int windowExtent,
   return CentredCoordinate(screenExtent, windowExtent);
 }
 
+void PlaceWindow(SheetWindow& window, const Rect& stored) {
+  Rect current = window.Rectangle();
+  Rect desktop = window.VirtualDesktop();
+  window.SetLeft(EdgeOrCentre(stored.left, desktop.left, desktop.right(), current.width, window.PrimaryScreenWidth()));
+  window.SetTop(EdgeOrCentre(stored.top, desktop.top, desktop.bottom(), current.height, window.PrimaryScreenHeight()));
+  window.SetClientWidth(stored.width >= window.State().CollapsedWidth ? stored.width : kDesignClientWidth);
+  window.SetClientHeight(stored.height >= kMinimumLoadedHeight ? stored.height : kDesignClientHeight);
+}
+
 void LoadWindowPosition(SheetWindow& window, XmlElem& root) {
-  XmlElem& position = RequiredChild(root, u"WindowPosition");
-  int left = IntField(position, u"Left");
-  int top = IntField(position, u"Top");
-  int width = IntField(position, u"Width");
-  int height = IntField(position, u"Height");
-  WindowRectangle current = window.Rectangle();
-  ScreenRectangle desktop = window.VirtualDesktop();
-  window.SetLeft(EdgeOrCentre(left, desktop.Left, desktop.Right, current.ClientWidth, window.PrimaryScreenWidth()));
-  window.SetTop(EdgeOrCentre(top, desktop.Top, desktop.Bottom, current.ClientHeight, window.PrimaryScreenHeight()));
-  window.SetClientWidth(width >= window.State().CollapsedWidth ? width : kDesignWidth);
-  window.SetClientHeight(height >= kMinimumLoadedHeight ? height : kDesignHeight);
+  try {
+    PlaceWindow(window, ReadWindowPosition(root));
+  } catch (...) {
+    // The window is in its default place before the report appears.
+    Centre(window);
+    window.SetClientWidth(kDesignClientWidth);
+    window.SetClientHeight(kDesignClientHeight);
+    window.ShowExceptionMessageBox(u"Load WindowPosition");
+  }
 }
 
-void SetGridLines(SheetWindow& window, bool on) {
-  window.State().Flags.ShowGridLines.Show(on);
-  window.Grid().SetLineWidth(on ? 1 : 0);
-}
-
-int CheckedCount(int count, int maximum) {
-  if (count > maximum) throw EDataFileError(u"The sheet's counts are out of range.");
-  return count;
-}
-
+// Counts that could not be read fall back to the first sheet's shape, as far as they are missing.
 void LoadColumnInfo(SheetWindow& window, XmlElem& root) {
-  int rows = 0;
-  int columns = 0;
-  PendraUnitState& state = window.State();
-  bool loaded = Section(window, u"Load ColumnInfo", [&] {
-    XmlElem& info = RequiredChild(root, u"ColumnInfo");
-    rows = CheckedCount(IntField(info, u"RowCount"), kMaximumRowCount - 1);
-    window.Grid().SetRowCount(rows + 1);
-    columns = CheckedCount(IntField(info, u"ColumnCount"), kMaximumColumnCount);
-    SetColumnCount(window.Grid(), state.ColumnAlignments, columns);
-    if (XmlElem* bold = info.Items().ItemNamed(u"HeaderTextBold")) {
-      state.Flags.TitleFett.Show(FlagFromText(bold->Value()));
-    }
-    if (XmlElem* lines = info.Items().ItemNamed(u"DrawGridLines")) SetGridLines(window, FlagFromText(lines->Value()));
-    window.RepaintGrid();
+  Sheet& sheet = window.TheSheet();
+  StoredColumnInfo info;
+  const bool loaded = Guarded(window, u"Load ColumnInfo", [&] {
+    ReadColumnInfo(root, info);
+    sheet.SetRowCount(info.RowCount + 1);
+    sheet.SetColCount(info.ColumnCount);
+    if (info.HeaderTextBold) sheet.SetTitleBold(*info.HeaderTextBold);
+    if (info.DrawGridLines) sheet.SetGridLines(*info.DrawGridLines);
   });
   if (loaded) return;
-  if (rows == 0) rows = 5;
-  window.Grid().SetRowCount(rows + 1);
-  if (columns == 0) columns = 3;
-  SetColumnCount(window.Grid(), state.ColumnAlignments, columns);
-  state.Flags.TitleFett.Show(false);
-  SetGridLines(window, true);
-  window.RepaintGrid();
+  sheet.SetRowCount((info.RowCount == 0 ? 5 : info.RowCount) + 1);
+  sheet.SetColCount(info.ColumnCount == 0 ? 3 : info.ColumnCount);
+  sheet.SetTitleBold(false);
+  sheet.SetGridLines(true);
 }
 
 // "No Skin" or a skin whose folder is gone leaves the built-in look.
-void RestoreSavedSkin(SheetWindow& window, XmlElem& skin) {
-  PendraUnitState& state = window.State();
-  if (XmlElem* name = skin.Items().ItemNamed(u"SkinName")) {
-    if (name->Value() == u"No Skin") {
-      state.SkinName = u"No Skin";
-      state.SkinPath.clear();
+void RestoreSavedSkin(SheetWindow& window, const StoredSkin& skin) {
+  Sheet& sheet = window.TheSheet();
+  if (skin.Name) {
+    if (*skin.Name == kNoSkinName) {
+      sheet.SetSkinName(kNoSkinName);
+      sheet.SetSkinPath(u"");
     } else {
-      state.SkinName = std::u16string(name->Value());
+      sheet.SetSkinName(*skin.Name);
     }
   }
-  if (XmlElem* path = skin.Items().ItemNamed(u"SkinPath")) {
-    std::u16string savedPath(path->Value());
-    if (DirectoryExists(savedPath + state.SkinName)) {
-      state.SkinPath = savedPath;
+  if (skin.Path) {
+    if (DirectoryExists(*skin.Path + sheet.SkinName())) {
+      sheet.SetSkinPath(*skin.Path);
       window.loadSkin();
     } else {
-      state.SkinName = u"No Skin";
-      state.SkinPath.clear();
+      sheet.SetSkinName(kNoSkinName);
+      sheet.SetSkinPath(u"");
     }
   }
 }
 
+// Applies the columns as far as they were read: a width (at least 2), the caption, the
+// alignment. A description beyond the last column fails, which ends the header there.
 void LoadColumnHeader(SheetWindow& window, XmlElem& root) {
-  XmlElem& header = RequiredChild(root, u"ColumnHeader");
-  GridModel& grid = window.Grid();
-  std::vector<TCellAlignment>& alignments = window.State().ColumnAlignments;
-  int i = 0;
-  for (XmlElem* column : header.Items()) {
-    grid.SetColWidth(i, IntField(*column, u"ColumnWidth"));
-    if (grid.ColWidth(i) < 2) grid.SetColWidth(i, 2);
-    AppendToRow(grid, 0, std::u16string(RequiredChild(*column, u"ColumnCaption").Value()));
-    alignments.at(static_cast<size_t>(i)) = AlignmentFromText(RequiredChild(*column, u"ColumnAlignment").Value());
-    ++i;
+  std::vector<StoredColumn> columns;
+  std::exception_ptr unreadable;
+  try {
+    ReadColumnHeader(root, columns);
+  } catch (...) {
+    unreadable = std::current_exception();
   }
+  Sheet& sheet = window.TheSheet();
+  Sheet::Batch batch(sheet);
+  for (size_t i = 0; i < columns.size(); ++i) {
+    const StoredColumn& column = columns[i];
+    const int col = static_cast<int>(i);
+    if (!column.Width) break;
+    sheet.SetColWidth(col, *column.Width);
+    if (sheet.ColWidth(col) < 2) sheet.SetColWidth(col, 2);
+    if (!column.Caption) break;
+    AppendToRow(sheet, 0, *column.Caption);
+    if (!column.Alignment) break;
+    sheet.SetAlignment(col, *column.Alignment);
+  }
+  if (unreadable) std::rethrow_exception(unreadable);
 }
 
 void LoadToDoContent(SheetWindow& window, XmlElem& root) {
-  XmlElem& content = RequiredChild(root, u"ToDoContent");
+  std::vector<StoredTask> tasks;
+  ReadToDoContent(root, tasks);
+  Sheet& sheet = window.TheSheet();
+  Sheet::Batch batch(sheet);
   int row = 1;
-  for (XmlElem* task : content.Items()) {
-    for (XmlElem* text : task->Items()) AppendToRow(window.Grid(), row, std::u16string(text->Value()));
+  for (const StoredTask& task : tasks) {
+    for (std::u16string_view text : task) AppendToRow(sheet, row, std::u16string(text));
     ++row;
   }
 }
 
 void ReportSaveProblem(SheetWindow& window, const std::u16string& text) {
-  window.ShowErrorMessageBox(text, u"Fehler beim Speichern");
+  window.ShowErrorMessageBox(text, kSaveProblemTitle);
 }
 
 }  // namespace
 
-void XMLLaden(SheetWindow& window, XmlDocument& doc, const std::u16string& pathAndFile) {
-  bool read = Section(window, u"XMLloadToDoList", [&] {
+void XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
+  XmlDocument doc;
+  const bool read = Guarded(window, u"XMLloadToDoList", [&] {
     doc.Root()->SetName(kRootName);
     doc.LoadFromFile(pathAndFile, Encoding::Auto);
   });
   if (!read) return;
   XmlElem& root = *doc.Root();
-
-  try {
-    LoadWindowPosition(window, root);
-  } catch (...) {
-    // The window is in its default place before the report appears.
-    Centre(window);
-    window.SetClientWidth(kDesignWidth);
-    window.SetClientHeight(kDesignHeight);
-    window.ShowExceptionMessageBox(u"Load WindowPosition");
-  }
+  LoadWindowPosition(window, root);
   LoadColumnInfo(window, root);
-  Section(window, u"Load Skin", [&] {
-    if (XmlElem* skin = root.Items().ItemNamed(u"Skin")) RestoreSavedSkin(window, *skin);
-  });
-  Section(window, u"Load ColumnHeader", [&] { LoadColumnHeader(window, root); });
-  Section(window, u"Load ToDoContent", [&] { LoadToDoContent(window, root); });
-  window.RepaintGrid();
+  Guarded(window, u"Load Skin", [&] { RestoreSavedSkin(window, ReadSkin(root)); });
+  Guarded(window, u"Load ColumnHeader", [&] { LoadColumnHeader(window, root); });
+  Guarded(window, u"Load ToDoContent", [&] { LoadToDoContent(window, root); });
 }
 
-void XMLSpeichern(SheetWindow& window, XmlDocument& doc) {
-  Section(window, u"XMLsaveToDoList-create XML Node", [&] {
+void XMLSpeichern(SheetWindow& window) {
+  Sheet& sheet = window.TheSheet();
+  XmlDocument doc;
+  Guarded(window, u"XMLsaveToDoList-create XML Node", [&] {
+    sheet.SetWindowRect(SavedRectangle(window.Rectangle(), window.State()));
     doc.LoadFromString(u"");
-    WindowRectangle saved = SavedRectangle(window.Rectangle(), window.State());
-    BuildDataFileTree(*doc.Root(), window.Grid(), window.State(), saved);
+    BuildDataFileTree(*doc.Root(), sheet);
   });
 
   const std::u16string& folder = window.State().DataFolder;
@@ -180,9 +164,7 @@ void XMLSpeichern(SheetWindow& window, XmlDocument& doc) {
   try {
     ClearReadOnly(dataFile);
   } catch (const std::exception& failure) {
-    ReportSaveProblem(window, u"Kann Schreibschutz dieser Datei nicht entfernen: \r\n\"" + dataFile +
-                                  u"\"\r\nSpeichern nicht möglich! Fehler: \"" + FailureMessage(failure) + u" (" +
-                                  FailureTypeName(failure) + u")\"");
+    ReportSaveProblem(window, SaveReadOnlyText(dataFile, FailureMessage(failure), FailureTypeName(failure)));
     return;
   }
 
@@ -190,19 +172,20 @@ void XMLSpeichern(SheetWindow& window, XmlDocument& doc) {
   try {
     WriteWholeFileDurably(temporary, doc.SaveToBytes());
   } catch (const std::exception& failure) {
-    ReportSaveProblem(window, u"Problem beim temporären Speichern in diesen Pfad: \r\n\"" + folder +
-                                  u"\"\r\nSpeichern nicht möglich! Bitte prüfen Sie, ob das Laufwerk noch "
-                                  u"vorhanden ist!\r\nFehler: \"" +
-                                  FailureTypeName(failure) + u"\"");
+    ReportSaveProblem(window, SaveTemporaryFileText(folder, FailureTypeName(failure)));
     return;
   }
 
   try {
     ReplaceFileAtomically(temporary, dataFile);
   } catch (const std::exception& failure) {
-    ReportSaveProblem(window, u"Problem beim Speichern dieser Datei aufgetreten: \r\n\"" + dataFile +
-                                  u"\"\r\nSpeichern nicht möglich! Fehler: \"" + FailureTypeName(failure) + u"\"");
+    ReportSaveProblem(window, SaveReplaceText(dataFile, FailureTypeName(failure)));
   }
+}
+
+Rect SavedRectangle(const Rect& current, const PendraUnitState& state) {
+  if (state.ExpandState == ExpandStates::Expanded) return current;
+  return {current.right() - state.ExpandedClientWidth, current.top, state.ExpandedClientWidth, current.height};
 }
 
 std::u16string EinenPfadAbziehenMitDelimeter(SheetWindow& window, const std::u16string& path) {

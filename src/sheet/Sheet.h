@@ -1,10 +1,16 @@
 #pragma once
-// The parts of the to-do sheet that the grid does not hold: column alignments, the two
-// display flags (kept, as the window shows them, as the visibility of menu-item pairs),
-// the skin values and the window rectangle.
+// The to-do sheet: everything the data file stores and the rest of the program reads and
+// changes. Cell texts (row 0 is the title row, every further row one task), the row and
+// column counts, the column widths, one alignment per column, the two display flags, the
+// skin and the main window's rectangle; with the rules that keep them consistent. Every
+// change is told to the sheet's observers: the grid repaints on it, and whatever must
+// follow the sheet (saving, history) listens to the same signal.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/Failure.h"
+#include "platform/Geometry.h"
 
 namespace pendra {
 
@@ -22,6 +28,7 @@ struct MenuItemPair {
   }
 };
 
+// The two display flags, kept as the popup menu shows them.
 struct SheetFlags {
   MenuItemPair TitleFett;      // mnuTitleFettAktiv / mnuTitleFettDeaktiv
   MenuItemPair MakeTitleBold;  // mnuMakeTitleBoldAktiv / ...Deaktiv, never shown
@@ -31,14 +38,129 @@ struct SheetFlags {
   bool DrawGridLines() const { return ShowGridLines.AktivVisible; }
 };
 
-struct WindowRectangle {
-  int Left = 0;
-  int Top = 0;
-  int ClientWidth = 0;
-  int ClientHeight = 0;
+// A sheet operation that cannot be done, such as a column index outside the sheet.
+class EInvalidGridOperation : public Failure {
+ public:
+  using Failure::Failure;
+  const char16_t* TypeName() const override { return u"EInvalidGridOperation"; }
 };
 
-// Resizes the alignment list to the column count: kept entries stay, new ones are ALIGNLEFT.
-void ResizeColumnAlignments(std::vector<TCellAlignment>& alignments, int columnCount);
+// What a change touched: one cell's text; the counts, widths or the fixed title row; the
+// alignments, flags or skin; or the window's rectangle.
+struct SheetChange {
+  enum class Kind { Cell, Structure, Look, Window };
+  Kind kind = Kind::Structure;
+  int col = -1;
+  int row = -1;
+};
+
+class SheetObserver {
+ public:
+  // Must not throw: it runs at the end of a batch too, which may be a failure's way out.
+  virtual void SheetChanged(const SheetChange& change) = 0;
+
+ protected:
+  ~SheetObserver() = default;
+};
+
+// The main window's client size as designed, and of a new sheet.
+inline constexpr int kDesignClientWidth = 370;
+inline constexpr int kDesignClientHeight = 211;
+// The skin name of the built-in look.
+inline constexpr char16_t kNoSkinName[] = u"No Skin";
+
+class Sheet {
+ public:
+  // Counts are bounded so that a damaged data file cannot exhaust the memory.
+  static constexpr int kMaxRowCount = 1'000'000;
+  static constexpr int kMaxColCount = 10'000;
+  static constexpr int kDefaultColWidth = 64;
+
+  // The sheet before anything is loaded: the title row and five task rows, three columns
+  // 50, 235 and 45 pixels wide, all cells empty.
+  Sheet();
+  // Given counts (each at least 1) of columns kDefaultColWidth wide.
+  Sheet(int colCount, int rowCount);
+  Sheet(const Sheet&) = delete;
+  Sheet& operator=(const Sheet&) = delete;
+
+  // Cells outside the sheet read as empty; writing one is an EInvalidGridOperation.
+  const std::u16string& Cell(int col, int row) const;
+  void SetCell(int col, int row, std::u16string text);
+
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+  int ColCount() const { return static_cast<int>(widths_.size()); }
+  // Counts below 1 become 1, counts above the maximum the maximum. One row left drops the fixed
+  // title row; the alignments follow the column count (kept entries stay, new ones are ALIGNLEFT).
+  void SetRowCount(int count);
+  void SetColCount(int count);
+
+  // An index not below the column count (or below 0) is an EInvalidGridOperation
+  // "Grid index out of range". Negative widths become 0.
+  int ColWidth(int col) const;
+  const std::vector<int>& ColWidths() const { return widths_; }
+  void SetColWidth(int col, int width);
+
+  // The title row is fixed (1) or an ordinary, editable row (0); always fewer than the rows.
+  int FixedRows() const { return fixedRows_; }
+  void SetFixedRows(int count);
+
+  // The column's alignment; ALIGNLEFT for a column that does not exist.
+  TCellAlignment Alignment(int col) const;
+  const std::vector<TCellAlignment>& Alignments() const { return alignments_; }
+  // An index outside the columns is an EInvalidGridOperation.
+  void SetAlignment(int col, TCellAlignment alignment);
+
+  const SheetFlags& Flags() const { return flags_; }
+  bool HeaderTextBold() const { return flags_.HeaderTextBold(); }
+  bool DrawGridLines() const { return flags_.DrawGridLines(); }
+  void SetTitleBold(bool bold);
+  // Also sets the line width between the cells: 1 with lines, 0 without.
+  void SetGridLines(bool on);
+  // 1 until the grid-lines flag is first set.
+  int LineWidth() const { return lineWidth_; }
+
+  const std::u16string& SkinName() const { return skinName_; }
+  const std::u16string& SkinPath() const { return skinPath_; }
+  void SetSkinName(std::u16string name);
+  void SetSkinPath(std::u16string path);
+
+  // Left and top edge, client width and height of the main window as a save writes them.
+  const Rect& WindowRect() const { return windowRect_; }
+  void SetWindowRect(const Rect& rect);
+
+  void AddObserver(SheetObserver& observer);
+  void RemoveObserver(SheetObserver& observer);
+
+  // Changes made while a batch lives reach the observers as one structure change at its end.
+  class Batch {
+   public:
+    explicit Batch(Sheet& sheet);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    Sheet& sheet_;
+  };
+
+ private:
+  void Notify(SheetChange change);
+
+  // One entry per row; a row holds only the cells up to its last written one.
+  std::vector<std::vector<std::u16string>> rows_;
+  std::vector<int> widths_;
+  std::vector<TCellAlignment> alignments_;
+  int fixedRows_ = 1;
+  SheetFlags flags_;
+  int lineWidth_ = 1;
+  std::u16string skinName_;
+  std::u16string skinPath_;
+  Rect windowRect_{0, 0, kDesignClientWidth, kDesignClientHeight};
+
+  std::vector<SheetObserver*> observers_;
+  int batchDepth_ = 0;
+  bool changedInBatch_ = false;
+};
 
 }  // namespace pendra

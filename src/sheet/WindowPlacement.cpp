@@ -10,7 +10,7 @@ int CentredCoordinate(int screenExtent, int windowExtent) {
   return RoundHalfEven(screenExtent / 2.0 - windowExtent / 2.0);
 }
 
-ScreenPoint FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
+Point FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
   return {screenWidth - windowWidth - 40, CentredCoordinate(screenHeight, windowHeight)};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Where the main window goes when it has no stored place: centred on the primary
 // screen, or for a first sheet 40 pixels left of the screen's right edge.
+#include "platform/Geometry.h"
 
 namespace pendra {
 
@@ -10,11 +11,7 @@ int RoundHalfEven(double value);
 // screenExtent / 2 - windowExtent / 2, in floating point, rounded half to even.
 int CentredCoordinate(int screenExtent, int windowExtent);
 
-struct ScreenPoint {
-  int Left = 0;
-  int Top = 0;
-};
-
-ScreenPoint FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+// The top-left corner of a first sheet's window.
+Point FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
 
 }  // namespace pendra

@@ -1,11 +1,12 @@
 #include "ui/Decoration_win.h"
 
+#include "platform/Geometry_win.h"
+
 namespace pendra {
 
 void DecorationPicture::Draw(HDC dc) const {
   if (!visible || rect.width <= 0 || rect.height <= 0) return;
-  RECT target{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
-  picture.Draw(dc, target, fit);
+  picture.Draw(dc, ToRECT(rect), fit);
 }
 
 Decoration::Decoration() {

@@ -12,7 +12,7 @@ namespace pendra {
 struct DecorationPicture {
   Bitmap picture;
   PictureFit fit = PictureFit::Stretched;
-  ControlRect rect;
+  Rect rect;
   bool visible = true;
 
   void Draw(HDC dc) const;

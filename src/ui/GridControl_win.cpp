@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/Geometry_win.h"
+#include "ui/CellDrawing_win.h"
 #include "ui/GridNavigation.h"
 
 namespace pendra {
@@ -23,8 +25,6 @@ KeyModifiers HeldModifiers() { return {KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT), K
 
 int ClampToInt(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); }
 
-RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   SetDCBrushColor(dc, colour);
   FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -37,11 +37,29 @@ bool Intersects(const RECT& a, const RECT& b) {
 
 }  // namespace
 
-GridControl::GridControl(GridEvents& events) : events_(events), editor_(*this) {}
+GridControl::GridControl(GridEvents& events, Sheet& sheet) : events_(events), model_(sheet), editor_(*this) {
+  sheet.AddObserver(*this);
+}
 
 // The window goes first, while the editor and the model it reports to still exist.
 GridControl::~GridControl() {
+  model_.TheSheet().RemoveObserver(*this);
   if (Handle()) DestroyWindow(Handle());
+}
+
+void GridControl::SheetChanged(const SheetChange& change) {
+  if (!Handle()) return;
+  switch (change.kind) {
+    case SheetChange::Kind::Window:
+      return;
+    case SheetChange::Kind::Cell:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return;
+    case SheetChange::Kind::Structure:
+    case SheetChange::Kind::Look:
+      Repaint();
+      return;
+  }
 }
 
 void GridControl::Create(HWND parent, int x, int y, int width, int height, int id) {
@@ -254,12 +272,12 @@ void GridControl::OpenEditor(const std::u16string& text, bool selectAll) {
   if (!model_.BeginEditing()) return;
   model_.MakeCellVisible(model_.EditedCell());
   UpdateScrollInfo();
-  PixelRect rect;
+  Rect rect;
   if (!CellRect(model_, model_.EditedCell(), rect)) {
     model_.EndEditing();
     return;
   }
-  editor_.Open(ToRect(rect), text, selectAll);
+  editor_.Open(ToRECT(rect), text, selectAll);
   OnEditorChanged();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -267,7 +285,7 @@ void GridControl::OpenEditor(const std::u16string& text, bool selectAll) {
 void GridControl::OnEditorChanged() {
   if (!model_.IsEditing()) return;
   const GridCell cell = model_.EditedCell();
-  model_.SetCell(cell.col, cell.row, editor_.Text());
+  model_.TheSheet().SetCell(cell.col, cell.row, editor_.Text());
 }
 
 void GridControl::CloseEditor(bool keepFocusInGrid) {
@@ -281,9 +299,9 @@ void GridControl::CloseEditor(bool keepFocusInGrid) {
 
 void GridControl::PlaceEditor() {
   if (!model_.IsEditing()) return;
-  PixelRect rect;
+  Rect rect;
   if (CellRect(model_, model_.EditedCell(), rect)) {
-    editor_.Move(ToRect(rect));
+    editor_.Move(ToRECT(rect));
   } else {
     CloseEditor();
   }
@@ -350,9 +368,7 @@ void GridControl::OnMouseMove(int x) {
     if (col.index != sizingCol_) continue;
     const int width = std::max(0, x - col.start);
     if (width == model_.ColWidth(sizingCol_)) return;
-    model_.SetColWidth(sizingCol_, width);
-    Changed();
-    UpdateWindow(Handle());
+    model_.TheSheet().SetColWidth(sizingCol_, width);
     return;
   }
 }
@@ -529,8 +545,17 @@ void GridControl::PaintCell(HDC dc, GridCell cell, const RECT& rect) {
   SetTextColor(dc, GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   const bool underEditor = model_.IsEditing() && cell == model_.EditedCell();
-  if (!underEditor) events_.DrawCell(dc, cell.col, cell.row, rect, {fixed, selected, focused_});
+  if (!underEditor) DrawCellContent(dc, cell, rect, {fixed, selected, focused_});
   RestoreDC(dc, saved);
+}
+
+void GridControl::DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridDrawState state) {
+  Guarded(events_, u"DrawCell", [&] {
+    if (events_.DrawCell(dc, cell.col, cell.row, rect, state)) return;
+    const Sheet& sheet = model_.TheSheet();
+    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col),
+                  sheet.HeaderTextBold());
+  });
 }
 
 // Silver lines between task cells, black under the fixed row, and the fixed colour where the
@@ -564,9 +589,9 @@ void GridControl::PaintLines(HDC dc) {
 
 void GridControl::PaintFocus(HDC dc) {
   if (!focused_ || model_.IsEditing() || !model_.HasCurrentCell()) return;
-  PixelRect rect;
+  Rect rect;
   if (!CellRect(model_, model_.CurrentCell(), rect)) return;
-  const RECT focus = ToRect(rect);
+  const RECT focus = ToRECT(rect);
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));
   DrawFocusRect(dc, &focus);

@@ -4,13 +4,14 @@
 // sizing in the title row, keys, mouse and wheel, and scroll bars shown only while the content
 // overflows and the owner allows them. It paints double-buffered and only the cells in view.
 //
-// The owner reads and changes the sheet through Model() and then calls Repaint(). Text typed
-// into the in-place editor goes into its cell at once. The owner hears of the user's actions
-// through GridEvents.
+// The grid shows a sheet and follows it: every change of the sheet repaints what it touched.
+// Text typed into the in-place editor goes into its cell at once. The owner hears of the
+// user's actions through GridEvents.
 #include <windows.h>
 
 #include <string>
 
+#include "platform/Guard.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
 #include "ui/ColumnFitting.h"
@@ -34,10 +35,10 @@ struct GridDrawState {
 
 enum class GridMouseButton { Left, Right, Middle };
 
-// The owner's notifications; each does nothing (or allows) unless overridden.
-class GridEvents {
+// The owner's notifications; each does nothing (or allows) unless overridden. A failure while
+// a cell is drawn is reported to the owner under "DrawCell".
+class GridEvents : public virtual ExceptionReporter {
  public:
-  virtual ~GridEvents() = default;
   // Asked before a key, a press or the wheel makes a cell current; false keeps the old one.
   virtual bool SelectCell(int /*col*/, int /*row*/) { return true; }
   // After each left press on a non-fixed cell and each move of the current cell by key or wheel.
@@ -52,22 +53,24 @@ class GridEvents {
   // Every wheel message before the grid's own handling; true means handled, so the grid does
   // nothing with it.
   virtual bool Wheel(int /*delta*/) { return false; }
-  // Draws a cell's content. The grid has selected its font, made the DC brush (selected) and
-  // the text background the cell's background colour, set the text colour, filled the
+  // May draw a cell's content instead of the grid; false leaves it to the grid, which draws the
+  // sheet's text (DrawSheetCell). The grid has selected its font, made the DC brush (selected)
+  // and the text background the cell's background colour, set the text colour, filled the
   // rectangle and clipped to it. Not called for the cell under the editor.
-  virtual void DrawCell(HDC /*dc*/, int /*col*/, int /*row*/, const RECT& /*rect*/, GridDrawState /*state*/) {}
+  virtual bool DrawCell(HDC /*dc*/, int /*col*/, int /*row*/, const RECT& /*rect*/, GridDrawState /*state*/) {
+    return false;
+  }
 };
 
-class GridControl : public Window, private InplaceEditorHost {
+class GridControl : public Window, private InplaceEditorHost, private SheetObserver {
  public:
-  explicit GridControl(GridEvents& events);
+  GridControl(GridEvents& events, Sheet& sheet);
   ~GridControl() override;
 
   // A bordered child window at the given place; the row height and font follow the screen's dpi.
   void Create(HWND parent, int x, int y, int width, int height, int id);
 
-  // The sheet: texts, counts, widths, fixed row, line width, selection. After changing it,
-  // call Repaint(), which also brings the scroll bars and the editor in step.
+  // The view of the sheet: current cell, editing, scroll position.
   GridModel& Model() { return model_; }
   const GridModel& Model() const { return model_; }
   bool IsEditing() const { return model_.IsEditing(); }
@@ -101,6 +104,7 @@ class GridControl : public Window, private InplaceEditorHost {
   void OnWheel(int delta);
   void OnScroll(int bar, int request);
   void OnEditorChanged();
+  void SheetChanged(const SheetChange& change) override;
 
   bool EditorKeyDown(int key) override;
   void EditorFocusChanged(bool gained, HWND other) override;
@@ -122,6 +126,7 @@ class GridControl : public Window, private InplaceEditorHost {
   void Paint(HDC target, const RECT& dirty);
   void PaintCells(HDC dc, const RECT& dirty);
   void PaintCell(HDC dc, GridCell cell, const RECT& rect);
+  void DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridDrawState state);
   void PaintLines(HDC dc);
   void PaintFocus(HDC dc);
 

@@ -41,12 +41,12 @@ bool FindShown(const std::vector<ShownLine>& lines, int index, int& start) {
 
 }  // namespace
 
-bool CellRect(const GridModel& model, GridCell cell, PixelRect& rect) {
+bool CellRect(const GridModel& model, GridCell cell, Rect& rect) {
   int left = 0;
   int top = 0;
   if (!FindShown(ShownCols(model), cell.col, left) || !FindShown(ShownRows(model), cell.row, top)) return false;
   const std::int64_t right = left + std::int64_t{model.ColWidths()[cell.col]};
-  rect = {left, top, static_cast<int>(std::min<std::int64_t>(right, INT32_MAX)), top + model.DefaultRowHeight()};
+  rect = {left, top, static_cast<int>(std::min<std::int64_t>(right, INT32_MAX) - left), model.DefaultRowHeight()};
   return true;
 }
 

@@ -5,18 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Geometry.h"
 #include "ui/ColumnFitting.h"
 #include "ui/GridModel.h"
 
 namespace pendra {
-
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  bool operator==(const PixelRect&) const = default;
-};
 
 // A row or column on screen and where its cell starts.
 struct ShownLine {
@@ -32,7 +25,7 @@ std::vector<ShownLine> ShownCols(const GridModel& model);
 
 // The cell's rectangle in view pixels, lines excluded; false when it is scrolled away or lies
 // beyond the view.
-bool CellRect(const GridModel& model, GridCell cell, PixelRect& rect);
+bool CellRect(const GridModel& model, GridCell cell, Rect& rect);
 
 // The cell under a point, counting the line right of and below a cell as the cell's; (-1, -1)
 // when the point is outside every cell.

@@ -5,61 +5,16 @@
 
 namespace pendra {
 
-namespace {
-
-const std::u16string kEmpty;
-
-void ThrowOutOfRange() { throw EInvalidGridOperation(u"Grid index out of range"); }
-
-}  // namespace
-
-GridModel::GridModel(int colCount, int rowCount) {
-  SetColCount(colCount);
-  SetRowCount(rowCount);
-  fixedRows_ = RowCount() >= 2 ? 1 : 0;
-  topRow_ = fixedRows_;
-}
-
-const std::u16string& GridModel::Cell(int col, int row) const {
-  if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) return kEmpty;
-  const std::vector<std::u16string>& cells = rows_[row];
-  return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
-}
-
-void GridModel::SetCell(int col, int row, std::u16string text) {
-  if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) ThrowOutOfRange();
-  std::vector<std::u16string>& cells = rows_[row];
-  if (col >= static_cast<int>(cells.size())) {
-    if (text.empty()) return;
-    cells.resize(col + 1);
-  }
-  cells[col] = std::move(text);
-}
-
-void GridModel::SetRowCount(int count) {
-  rows_.resize(std::clamp(count, 1, kMaxRowCount));
-  fixedRows_ = std::min(fixedRows_, RowCount() - 1);
-  ClampCellsToGrid();
+GridModel::GridModel(Sheet& sheet) : sheet_(sheet), topRow_(sheet.FixedRows()) {
+  sheet_.AddObserver(*this);
   ClampScroll();
 }
 
-void GridModel::SetColCount(int count) {
-  widths_.resize(std::clamp(count, 1, kMaxColCount), kDefaultColWidth);
-  for (std::vector<std::u16string>& cells : rows_) {
-    if (static_cast<int>(cells.size()) > ColCount()) cells.resize(ColCount());
-  }
+GridModel::~GridModel() { sheet_.RemoveObserver(*this); }
+
+void GridModel::SheetChanged(const SheetChange& change) {
+  if (change.kind != SheetChange::Kind::Structure) return;
   ClampCellsToGrid();
-  ClampScroll();
-}
-
-int GridModel::ColWidth(int col) const {
-  if (col < 0 || col >= ColCount()) ThrowOutOfRange();
-  return widths_[col];
-}
-
-void GridModel::SetColWidth(int col, int width) {
-  if (col < 0 || col >= ColCount()) ThrowOutOfRange();
-  widths_[col] = std::max(0, width);
   ClampScroll();
 }
 
@@ -69,18 +24,13 @@ void GridModel::SetDefaultRowHeight(int height) {
 }
 
 void GridModel::SetFixedRows(int count) {
-  const int fixed = std::clamp(count, 0, std::min(1, RowCount() - 1));
-  if (fixed == fixedRows_) return;
-  fixedRows_ = fixed;
+  const int before = FixedRows();
+  sheet_.SetFixedRows(count);
+  if (FixedRows() == before) return;
   editing_ = false;
   current_ = FirstNonFixedCell();
-  topRow_ = fixedRows_;
+  topRow_ = FixedRows();
   leftCol_ = 0;
-  ClampScroll();
-}
-
-void GridModel::SetLineWidth(int width) {
-  lineWidth_ = std::max(0, width);
   ClampScroll();
 }
 
@@ -90,7 +40,7 @@ GridSelection GridModel::Selection() const {
 }
 
 bool GridModel::IsSelectable(GridCell cell) const {
-  return cell.col >= 0 && cell.col < ColCount() && cell.row >= fixedRows_ && cell.row < RowCount();
+  return cell.col >= 0 && cell.col < ColCount() && cell.row >= FixedRows() && cell.row < RowCount();
 }
 
 bool GridModel::SetCurrentCell(GridCell cell) {
@@ -121,17 +71,18 @@ void GridModel::ScrollTo(int topRow, int leftCol) {
 
 int GridModel::FullyVisibleRows() const {
   const std::int64_t pitch = RowPitch();
-  const std::int64_t space = std::int64_t{viewHeight_} - fixedRows_ * pitch + lineWidth_;
+  const std::int64_t space = std::int64_t{viewHeight_} - FixedRows() * pitch + LineWidth();
   return static_cast<int>(std::max<std::int64_t>(0, space / pitch));
 }
 
-int GridModel::MaxTopRow() const { return std::max(fixedRows_, RowCount() - std::max(1, FullyVisibleRows())); }
+int GridModel::MaxTopRow() const { return std::max(FixedRows(), RowCount() - std::max(1, FullyVisibleRows())); }
 
 int GridModel::MaxLeftCol() const {
-  std::int64_t extent = -lineWidth_;
+  const std::vector<int>& widths = ColWidths();
+  std::int64_t extent = -LineWidth();
   int left = ColCount();
   while (left > 0) {
-    extent += widths_[left - 1] + std::int64_t{lineWidth_};
+    extent += widths[left - 1] + std::int64_t{LineWidth()};
     if (extent > viewWidth_) break;
     --left;
   }
@@ -139,17 +90,18 @@ int GridModel::MaxLeftCol() const {
 }
 
 void GridModel::MakeCellVisible(GridCell cell) {
-  if (cell.row >= fixedRows_ && cell.row < RowCount()) {
+  if (cell.row >= FixedRows() && cell.row < RowCount()) {
     const int rows = std::max(1, FullyVisibleRows());
     if (cell.row < topRow_) topRow_ = cell.row;
     if (cell.row >= topRow_ + rows) topRow_ = cell.row - rows + 1;
   }
   if (cell.col >= 0 && cell.col < ColCount()) {
+    const std::vector<int>& widths = ColWidths();
     if (cell.col < leftCol_) leftCol_ = cell.col;
-    std::int64_t extent = -lineWidth_;
-    for (int col = leftCol_; col <= cell.col; ++col) extent += widths_[col] + std::int64_t{lineWidth_};
+    std::int64_t extent = -LineWidth();
+    for (int col = leftCol_; col <= cell.col; ++col) extent += widths[col] + std::int64_t{LineWidth()};
     while (leftCol_ < cell.col && extent > viewWidth_) {
-      extent -= widths_[leftCol_] + std::int64_t{lineWidth_};
+      extent -= widths[leftCol_] + std::int64_t{LineWidth()};
       ++leftCol_;
     }
   }
@@ -165,7 +117,7 @@ void GridModel::ClampCellsToGrid() {
 }
 
 void GridModel::ClampScroll() {
-  topRow_ = std::clamp(topRow_, fixedRows_, MaxTopRow());
+  topRow_ = std::clamp(topRow_, FixedRows(), MaxTopRow());
   leftCol_ = std::clamp(leftCol_, 0, MaxLeftCol());
 }
 

@@ -1,23 +1,18 @@
 #pragma once
-// The to-do grid's state without a window: cell texts (UTF-16), row and column counts, column
-// widths, row height, the fixed title row, line width, the current cell (the grid's one-cell
-// selection), the editing state and the scroll position within a view of a given size.
+// The to-do grid's view of the sheet, without a window: the row height, the current cell (the
+// grid's one-cell selection), the editing state and the scroll position within a view of a
+// given size. The texts, counts, widths, line width and the fixed title row are the sheet's;
+// the view follows every change of the sheet (a current cell that no longer exists moves into
+// the last row or column, the edited one stops editing, the scroll position stays in range).
 //
-// Rows are counted from 0; row 0 is the title row. While the grid has a fixed row (count 1)
+// Rows are counted from 0; row 0 is the title row. While the sheet has a fixed row (count 1)
 // row 0 cannot become current and does not scroll. There are no fixed columns.
 #include <string>
 #include <vector>
 
-#include "platform/Failure.h"
+#include "sheet/Sheet.h"
 
 namespace pendra {
-
-// A grid operation that cannot be done, such as a column index outside the grid.
-class EInvalidGridOperation : public Failure {
- public:
-  using Failure::Failure;
-  const char16_t* TypeName() const override { return u"EInvalidGridOperation"; }
-};
 
 struct GridCell {
   int col = -1;
@@ -34,47 +29,36 @@ struct GridSelection {
   bool operator==(const GridSelection&) const = default;
 };
 
-class GridModel {
+class GridModel : private SheetObserver {
  public:
-  static constexpr int kDefaultColWidth = 64;
   static constexpr int kDefaultRowHeight = 24;
-  // Counts are bounded so that a damaged data file cannot exhaust the memory.
-  static constexpr int kMaxRowCount = 1'000'000;
-  static constexpr int kMaxColCount = 10'000;
 
-  // A grid with the given counts (each at least 1), one fixed row when there are two or more
-  // rows, line width 1 and no current cell.
-  GridModel(int colCount = 5, int rowCount = 5);
+  // A view of the sheet with no current cell, scrolled to the top-left corner.
+  explicit GridModel(Sheet& sheet);
+  ~GridModel();
+  GridModel(const GridModel&) = delete;
+  GridModel& operator=(const GridModel&) = delete;
 
-  // Cells outside the grid read as empty; writing one is an EInvalidGridOperation.
-  const std::u16string& Cell(int col, int row) const;
-  void SetCell(int col, int row, std::u16string text);
+  Sheet& TheSheet() { return sheet_; }
+  const Sheet& TheSheet() const { return sheet_; }
 
-  int RowCount() const { return static_cast<int>(rows_.size()); }
-  int ColCount() const { return static_cast<int>(widths_.size()); }
-  // Counts below 1 become 1, counts above the maximum the maximum. Fewer rows than fixed rows drop the fixed row; a
-  // current or edited cell that no longer exists moves into the last row or column, or stops editing.
-  void SetRowCount(int count);
-  void SetColCount(int count);
-
-  int ColWidth(int col) const;
-  const std::vector<int>& ColWidths() const { return widths_; }
-  // An index not below the column count (or below 0) is an EInvalidGridOperation
-  // "Grid index out of range". Negative widths become 0.
-  void SetColWidth(int col, int width);
+  // What the view reads of the sheet.
+  const std::u16string& Cell(int col, int row) const { return sheet_.Cell(col, row); }
+  int RowCount() const { return sheet_.RowCount(); }
+  int ColCount() const { return sheet_.ColCount(); }
+  int ColWidth(int col) const { return sheet_.ColWidth(col); }
+  const std::vector<int>& ColWidths() const { return sheet_.ColWidths(); }
+  int FixedRows() const { return sheet_.FixedRows(); }
+  int LineWidth() const { return sheet_.LineWidth(); }
 
   int DefaultRowHeight() const { return rowHeight_; }
   void SetDefaultRowHeight(int height);  // at least 1
-
-  int FixedRows() const { return fixedRows_; }
-  // 0 or 1, and always fewer than the rows. A change ends editing, makes the first non-fixed
-  // cell current and scrolls to the top-left corner.
-  void SetFixedRows(int count);
-
-  int LineWidth() const { return lineWidth_; }
-  void SetLineWidth(int width);  // at least 0
   // Row height plus the line under the row.
-  int RowPitch() const { return rowHeight_ + lineWidth_; }
+  int RowPitch() const { return rowHeight_ + LineWidth(); }
+
+  // Makes the title row fixed (1) or editable (0), as the sheet allows. A change ends
+  // editing, makes the first non-fixed cell current and scrolls to the top-left corner.
+  void SetFixedRows(int count);
 
   bool HasCurrentCell() const { return current_.col >= 0; }
   GridCell CurrentCell() const { return current_; }
@@ -82,7 +66,7 @@ class GridModel {
   // Inside the grid and not in the fixed row.
   bool IsSelectable(GridCell cell) const;
   // Column 0 of the first row below the fixed row.
-  GridCell FirstNonFixedCell() const { return {0, fixedRows_}; }
+  GridCell FirstNonFixedCell() const { return {0, FixedRows()}; }
   // Makes a selectable cell current and scrolls it into view; false (and no change) otherwise.
   bool SetCurrentCell(GridCell cell);
   void ClearSelection() { current_ = {}; }
@@ -110,15 +94,12 @@ class GridModel {
   int FullyVisibleRows() const;
 
  private:
+  void SheetChanged(const SheetChange& change) override;
   void ClampCellsToGrid();
   void ClampScroll();
 
-  // One entry per row; a row holds only the cells up to its last written one.
-  std::vector<std::vector<std::u16string>> rows_;
-  std::vector<int> widths_;
+  Sheet& sheet_;
   int rowHeight_ = kDefaultRowHeight;
-  int fixedRows_ = 1;
-  int lineWidth_ = 1;
   GridCell current_;
   bool editing_ = false;
   GridCell edited_;

@@ -74,8 +74,10 @@ LRESULT CALLBACK InplaceEditor::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
     return editor->OnMessage(message, wParam, lParam);
   } catch (const std::exception& failure) {
     ReportUnhandledFailure(failure);
-    return 0;
+  } catch (...) {
+    ReportUnhandledFailure(UnknownFailure());
   }
+  return 0;
 }
 
 LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,31 +1,25 @@
 #pragma once
 // Where FormResize places the main window's controls, as a pure function of the client size.
 // Positions follow the formulas even for tiny windows; sizes never drop below 0.
+#include "platform/Geometry.h"
+
 namespace pendra {
 
-struct ControlRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const ControlRect&) const = default;
-};
-
 struct FormLayout {
-  ControlRect ToDoGrid;
-  ControlRect ImageRedButtonAufklapper;
-  ControlRect ImageTop;
-  ControlRect ImageRight;
-  ControlRect ImageBottom;
-  ControlRect ImageTopRight;
-  ControlRect ImageBottomRight;
-  ControlRect PanelExitIcon;
-  ControlRect PanelMinimizeIcon;
-  ControlRect ImageLogo;
-  ControlRect PanelPlusRow;
-  ControlRect PanelMinusRow;
-  ControlRect PanelPlusColumn;
-  ControlRect PanelMinusColumn;
+  Rect ToDoGrid;
+  Rect ImageRedButtonAufklapper;
+  Rect ImageTop;
+  Rect ImageRight;
+  Rect ImageBottom;
+  Rect ImageTopRight;
+  Rect ImageBottomRight;
+  Rect PanelExitIcon;
+  Rect PanelMinimizeIcon;
+  Rect ImageLogo;
+  Rect PanelPlusRow;
+  Rect PanelMinusRow;
+  Rect PanelPlusColumn;
+  Rect PanelMinusColumn;
 };
 
 // The frame of decoration around the grid, on every side.

@@ -25,7 +25,7 @@ void PictureButton::Create(HWND parent, PaintBeneath paintBeneath, std::function
   CreateWindowOf(kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, parent);
 }
 
-void PictureButton::Place(const ControlRect& rect) {
+void PictureButton::Place(const Rect& rect) {
   SetWindowPos(Handle(), HWND_TOP, rect.left, rect.top, rect.width, rect.height, SWP_NOACTIVATE);
 }
 

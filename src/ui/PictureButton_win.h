@@ -21,7 +21,7 @@ class PictureButton : public Window {
 
   void Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick);
   // The holder's rectangle; the picture keeps the holder's size.
-  void Place(const ControlRect& rect);
+  void Place(const Rect& rect);
   void Repaint();
 
  private:

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "FakeSheetWindow.h"
 #include "TempFolder.h"
 #include "platform/Folders.h"
 
@@ -15,18 +16,15 @@ std::u16string IncludeTrailingSlash(std::u16string path) {
   return path;
 }
 
-struct RecordedActions : DataFolderActions {
-  std::vector<std::u16string> loaded;
-  int saves = 0;
-  std::vector<std::u16string> errors;
-  std::u16string folderSeenBySave;
-  void XMLLaden(const std::u16string& path) override { loaded.push_back(path); }
-  void XMLSpeichern() override {
-    ++saves;
-    folderSeenBySave = CurrentDirectory();
-  }
-  void ShowErrorMessageBox(const std::u16string& text, const std::u16string&) override { errors.push_back(text); }
-};
+// A data file of the older version, whose sheet shows where it went.
+const std::string kLegacyFile =
+    "<VeVuVizo><WindowPosition><Left>10</Left><Top>20</Top><Width>400</Width><Height>300</Height></WindowPosition>"
+    "<ColumnInfo><RowCount>1</RowCount><ColumnCount>1</ColumnCount></ColumnInfo><ColumnHeader><Column>"
+    "<ColumnCaption>Alt</ColumnCaption><ColumnWidth>80</ColumnWidth><ColumnAlignment>LEFT</ColumnAlignment></Column>"
+    "</ColumnHeader><ToDoContent><Column><Text>von fr&#xFC;her</Text></Column></ToDoContent></VeVuVizo>";
+
+// A file the program wrote: UTF-8 with a byte-order mark and the declaration.
+bool WrittenByASave(const std::string& bytes) { return bytes.rfind("\xEF\xBB\xBF<?xml", 0) == 0; }
 
 // The executable's folder and a home whose application-data folder is <home>/.config.
 class DataFolderTest : public ::testing::Test {
@@ -35,7 +33,7 @@ class DataFolderTest : public ::testing::Test {
     const char* home = std::getenv("HOME");
     if (home) savedHome_ = home;
     setenv("HOME", (temp.Path() / "home").c_str(), 1);
-    state.ExeFolder = temp.Folder("exe");
+    window.state.ExeFolder = temp.Folder("exe");
   }
   void TearDown() override {
     setenv("HOME", savedHome_.c_str(), 1);
@@ -44,8 +42,7 @@ class DataFolderTest : public ::testing::Test {
   std::u16string PerUser() const { return FromUtf8((temp.Path() / "home/.config/Pendra/").string()); }
 
   TempFolder temp;
-  PendraUnitState state;
-  RecordedActions actions;
+  FakeSheetWindow window;
   std::string savedHome_;
 };
 
@@ -58,81 +55,84 @@ TEST_F(DataFolderTest, DecidesWhereTheDataFileLives) {
     bool portable;
     bool expectedResult;
     bool expectPerUserFolder;  // else the executable's folder
-    int expectedSaves;
+    bool expectSave;
     bool perUserFolderExists;
   };
   const Case cases[] = {
-      {"beside the exe", {"exe/Pendra.xml"}, false, true, false, 0, false},
+      {"beside the exe", {"exe/Pendra.xml"}, false, true, false, false, false},
       {"beside the exe wins over per-user, also with -p",
        {"exe/Pendra.xml", "home/.config/Pendra/Pendra.xml"},
        true,
        true,
        false,
-       0,
+       false,
        true},
-      {"per-user", {"home/.config/Pendra/Pendra.xml"}, false, true, true, 0, true},
-      {"per-user even with -p", {"home/.config/Pendra/Pendra.xml"}, true, true, true, 0, true},
-      {"nothing: per-user folder for the new file", {}, false, false, true, 0, true},
-      {"nothing with -p: beside the exe", {}, true, false, false, 0, false},
-      {"legacy file taken over into the per-user folder", {"exe/VeVuVizo.xml"}, false, true, true, 1, true},
-      {"legacy file taken over beside the exe with -p", {"exe/VeVuVizo.xml"}, true, true, false, 1, false},
+      {"per-user", {"home/.config/Pendra/Pendra.xml"}, false, true, true, false, true},
+      {"per-user even with -p", {"home/.config/Pendra/Pendra.xml"}, true, true, true, false, true},
+      {"nothing: per-user folder for the new file", {}, false, false, true, false, true},
+      {"nothing with -p: beside the exe", {}, true, false, false, false, false},
+      {"legacy file taken over into the per-user folder", {"exe/VeVuVizo.xml"}, false, true, true, true, true},
+      {"legacy file taken over beside the exe with -p", {"exe/VeVuVizo.xml"}, true, true, false, true, false},
       {"legacy ignored once a data file exists",
        {"exe/VeVuVizo.xml", "home/.config/Pendra/Pendra.xml"},
        false,
        true,
        true,
-       0,
+       false,
        true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempFolder fresh;
     setenv("HOME", (fresh.Path() / "home").c_str(), 1);
-    PendraUnitState s;
+    FakeSheetWindow w;
+    PendraUnitState& s = w.state;
     s.ExeFolder = fresh.Folder("exe");
     s.Switches.PortableMode = c.portable;
-    for (const std::string& f : c.files) fresh.Write(f, "<x/>");
-    RecordedActions a;
+    for (const std::string& f : c.files) fresh.Write(f, f.ends_with("VeVuVizo.xml") ? kLegacyFile : "<x/>");
 
-    EXPECT_EQ(ResolveDataFolder(s, a), c.expectedResult);
+    EXPECT_EQ(ResolveDataFolder(w), c.expectedResult);
 
-    std::u16string expectedFolder =
-        c.expectPerUserFolder ? FromUtf8((fresh.Path() / "home/.config/Pendra/").string()) : s.ExeFolder;
-    EXPECT_EQ(s.DataFolder, expectedFolder);
-    EXPECT_EQ(IncludeTrailingSlash(CurrentDirectory()), expectedFolder);
-    EXPECT_EQ(a.saves, c.expectedSaves);
-    EXPECT_TRUE(a.errors.empty());
+    const std::string expectedFolder = c.expectPerUserFolder ? "home/.config/Pendra/" : "exe/";
+    EXPECT_EQ(s.DataFolder, FromUtf8((fresh.Path() / expectedFolder).string()));
+    EXPECT_EQ(IncludeTrailingSlash(CurrentDirectory()), s.DataFolder);
+    EXPECT_EQ(WrittenByASave(fresh.Read(expectedFolder + "Pendra.xml")), c.expectSave);
+    EXPECT_TRUE(w.reports.empty());
     EXPECT_EQ(fresh.Exists("home/.config/Pendra"), c.perUserFolderExists);
   }
 }
 
 TEST_F(DataFolderTest, LegacyTakeOverLoadsRenamesAndSavesInTheNewFolder) {
-  temp.Write("exe/VeVuVizo.xml", "<x/>");
-  EXPECT_TRUE(ResolveDataFolder(state, actions));
-  ASSERT_EQ(actions.loaded.size(), 1u);
-  EXPECT_EQ(actions.loaded[0], state.ExeFolder + u"VeVuVizo.xml");
-  EXPECT_EQ(actions.saves, 1);
-  EXPECT_EQ(IncludeTrailingSlash(actions.folderSeenBySave), PerUser());
-  EXPECT_EQ(state.ExpandState, ExpandStates::Expanded);
+  temp.Write("exe/VeVuVizo.xml", kLegacyFile);
+  window.state.ExpandState = ExpandStates::NotSetUp;
+  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_EQ(window.Row(0), u"Alt");
+  EXPECT_EQ(window.Row(1), u"von früher");
+  EXPECT_TRUE(window.reports.empty());
+  const std::string saved = temp.Read("home/.config/Pendra/Pendra.xml");
+  EXPECT_TRUE(WrittenByASave(saved));
+  EXPECT_NE(saved.find("<Text>von fr&#xFC;her</Text>"), std::string::npos);
+  EXPECT_EQ(IncludeTrailingSlash(CurrentDirectory()), PerUser());
+  EXPECT_EQ(window.state.ExpandState, ExpandStates::Expanded);
   EXPECT_FALSE(temp.Exists("exe/VeVuVizo.xml"));
   EXPECT_TRUE(temp.Exists("exe/~deprecated~VeVuVizo.xml"));
 }
 
 TEST_F(DataFolderTest, LegacyFileKeepsItsNameWhenTheDeprecatedNameIsTaken) {
-  temp.Write("exe/VeVuVizo.xml", "new");
+  temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   temp.Write("exe/~deprecated~VeVuVizo.xml", "old");
-  EXPECT_TRUE(ResolveDataFolder(state, actions));
-  EXPECT_EQ(actions.saves, 1);
-  EXPECT_TRUE(actions.errors.empty());
-  EXPECT_EQ(temp.Read("exe/VeVuVizo.xml"), "new");
+  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_TRUE(WrittenByASave(temp.Read("home/.config/Pendra/Pendra.xml")));
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_EQ(temp.Read("exe/VeVuVizo.xml"), kLegacyFile);
   EXPECT_EQ(temp.Read("exe/~deprecated~VeVuVizo.xml"), "old");
 }
 
 TEST_F(DataFolderTest, AFolderThatCannotBeCreatedIsReportedAndGivesAFirstSheet) {
   temp.Write("home", "a file where the home folder should be");
-  EXPECT_FALSE(ResolveDataFolder(state, actions));
-  ASSERT_EQ(actions.errors.size(), 1u);
-  EXPECT_EQ(actions.errors[0], u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei");
+  EXPECT_FALSE(ResolveDataFolder(window));
+  EXPECT_EQ(window.reports,
+            std::vector<std::u16string>{u"Fehler: Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei"});
 }
 
 TEST(PerUserDataFolder, FallsBackToTheRootOfTheCurrentDrive) {

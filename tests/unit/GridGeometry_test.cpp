@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "GridFixtures.h"
+
 namespace pendra {
 namespace {
 
-// The first-run grid after fitting: 50, 210, 45 with lines in a 308 x 149 view.
-GridModel FittedGrid(int rows = 6) {
-  GridModel grid(3, rows);
-  grid.SetColWidth(0, 50);
-  grid.SetColWidth(1, 210);
-  grid.SetColWidth(2, 45);
-  grid.SetViewSize(308, 149);
-  return grid;
-}
-
 TEST(GridGeometry, ShownRowsAreTheFixedRowAndTheScrolledOnesThatReachIntoTheView) {
-  GridModel grid = FittedGrid(10'000);
+  FirstRunGrid grid(10'000);
   EXPECT_EQ(ShownRows(grid), (std::vector<ShownLine>{{0, 0}, {1, 25}, {2, 50}, {3, 75}, {4, 100}, {5, 125}}));
   grid.ScrollTo(5'000, 0);
   EXPECT_EQ(ShownRows(grid),
@@ -25,13 +17,13 @@ TEST(GridGeometry, ShownRowsAreTheFixedRowAndTheScrolledOnesThatReachIntoTheView
 }
 
 TEST(GridGeometry, CellRectanglesLeaveTheLinesOut) {
-  GridModel grid = FittedGrid();
-  PixelRect rect;
+  FirstRunGrid grid;
+  Rect rect;
   ASSERT_TRUE(CellRect(grid, {1, 1}, rect));
-  EXPECT_EQ(rect, (PixelRect{51, 25, 261, 49}));
-  grid.SetLineWidth(0);
+  EXPECT_EQ(rect, (Rect{51, 25, 210, 24}));
+  grid.SetGridLines(false);
   ASSERT_TRUE(CellRect(grid, {1, 1}, rect));
-  EXPECT_EQ(rect, (PixelRect{50, 24, 260, 48}));
+  EXPECT_EQ(rect, (Rect{50, 24, 210, 24}));
   grid.SetRowCount(100);
   grid.ScrollTo(50, 0);
   EXPECT_FALSE(CellRect(grid, {1, 1}, rect));
@@ -39,7 +31,7 @@ TEST(GridGeometry, CellRectanglesLeaveTheLinesOut) {
 }
 
 TEST(GridGeometry, PointsFindTheirCell) {
-  GridModel grid = FittedGrid();
+  FirstRunGrid grid;
   struct Case {
     int x, y;
     GridCell cell;
@@ -54,7 +46,7 @@ TEST(GridGeometry, PointsFindTheirCell) {
 }
 
 TEST(GridGeometry, ColumnBordersAreFoundOnlyInTheFixedTitleRow) {
-  GridModel grid = FittedGrid();
+  FirstRunGrid grid;
   struct Case {
     int x, y, col;
   };
@@ -66,7 +58,7 @@ TEST(GridGeometry, ColumnBordersAreFoundOnlyInTheFixedTitleRow) {
 }
 
 TEST(GridGeometry, OfTwoBordersAtTheSameDistanceTheLaterColumnWins) {
-  GridModel grid = FittedGrid();
+  FirstRunGrid grid;
   grid.SetColWidth(1, 0);  // its border at 51, one pixel after column 0's
   EXPECT_EQ(ColumnBorderAt(grid, 50, 10), 0);
   EXPECT_EQ(ColumnBorderAt(grid, 51, 10), 1);
@@ -91,17 +83,17 @@ TEST(GridGeometry, ScrollBarsAppearOnlyWhileNeededAndAllowed) {
       {6, 47, verticalOnly, {false, false}}, {7, 45, {false, false}, {false, false}},
   };
   for (const Case& c : cases) {
-    GridModel grid = FittedGrid(c.rows);
+    FirstRunGrid grid(c.rows);
     grid.SetColWidth(2, c.lastWidth);
     EXPECT_EQ(NeededScrollBars(grid, 308, 149, 17, 17, c.allowed), c.shown) << c.rows << " " << c.lastWidth;
   }
 }
 
 TEST(GridGeometry, ContentSizeCountsTheLinesBetweenCells) {
-  GridModel grid = FittedGrid();
+  FirstRunGrid grid;
   EXPECT_EQ(ContentWidth(grid), 307);
   EXPECT_EQ(ContentHeight(grid), 149);
-  grid.SetLineWidth(0);
+  grid.SetGridLines(false);
   EXPECT_EQ(ContentWidth(grid), 305);
   EXPECT_EQ(ContentHeight(grid), 144);
 }

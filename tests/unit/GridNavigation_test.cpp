@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "GridFixtures.h"
+
 namespace pendra {
 namespace {
 
 // Three columns, ten rows, four task rows fit into the view.
-GridModel TenRows() {
-  GridModel grid(3, 10);
-  grid.SetViewSize(300, 124);
-  return grid;
-}
+class TenRows : public ViewedSheet {
+ public:
+  TenRows() : ViewedSheet(3, 10) { SetViewSize(300, 124); }
+};
 
 TEST(GridNavigation, KeysMoveTheCurrentCellWithinTheTaskCells) {
   struct Case {
@@ -29,14 +30,14 @@ TEST(GridNavigation, KeysMoveTheCurrentCellWithinTheTaskCells) {
       {{1, 5}, vk::Delete, false, {1, 5}}, {{1, 5}, 'A', false, {1, 5}},
   };
   for (const Case& c : cases) {
-    GridModel grid = TenRows();
+    TenRows grid;
     ASSERT_TRUE(grid.SetCurrentCell(c.from));
     EXPECT_EQ(MoveTarget(grid, c.key, c.ctrl), c.to) << "key " << c.key << " ctrl " << c.ctrl;
   }
 }
 
 TEST(GridNavigation, WithoutAFixedRowTheTitleRowIsReachable) {
-  GridModel grid = TenRows();
+  TenRows grid;
   grid.SetFixedRows(0);
   grid.SetCurrentCell({1, 1});
   EXPECT_EQ(MoveTarget(grid, vk::Up, false), (GridCell{1, 0}));
@@ -44,7 +45,7 @@ TEST(GridNavigation, WithoutAFixedRowTheTitleRowIsReachable) {
 }
 
 TEST(GridNavigation, AnyKeyWithoutACurrentCellPlacesTheFirstNonFixedCell) {
-  GridModel grid = TenRows();
+  TenRows grid;
   for (int key : {vk::Down, vk::Escape, vk::Return, vk::Delete, int{'C'}, vk::F2}) {
     EXPECT_EQ(DecideGridKey(grid, key, {}), (GridKeyDecision{GridKeyAction::PlaceFirstCell, {0, 1}})) << key;
   }
@@ -75,7 +76,7 @@ TEST(GridNavigation, KeysOutsideEditing) {
       {vk::Insert, {}, {}},
   };
   for (const Case& c : cases) {
-    GridModel grid = TenRows();
+    TenRows grid;
     grid.SetCurrentCell({1, 5});
     EXPECT_EQ(DecideGridKey(grid, c.key, c.modifiers), c.decision) << c.key;
   }
@@ -98,7 +99,7 @@ TEST(GridNavigation, KeysWhileEditing) {
       {{1, 5}, vk::Delete, {}},
   };
   for (const Case& c : cases) {
-    GridModel grid = TenRows();
+    TenRows grid;
     grid.SetCurrentCell(c.at);
     ASSERT_TRUE(grid.BeginEditing());
     EXPECT_EQ(DecideGridKey(grid, c.key, {}), c.decision) << c.key;
@@ -106,7 +107,7 @@ TEST(GridNavigation, KeysWhileEditing) {
 }
 
 TEST(GridNavigation, EscapeAfterTheSelectionWasClearedPlacesTheFirstCell) {
-  GridModel grid = TenRows();
+  TenRows grid;
   grid.SetCurrentCell({2, 4});
   grid.BeginEditing();
   grid.ClearSelection();
@@ -143,7 +144,7 @@ TEST(GridNavigation, TheEditorKeepsMostKeysForItself) {
 }
 
 TEST(GridNavigation, WheelStepsStopAtTheFirstTaskRowAndTheLastRow) {
-  GridModel grid = TenRows();
+  TenRows grid;
   grid.SetCurrentCell({2, 1});
   EXPECT_EQ(WheelTarget(grid, true), (GridCell{2, 2}));
   EXPECT_EQ(WheelTarget(grid, false), (GridCell{2, 1}));

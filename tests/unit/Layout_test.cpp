@@ -5,33 +5,33 @@
 namespace pendra {
 namespace {
 
-void ExpectAt(const ControlRect& rect, int left, int top) {
+void ExpectAt(const Rect& rect, int left, int top) {
   EXPECT_EQ(rect.left, left);
   EXPECT_EQ(rect.top, top);
 }
 
 TEST(Layout, FirstRunWindowPlacesEveryControl) {
   const FormLayout layout = ComputeFormLayout(370, 211, false);
-  EXPECT_EQ(layout.ToDoGrid, (ControlRect{30, 30, 310, 151}));
-  EXPECT_EQ(layout.ImageRedButtonAufklapper, (ControlRect{0, 30, 30, 151}));
-  EXPECT_EQ(layout.ImageTop, (ControlRect{0, 0, 370, 30}));
-  EXPECT_EQ(layout.ImageRight, (ControlRect{340, 30, 30, 151}));
-  EXPECT_EQ(layout.ImageBottom, (ControlRect{0, 181, 370, 30}));
-  EXPECT_EQ(layout.ImageTopRight, (ControlRect{270, 0, 250, 100}));
-  EXPECT_EQ(layout.ImageBottomRight, (ControlRect{270, 111, 250, 100}));
-  EXPECT_EQ(layout.PanelExitIcon, (ControlRect{347, 7, 16, 16}));
-  EXPECT_EQ(layout.PanelMinimizeIcon, (ControlRect{327, 7, 16, 16}));
-  EXPECT_EQ(layout.ImageLogo, (ControlRect{0, 0, 250, 30}));
-  EXPECT_EQ(layout.PanelPlusRow, (ControlRect{174, 176, 9, 9}));
-  EXPECT_EQ(layout.PanelMinusRow, (ControlRect{185, 176, 9, 9}));
-  EXPECT_EQ(layout.PanelPlusColumn, (ControlRect{335, 100, 9, 9}));
-  EXPECT_EQ(layout.PanelMinusColumn, (ControlRect{335, 109, 9, 9}));
+  EXPECT_EQ(layout.ToDoGrid, (Rect{30, 30, 310, 151}));
+  EXPECT_EQ(layout.ImageRedButtonAufklapper, (Rect{0, 30, 30, 151}));
+  EXPECT_EQ(layout.ImageTop, (Rect{0, 0, 370, 30}));
+  EXPECT_EQ(layout.ImageRight, (Rect{340, 30, 30, 151}));
+  EXPECT_EQ(layout.ImageBottom, (Rect{0, 181, 370, 30}));
+  EXPECT_EQ(layout.ImageTopRight, (Rect{270, 0, 250, 100}));
+  EXPECT_EQ(layout.ImageBottomRight, (Rect{270, 111, 250, 100}));
+  EXPECT_EQ(layout.PanelExitIcon, (Rect{347, 7, 16, 16}));
+  EXPECT_EQ(layout.PanelMinimizeIcon, (Rect{327, 7, 16, 16}));
+  EXPECT_EQ(layout.ImageLogo, (Rect{0, 0, 250, 30}));
+  EXPECT_EQ(layout.PanelPlusRow, (Rect{174, 176, 9, 9}));
+  EXPECT_EQ(layout.PanelMinusRow, (Rect{185, 176, 9, 9}));
+  EXPECT_EQ(layout.PanelPlusColumn, (Rect{335, 100, 9, 9}));
+  EXPECT_EQ(layout.PanelMinusColumn, (Rect{335, 109, 9, 9}));
 }
 
 TEST(Layout, SkinWidensTheRightBandOnly) {
   const FormLayout plain = ComputeFormLayout(370, 211, false);
   const FormLayout skinned = ComputeFormLayout(370, 211, true);
-  EXPECT_EQ(skinned.ImageRight, (ControlRect{340, 30, 180, 151}));
+  EXPECT_EQ(skinned.ImageRight, (Rect{340, 30, 180, 151}));
   EXPECT_EQ(skinned.ImageTopRight, plain.ImageTopRight);
   EXPECT_EQ(skinned.ImageBottomRight, plain.ImageBottomRight);
 }
@@ -44,7 +44,7 @@ TEST(Layout, OddWidthRoundsTheRowButtonsDown) {
 
 TEST(Layout, FollowsTheClientSize) {
   const FormLayout layout = ComputeFormLayout(800, 600, false);
-  EXPECT_EQ(layout.ToDoGrid, (ControlRect{30, 30, 740, 540}));
+  EXPECT_EQ(layout.ToDoGrid, (Rect{30, 30, 740, 540}));
   ExpectAt(layout.ImageRight, 770, 30);
   ExpectAt(layout.ImageBottom, 0, 570);
   ExpectAt(layout.ImageBottomRight, 700, 500);
@@ -57,7 +57,7 @@ TEST(Layout, FollowsTheClientSize) {
 TEST(Layout, TinyAndNegativeSizesGiveEmptyRectanglesNotNegativeOnes) {
   for (int size : {0, 10, 30, 59, 60, -5}) {
     const FormLayout layout = ComputeFormLayout(size, size, true);
-    for (const ControlRect& rect :
+    for (const Rect& rect :
          {layout.ToDoGrid, layout.ImageRedButtonAufklapper, layout.ImageRight, layout.ImageTop, layout.ImageBottom}) {
       EXPECT_GE(rect.width, 0) << size;
       EXPECT_GE(rect.height, 0) << size;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "FakeSheetWindow.h"
 #include "TempFolder.h"
 #include "platform/FileSystem.h"
 
@@ -13,68 +14,26 @@ namespace pendra {
 
 namespace {
 
-// A main window without Windows: a 1920 x 1080 desktop, the rectangle as numbers, the
-// reports written down in order.
-class FakeWindow : public SheetWindow {
- public:
-  FakeWindow() : grid(3, 6) {
-    for (int col = 0; col < 3; ++col) grid.SetColWidth(col, std::vector<int>{50, 235, 45}[col]);
-    state.CollapsedWidth = 30;
-    state.ExpandState = ExpandStates::Expanded;
-  }
-  GridModel& Grid() override { return grid; }
-  PendraUnitState& State() override { return state; }
-  WindowRectangle Rectangle() const override { return rect; }
-  void SetLeft(int left) override { rect.Left = left; }
-  void SetTop(int top) override { rect.Top = top; }
-  void SetClientWidth(int width) override { rect.ClientWidth = width; }
-  void SetClientHeight(int height) override { rect.ClientHeight = height; }
-  ScreenRectangle VirtualDesktop() const override { return {0, 0, 1920, 1080}; }
-  int PrimaryScreenWidth() const override { return 1920; }
-  int PrimaryScreenHeight() const override { return 1080; }
-  void RepaintGrid() override {}
-  void loadSkin() override { ++skinLoads; }
-  void ShowExceptionMessageBox(const std::u16string& methode) override {
-    reports.push_back(methode);
-    leftAtReport.push_back(rect.Left);
-  }
-  void ShowErrorMessageBox(const std::u16string& text, const std::u16string& title) override {
-    reports.push_back(title + u": " + text);
-  }
-
-  std::u16string Row(int row) const {
-    std::u16string text;
-    for (int col = 0; col < grid.ColCount(); ++col) text += (col ? u"|" : u"") + grid.Cell(col, row);
-    return text;
-  }
-
-  GridModel grid;
-  PendraUnitState state;
-  WindowRectangle rect{100, 100, 370, 211};
-  std::vector<std::u16string> reports;
-  std::vector<int> leftAtReport;
-  int skinLoads = 0;
-};
-
 std::string ReadFixture(const std::string& name) {
   std::ifstream in(std::string(PENDRA_SOURCE_DIR) + "/tests/unit/fixtures/sheet/" + name, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The sheet of the golden file.
-void FillGoldenSheet(FakeWindow& window) {
-  GridModel& grid = window.grid;
-  grid.SetRowCount(3);
-  grid.SetColWidth(1, 210);
+void FillGoldenSheet(FakeSheetWindow& window) {
+  Sheet& sheet = window.sheet;
+  sheet.SetRowCount(3);
+  sheet.SetColWidth(1, 210);
   const char16_t* cells[3][3] = {
       {u"Prio", u"Aufgabe", u"Zeit"}, {u"Hoch", u"Steuer & Belege '23", u"10min"}, {u"", u"Müll rausbringen", u"20 €"}};
   for (int row = 0; row < 3; ++row) {
-    for (int col = 0; col < 3; ++col) grid.SetCell(col, row, cells[row][col]);
+    for (int col = 0; col < 3; ++col) sheet.SetCell(col, row, cells[row][col]);
   }
-  window.state.ColumnAlignments = {ALIGNCENTER, ALIGNLEFT, ALIGNCENTER};
-  window.state.Flags.TitleFett.Show(true);
-  window.state.Flags.ShowGridLines.Show(true);
-  window.state.SkinName = u"No Skin";
+  const TCellAlignment alignments[] = {ALIGNCENTER, ALIGNLEFT, ALIGNCENTER};
+  for (int col = 0; col < 3; ++col) sheet.SetAlignment(col, alignments[col]);
+  sheet.SetTitleBold(true);
+  sheet.SetGridLines(true);
+  sheet.SetSkinName(u"No Skin");
   window.rect = {1510, 434, 370, 211};
 }
 
@@ -99,11 +58,11 @@ class LoadSaveTest : public ::testing::Test {
  protected:
   void Load(const std::string& bytes) {
     temp.Write("Pendra.xml", bytes);
-    XMLLaden(window, doc, temp.File("Pendra.xml"));
+    XMLLaden(window, temp.File("Pendra.xml"));
   }
   void Save() {
     window.state.DataFolder = temp.Folder();
-    XMLSpeichern(window, doc);
+    XMLSpeichern(window);
   }
   std::vector<std::string> FilesInFolder() const {
     std::vector<std::string> names;
@@ -113,8 +72,7 @@ class LoadSaveTest : public ::testing::Test {
   }
 
   TempFolder temp;
-  FakeWindow window;
-  XmlDocument doc;
+  FakeSheetWindow window;
 };
 
 }  // namespace
@@ -130,22 +88,22 @@ TEST_F(LoadSaveTest, SavesTheGoldenFileByteForByte) {
 TEST_F(LoadSaveTest, LoadsTheGoldenFileWithEmptyCellsAsOneBlank) {
   Load(ReadFixture("golden.xml"));
   EXPECT_TRUE(window.reports.empty());
-  EXPECT_EQ(window.grid.RowCount(), 3);
-  EXPECT_EQ(window.grid.ColCount(), 3);
+  EXPECT_EQ(window.sheet.RowCount(), 3);
+  EXPECT_EQ(window.sheet.ColCount(), 3);
   EXPECT_EQ(window.Row(0), u"Prio|Aufgabe|Zeit");
   EXPECT_EQ(window.Row(1), u"Hoch|Steuer & Belege '23|10min");
   EXPECT_EQ(window.Row(2), u" |Müll rausbringen|20 €");
-  EXPECT_EQ(window.grid.ColWidths(), (std::vector<int>{50, 210, 45}));
-  EXPECT_EQ(window.state.ColumnAlignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
-  EXPECT_TRUE(window.state.Flags.HeaderTextBold());
-  EXPECT_TRUE(window.state.Flags.DrawGridLines());
-  EXPECT_EQ(window.grid.LineWidth(), 1);
-  EXPECT_EQ(window.state.SkinName, u"No Skin");
-  EXPECT_EQ(window.state.SkinPath, u"");
-  EXPECT_EQ(window.rect.Left, 1510);
-  EXPECT_EQ(window.rect.Top, 434);
-  EXPECT_EQ(window.rect.ClientWidth, 370);
-  EXPECT_EQ(window.rect.ClientHeight, 211);
+  EXPECT_EQ(window.sheet.ColWidths(), (std::vector<int>{50, 210, 45}));
+  EXPECT_EQ(window.sheet.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
+  EXPECT_TRUE(window.sheet.HeaderTextBold());
+  EXPECT_TRUE(window.sheet.DrawGridLines());
+  EXPECT_EQ(window.sheet.LineWidth(), 1);
+  EXPECT_EQ(window.sheet.SkinName(), u"No Skin");
+  EXPECT_EQ(window.sheet.SkinPath(), u"");
+  EXPECT_EQ(window.rect.left, 1510);
+  EXPECT_EQ(window.rect.top, 434);
+  EXPECT_EQ(window.rect.width, 370);
+  EXPECT_EQ(window.rect.height, 211);
 }
 
 TEST_F(LoadSaveTest, ACollapsedWindowIsSavedWithItsExpandedRectangle) {
@@ -163,17 +121,17 @@ TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
     const char* name;
     std::string file;
     std::vector<std::u16string> reports;
-    std::function<void(FakeWindow&)> check;
+    std::function<void(FakeSheetWindow&)> check;
   };
   const Case cases[] = {
       {"any root name, sections in any order, names in any letter case",
        "<Sheet>" + kContent + kHeader + "<columninfo><rowcount>2</rowcount><COLUMNCOUNT>3</COLUMNCOUNT></columninfo>" +
            kPosition + "</Sheet>",
        {},
-       [](FakeWindow& w) {
+       [](FakeSheetWindow& w) {
          EXPECT_EQ(w.Row(0), u"A|B|C");
          EXPECT_EQ(w.Row(2), u"a2| |c2");
-         EXPECT_EQ(w.rect.Left, 10);
+         EXPECT_EQ(w.rect.left, 10);
        }},
       {"flags and alignments only in their exact upper-case forms",
        File(kPosition +
@@ -182,20 +140,20 @@ TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
             "<ColumnWidth>40</ColumnWidth><ColumnAlignment>center</ColumnAlignment></Column></ColumnHeader>"
             "<ToDoContent/>"),
        {},
-       [](FakeWindow& w) {
-         EXPECT_FALSE(w.state.Flags.HeaderTextBold());
-         EXPECT_TRUE(w.state.Flags.TitleFett.DeaktivVisible);
-         EXPECT_FALSE(w.state.Flags.DrawGridLines());
-         EXPECT_EQ(w.grid.LineWidth(), 0);
-         EXPECT_EQ(w.state.ColumnAlignments, std::vector<TCellAlignment>{ALIGNLEFT});
+       [](FakeSheetWindow& w) {
+         EXPECT_FALSE(w.sheet.HeaderTextBold());
+         EXPECT_TRUE(w.sheet.Flags().TitleFett.DeaktivVisible);
+         EXPECT_FALSE(w.sheet.DrawGridLines());
+         EXPECT_EQ(w.sheet.LineWidth(), 0);
+         EXPECT_EQ(w.sheet.Alignments(), std::vector<TCellAlignment>{ALIGNLEFT});
        }},
       {"a missing flag leaves it as it was",
        File(kPosition + "<ColumnInfo><RowCount>2</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" + kHeader +
             kContent),
        {},
-       [](FakeWindow& w) {
-         EXPECT_FALSE(w.state.Flags.TitleFett.AktivVisible || w.state.Flags.TitleFett.DeaktivVisible);
-         EXPECT_EQ(w.grid.LineWidth(), 1);
+       [](FakeSheetWindow& w) {
+         EXPECT_FALSE(w.sheet.Flags().TitleFett.AktivVisible || w.sheet.Flags().TitleFett.DeaktivVisible);
+         EXPECT_EQ(w.sheet.LineWidth(), 1);
        }},
       {"rows and columns counted as the file says; surplus texts dropped silently",
        File(kPosition + "<ColumnInfo><RowCount>1</RowCount><ColumnCount>2</ColumnCount></ColumnInfo>" +
@@ -203,37 +161,37 @@ TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
             "<Column><Text>beyond</Text></Column></ToDoContent>" +
             "<ColumnHeader/>"),
        {},
-       [](FakeWindow& w) {
-         EXPECT_EQ(w.grid.RowCount(), 2);
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.RowCount(), 2);
          EXPECT_EQ(w.Row(1), u"a|b");
-         EXPECT_EQ(w.state.ColumnAlignments.size(), 2u);
+         EXPECT_EQ(w.sheet.Alignments().size(), 2u);
        }},
       {"more column descriptions than columns end the header section",
        File(kPosition + "<ColumnInfo><RowCount>2</RowCount><ColumnCount>2</ColumnCount></ColumnInfo>" + kHeader +
             kContent),
        {u"Load ColumnHeader"},
-       [](FakeWindow& w) {
+       [](FakeSheetWindow& w) {
          EXPECT_EQ(w.Row(0), u"A|B");
          EXPECT_EQ(w.Row(1), u"a1|b1");
-         EXPECT_EQ(w.state.ColumnAlignments, (std::vector<TCellAlignment>{ALIGNRIGHT, ALIGNLEFT}));
+         EXPECT_EQ(w.sheet.Alignments(), (std::vector<TCellAlignment>{ALIGNRIGHT, ALIGNLEFT}));
        }},
       {"row count 0 and a count that is no integer give the title row only",
        File(kPosition + "<ColumnInfo><RowCount>x</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" + kHeader +
             kContent),
        {},
-       [](FakeWindow& w) {
-         EXPECT_EQ(w.grid.RowCount(), 1);
-         EXPECT_EQ(w.grid.FixedRows(), 0);
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.RowCount(), 1);
+         EXPECT_EQ(w.sheet.FixedRows(), 0);
          EXPECT_EQ(w.Row(0), u"A|B|C");
        }},
       {"a row count no sheet can hold falls back instead of exhausting the memory",
        File(kPosition + "<ColumnInfo><RowCount>2000000000</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" +
             kHeader + kContent),
        {u"Load ColumnInfo"},
-       [](FakeWindow& w) {
-         EXPECT_EQ(w.grid.RowCount(), 6);
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.RowCount(), 6);
          EXPECT_EQ(w.Row(1), u"a1|b1|c1");
-         EXPECT_TRUE(w.state.Flags.DrawGridLines());
+         EXPECT_TRUE(w.sheet.DrawGridLines());
        }},
       {"widths below 2 or not integers become 2",
        File(kPosition + kInfo +
@@ -242,38 +200,37 @@ TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
             "</Column></ColumnHeader>" +
             kContent),
        {},
-       [](FakeWindow& w) {
-         EXPECT_EQ(w.grid.ColWidths(), (std::vector<int>{2, 2, 45}));
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.ColWidths(), (std::vector<int>{2, 2, 45}));
        }},
       {"an empty file reports every missing section but the skin",
        "",
        {u"Load WindowPosition", u"Load ColumnInfo", u"Load ColumnHeader", u"Load ToDoContent"},
-       [](FakeWindow& w) {
-         EXPECT_EQ(w.grid.RowCount(), 6);
-         EXPECT_EQ(w.grid.ColCount(), 3);
-         EXPECT_EQ(w.rect.Left, 775);
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.RowCount(), 6);
+         EXPECT_EQ(w.sheet.ColCount(), 3);
+         EXPECT_EQ(w.rect.left, 775);
          EXPECT_EQ(w.leftAtReport.front(), 775);  // centred before the report shows
-         EXPECT_EQ(w.rect.Top, 434);
-         EXPECT_TRUE(w.state.Flags.DrawGridLines());
-         EXPECT_TRUE(w.state.Flags.TitleFett.DeaktivVisible);
+         EXPECT_EQ(w.rect.top, 434);
+         EXPECT_TRUE(w.sheet.DrawGridLines());
+         EXPECT_TRUE(w.sheet.Flags().TitleFett.DeaktivVisible);
        }},
       {"a file that is not well-formed applies nothing",
        "<VeVuVizo><WindowPosition><Left>1</Top></WindowPosition></VeVuVizo>",
        {u"XMLloadToDoList"},
-       [](FakeWindow& w) {
-         EXPECT_EQ(w.rect.Left, 100);
-         EXPECT_EQ(w.grid.RowCount(), 6);
-         EXPECT_FALSE(w.state.Flags.DrawGridLines());
-         EXPECT_EQ(w.grid.LineWidth(), 1);
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.rect.left, 100);
+         EXPECT_EQ(w.sheet.RowCount(), 6);
+         EXPECT_FALSE(w.sheet.DrawGridLines());
+         EXPECT_EQ(w.sheet.LineWidth(), 1);
        }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    FakeWindow fresh;
+    FakeSheetWindow fresh;
     TempFolder folder;
     folder.Write("Pendra.xml", c.file);
-    XmlDocument document;
-    XMLLaden(fresh, document, folder.File("Pendra.xml"));
+    XMLLaden(fresh, folder.File("Pendra.xml"));
     EXPECT_EQ(fresh.reports, c.reports);
     c.check(fresh);
   }
@@ -294,17 +251,16 @@ TEST_F(LoadSaveTest, WindowPositionIsCheckedAgainstTheDesktop) {
       {10, 10, 30, 50, 10, 10, 30, 50},
   };
   for (const Case& c : cases) {
-    FakeWindow fresh;
+    FakeSheetWindow fresh;
     TempFolder folder;
     folder.Write("Pendra.xml", File("<WindowPosition><Left>" + std::to_string(c.left) + "</Left><Top>" +
                                     std::to_string(c.top) + "</Top><Width>" + std::to_string(c.width) +
                                     "</Width><Height>" + std::to_string(c.height) + "</Height></WindowPosition>"));
-    XmlDocument document;
-    XMLLaden(fresh, document, folder.File("Pendra.xml"));
-    EXPECT_EQ(fresh.rect.Left, c.expectedLeft) << c.left;
-    EXPECT_EQ(fresh.rect.Top, c.expectedTop) << c.top;
-    EXPECT_EQ(fresh.rect.ClientWidth, c.expectedWidth) << c.width;
-    EXPECT_EQ(fresh.rect.ClientHeight, c.expectedHeight) << c.height;
+    XMLLaden(fresh, folder.File("Pendra.xml"));
+    EXPECT_EQ(fresh.rect.left, c.expectedLeft) << c.left;
+    EXPECT_EQ(fresh.rect.top, c.expectedTop) << c.top;
+    EXPECT_EQ(fresh.rect.width, c.expectedWidth) << c.width;
+    EXPECT_EQ(fresh.rect.height, c.expectedHeight) << c.height;
   }
 }
 
@@ -312,14 +268,14 @@ TEST_F(LoadSaveTest, SavedSkinIsRestoredOnlyWhenItsFolderExists) {
   temp.Folder("skins/Lime");
   std::string skins = ToUtf8(temp.Folder("skins"));
   Load(File("<Skin><SkinName>Lime</SkinName><SkinPath>" + skins + "</SkinPath></Skin>"));
-  EXPECT_EQ(window.state.SkinName, u"Lime");
+  EXPECT_EQ(window.sheet.SkinName(), u"Lime");
   EXPECT_EQ(window.skinLoads, 1);
 
-  FakeWindow gone;
+  FakeSheetWindow gone;
   temp.Write("Gone.xml", File("<Skin><SkinName>Vista</SkinName><SkinPath>" + skins + "</SkinPath></Skin>"));
-  XMLLaden(gone, doc, temp.File("Gone.xml"));
-  EXPECT_EQ(gone.state.SkinName, u"No Skin");
-  EXPECT_EQ(gone.state.SkinPath, u"");
+  XMLLaden(gone, temp.File("Gone.xml"));
+  EXPECT_EQ(gone.sheet.SkinName(), u"No Skin");
+  EXPECT_EQ(gone.sheet.SkinPath(), u"");
   EXPECT_EQ(gone.skinLoads, 0);
 }
 
@@ -334,7 +290,7 @@ TEST_F(LoadSaveTest, AReadOnlyDataFileIsSavedAndNoLongerReadOnly) {
 
 TEST_F(LoadSaveTest, AMissingFolderIsReportedAndNothingIsWritten) {
   window.state.DataFolder = temp.Folder() + u"gone/";
-  XMLSpeichern(window, doc);
+  XMLSpeichern(window);
   ASSERT_EQ(window.reports.size(), 1u);
   EXPECT_EQ(window.reports[0], u"Fehler beim Speichern: Problem beim temporären Speichern in diesen Pfad: \r\n\"" +
                                    window.state.DataFolder +
@@ -367,7 +323,7 @@ TEST_F(LoadSaveTest, ALinkedDataFileKeepsBeingALinkToTheNewContents) {
 }
 
 TEST(EinenPfadAbziehenMitDelimeter, GivesTheParentFolder) {
-  FakeWindow window;
+  FakeSheetWindow window;
   EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\Tools\\Pendra\\"), u"C:\\Tools\\");
   EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\Pendra\\"), u"C:\\");
   EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\"), u"C:");

@@ -1,33 +1,24 @@
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include "sheet/Sheet.h"
-#include "sheet/ToDoSheet.h"
-#include "sheet/WindowPlacement.h"
 
 namespace pendra {
 
-TEST(WindowPlacement, FirstSheetSitsFortyPixelsLeftOfTheRightEdgeAndCentred) {
-  ScreenPoint place = FirstSheetPosition(1920, 1080, 370, 211);
-  EXPECT_EQ(place.Left, 1510);
-  EXPECT_EQ(place.Top, 434);  // 540 - 105.5 = 434.5 goes to the even neighbour
-}
-
-TEST(WindowPlacement, CentringRoundsHalvesToEven) {
-  struct Case {
-    int screen, window, expected;
-  };
-  for (const Case& c : {Case{1080, 211, 434}, Case{1080, 213, 434}, Case{1080, 215, 432}, Case{1920, 370, 775},
-                        Case{1920, 371, 774}, Case{1920, 373, 774}, Case{100, 400, -150}}) {
-    EXPECT_EQ(CentredCoordinate(c.screen, c.window), c.expected) << c.screen << " " << c.window;
-  }
-}
-
 TEST(Sheet, AlignmentListFollowsTheColumnCount) {
-  std::vector<TCellAlignment> alignments = {ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT};
-  ResizeColumnAlignments(alignments, 5);
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT, ALIGNLEFT, ALIGNLEFT}));
-  ResizeColumnAlignments(alignments, 2);
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT}));
+  Sheet sheet;
+  const TCellAlignment first[] = {ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT};
+  for (int col = 0; col < 3; ++col) sheet.SetAlignment(col, first[col]);
+  sheet.SetColCount(5);
+  EXPECT_EQ(sheet.Alignments(),
+            (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT, ALIGNLEFT, ALIGNLEFT}));
+  sheet.SetColCount(2);
+  EXPECT_EQ(sheet.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT}));
+  sheet.SetColCount(0);
+  EXPECT_EQ(sheet.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER}));
+  EXPECT_EQ(sheet.Alignment(1), ALIGNLEFT);  // a column that does not exist
+  EXPECT_THROW(sheet.SetAlignment(1, ALIGNRIGHT), EInvalidGridOperation);
 }
 
 TEST(Sheet, MenuPairsHoldTheFlags) {
@@ -45,58 +36,139 @@ TEST(Sheet, MenuPairsHoldTheFlags) {
   EXPECT_TRUE(twin.HeaderTextBold());
 }
 
-}  // namespace pendra
-
-namespace pendra {
-
-TEST(ToDoSheet, AppendToRowFillsTheFirstEmptyCells) {
-  GridModel grid(3, 6);
-  EXPECT_EQ(AppendToRow(grid, 1, u"a"), 0);
-  EXPECT_EQ(AppendToRow(grid, 1, u""), 1);
-  EXPECT_EQ(AppendToRow(grid, 1, u"c"), 2);
-  EXPECT_EQ(AppendToRow(grid, 1, u"d"), -1);
-  EXPECT_EQ(grid.Cell(0, 1), u"a");
-  EXPECT_EQ(grid.Cell(1, 1), u" ");
-  EXPECT_EQ(grid.Cell(2, 1), u"c");
-
-  grid.SetCell(1, 2, u"middle");
-  EXPECT_EQ(AppendToRow(grid, 2, u"x"), 0);
-  EXPECT_EQ(AppendToRow(grid, 2, u"y"), 2);
-  EXPECT_EQ(grid.Cell(1, 2), u"middle");
-  EXPECT_EQ(AppendToRow(grid, 6, u"beyond the last row"), -1);
+TEST(Sheet, GridLinesSetTheLineWidthWhichIsOneUntilThen) {
+  Sheet sheet;
+  EXPECT_FALSE(sheet.DrawGridLines());
+  EXPECT_EQ(sheet.LineWidth(), 1);
+  sheet.SetGridLines(false);
+  EXPECT_EQ(sheet.LineWidth(), 0);
+  EXPECT_TRUE(sheet.Flags().ShowGridLines.DeaktivVisible);
+  sheet.SetGridLines(true);
+  EXPECT_EQ(sheet.LineWidth(), 1);
 }
 
-TEST(ToDoSheet, ColumnCountKeepsOneAlignmentPerColumn) {
-  GridModel grid(3, 6);
-  std::vector<TCellAlignment> alignments = {ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT};
-  SetColumnCount(grid, alignments, 5);
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNRIGHT, ALIGNLEFT, ALIGNLEFT}));
-  SetColumnCount(grid, alignments, 0);
-  EXPECT_EQ(grid.ColCount(), 1);
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER}));
+TEST(Sheet, CountsNeverDropBelowOneOrRiseAboveTheMaximum) {
+  Sheet sheet(3, 6);
+  sheet.SetRowCount(0);
+  sheet.SetColCount(-4);
+  EXPECT_EQ(sheet.RowCount(), 1);
+  EXPECT_EQ(sheet.ColCount(), 1);
+  EXPECT_EQ(sheet.ColWidths().size(), 1u);
+  sheet.SetRowCount(2'000'000'000);
+  sheet.SetColCount(2'000'000'000);
+  EXPECT_EQ(sheet.RowCount(), Sheet::kMaxRowCount);
+  EXPECT_EQ(sheet.ColCount(), Sheet::kMaxColCount);
 }
 
-TEST(ToDoSheet, FirstSheetHasCaptionsAndOneExampleTask) {
-  GridModel grid(3, 6);
-  std::vector<TCellAlignment> alignments(3, ALIGNLEFT);
-  FillFirstSheet(grid, alignments);
-  EXPECT_EQ(grid.Cell(0, 0) + u"|" + grid.Cell(1, 0) + u"|" + grid.Cell(2, 0), u"Prio|Aufgabe|Zeit");
-  EXPECT_EQ(grid.Cell(1, 1), u"...Klicken für neue Aufgabe");
-  EXPECT_EQ(grid.Cell(2, 1), u"10min");
-  EXPECT_EQ(grid.Cell(0, 2), u"");
-  EXPECT_EQ(grid.RowCount(), 6);
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
+TEST(Sheet, ColumnWidthOutsideTheGridIsAnInvalidGridOperation) {
+  Sheet sheet(3, 6);
+  for (int col : {3, 4, -1}) {
+    try {
+      sheet.SetColWidth(col, 40);
+      FAIL() << col;
+    } catch (const EInvalidGridOperation& failure) {
+      EXPECT_EQ(failure.Message(), u"Grid index out of range");
+      EXPECT_EQ(std::u16string(failure.TypeName()), u"EInvalidGridOperation");
+    }
+  }
+  sheet.SetColWidth(2, -7);
+  EXPECT_EQ(sheet.ColWidth(2), 0);
 }
 
-TEST(ToDoSheet, OneRowLeavesOnlyTheTitleRowWhichIsNoLongerFixed) {
-  GridModel grid(3, 6);
-  grid.SetRowCount(1);
-  EXPECT_EQ(grid.RowCount(), 1);
-  EXPECT_EQ(grid.FixedRows(), 0);
-  grid.SetRowCount(-4);
-  EXPECT_EQ(grid.RowCount(), 1);
+TEST(Sheet, NewColumnsGetTheDefaultWidthAndKeepTheOthers) {
+  Sheet sheet;
+  sheet.SetColCount(4);
+  EXPECT_EQ(sheet.ColWidths(), (std::vector<int>{50, 235, 45, Sheet::kDefaultColWidth}));
+}
+
+TEST(Sheet, CellsHoldAnyUtf16AndShrinkingForgetsThem) {
+  Sheet sheet(3, 6);
+  const std::u16string text = u"Größe \U0001F600 \r\n&";
+  sheet.SetCell(2, 5, text);
+  EXPECT_EQ(sheet.Cell(2, 5), text);
+  EXPECT_EQ(sheet.Cell(3, 5), u"");
+  EXPECT_EQ(sheet.Cell(-1, 0), u"");
+  EXPECT_THROW(sheet.SetCell(3, 0, u"x"), EInvalidGridOperation);
+  EXPECT_THROW(sheet.SetCell(0, 6, u"x"), EInvalidGridOperation);
+  sheet.SetColCount(2);
+  sheet.SetColCount(3);
+  EXPECT_EQ(sheet.Cell(2, 5), u"");
+  sheet.SetCell(1, 5, u"b");
+  sheet.SetRowCount(5);
+  sheet.SetRowCount(6);
+  EXPECT_EQ(sheet.Cell(1, 5), u"");
+}
+
+
+// Writes down what the sheet told it, as "kind col,row".
+class RecordingObserver : public SheetObserver {
+ public:
+  void SheetChanged(const SheetChange& change) override {
+    const char* kinds[] = {"cell", "structure", "look", "window"};
+    log.push_back(std::string(kinds[static_cast<int>(change.kind)]) + " " + std::to_string(change.col) + "," +
+                  std::to_string(change.row));
+  }
+  std::vector<std::string> log;
+};
+
+TEST(Sheet, ObserversHearWhatChangedAndNothingWhenNothingDid) {
+  Sheet sheet;
+  RecordingObserver observer;
+  sheet.AddObserver(observer);
+  sheet.SetCell(1, 2, u"Einkaufen");
+  sheet.SetCell(1, 2, u"Einkaufen");
+  sheet.SetCell(2, 3, u"");  // an empty cell stays empty
+  sheet.SetRowCount(6);
+  sheet.SetRowCount(7);
+  sheet.SetColWidth(0, 50);
+  sheet.SetColWidth(0, 51);
+  sheet.SetAlignment(0, ALIGNRIGHT);
+  sheet.SetTitleBold(true);
+  sheet.SetGridLines(false);
+  sheet.SetWindowRect({10, 20, 370, 211});
+  sheet.SetWindowRect({10, 20, 370, 211});
+  EXPECT_EQ(observer.log, (std::vector<std::string>{"cell 1,2", "structure -1,-1", "structure -1,-1", "look -1,-1",
+                                                    "look -1,-1", "structure -1,-1", "window -1,-1"}));
+  sheet.RemoveObserver(observer);
+  sheet.SetCell(0, 1, u"x");
+  EXPECT_EQ(observer.log.size(), 7u);
+}
+
+TEST(Sheet, ABatchTellsOneStructureChangeAtItsEndAlsoOnAFailure) {
+  Sheet sheet;
+  RecordingObserver observer;
+  sheet.AddObserver(observer);
+  {
+    Sheet::Batch outer(sheet);
+    {
+      Sheet::Batch inner(sheet);
+      sheet.SetCell(0, 1, u"a");
+      sheet.SetRowCount(10);
+    }
+    sheet.SetCell(0, 2, u"b");
+    EXPECT_TRUE(observer.log.empty());
+  }
+  EXPECT_EQ(observer.log, std::vector<std::string>{"structure -1,-1"});
+  { Sheet::Batch unchanged(sheet); }
+  EXPECT_EQ(observer.log.size(), 1u);
   try {
-    grid.SetColWidth(3, 10);
+    Sheet::Batch failing(sheet);
+    sheet.SetCell(0, 3, u"c");
+    sheet.SetColWidth(7, 10);
+  } catch (const EInvalidGridOperation&) {
+  }
+  EXPECT_EQ(observer.log.size(), 2u);
+}
+
+TEST(Sheet, OneRowLeavesOnlyTheTitleRowWhichIsNoLongerFixed) {
+  Sheet sheet(3, 6);
+  sheet.SetRowCount(1);
+  EXPECT_EQ(sheet.RowCount(), 1);
+  EXPECT_EQ(sheet.FixedRows(), 0);
+  sheet.SetRowCount(-4);
+  EXPECT_EQ(sheet.RowCount(), 1);
+  try {
+    sheet.SetColWidth(3, 10);
     ADD_FAILURE() << "a width beyond the last column must fail";
   } catch (const EInvalidGridOperation& failure) {
     EXPECT_EQ(failure.Message(), u"Grid index out of range");

@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "platform/Unique_win.h"
-#include "ui/CellDrawing_win.h"
 #include "ui/GridControl_win.h"
 #include "ui/GridNavigation.h"
 
 namespace pendra {
 namespace {
 
-// Records the grid's notifications in order and draws cells as the main window does.
+// Records the grid's notifications in order.
 class RecordingEvents : public GridEvents {
  public:
   std::vector<std::string> log;
@@ -42,11 +41,15 @@ class RecordingEvents : public GridEvents {
     Log("Wheel " + std::to_string(delta));
     return handleWheel;
   }
-  void DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState state) override {
+  // Counts the cells drawn; the grid draws them itself unless drawCells is off.
+  bool DrawCell(HDC, int col, int row, const RECT&, GridDrawState state) override {
     ++drawnCells;
     if (row > 0) lowestDrawnRow = std::min(lowestDrawnRow, row);
     if (col == 1 && row == 2) watchedState = state;
-    if (drawCells) DrawSheetCell(dc, rect, grid->Model().Cell(col, row), row, 0, false);
+    return !drawCells;
+  }
+  void ShowExceptionMessageBox(const std::u16string& methode) override {
+    Log("ShowExceptionMessageBox " + std::string(methode.begin(), methode.end()));
   }
 
  private:
@@ -80,15 +83,11 @@ class GridTest : public ::testing::Test {
     events.grid = &grid;
     grid.Create(host.Get(), 30, 30, 310, 151, 1);
     ASSERT_TRUE(grid.Handle());
-    grid.Model().SetColCount(3);
-    grid.Model().SetRowCount(6);
-    grid.Model().SetColWidth(0, 50);
-    grid.Model().SetColWidth(1, 210);
-    grid.Model().SetColWidth(2, 45);
-    grid.Model().SetCell(0, 0, u"Prio");
-    grid.Model().SetCell(1, 0, u"Aufgabe");
-    grid.Model().SetCell(2, 0, u"Zeit");
-    grid.Model().SetCell(1, 1, u"...Klicken für neue Aufgabe");
+    sheet.SetColWidth(1, 210);
+    sheet.SetCell(0, 0, u"Prio");
+    sheet.SetCell(1, 0, u"Aufgabe");
+    sheet.SetCell(2, 0, u"Zeit");
+    sheet.SetCell(1, 1, u"...Klicken für neue Aufgabe");
     grid.SetScrollBarsAllowed({true, true});
     grid.Repaint();
     ShowWindow(host.Get(), SW_SHOW);
@@ -147,7 +146,8 @@ class GridTest : public ::testing::Test {
   UniqueWindow host;
   UniqueWindow other;
   RecordingEvents events;
-  GridControl grid{events};
+  Sheet sheet;
+  GridControl grid{events, sheet};
 };
 
 using Log = std::vector<std::string>;
@@ -176,13 +176,13 @@ TEST_F(GridTest, PaintsTitleTaskCellsAndLines) {
   EXPECT_EQ(PixelAt(5, RowHeight()), kTitleLineColour);           // under the title
   EXPECT_EQ(PixelAt(50, RowHeight()), kTitleLineColour);
   EXPECT_EQ(PixelAt(50, titleY), kFixedColour);  // no line between title cells
-  grid.Model().SetColWidth(1, 100);
+  sheet.SetColWidth(1, 100);
   grid.Repaint();
   EXPECT_EQ(PixelAt(250, taskY), kGridColour);  // right of the last column
 }
 
 TEST_F(GridTest, LineWidthZeroLeavesNoLinePixels) {
-  grid.Model().SetLineWidth(0);
+  sheet.SetGridLines(false);
   grid.Repaint();
   const int taskY = RowHeight() + RowHeight() / 2;
   EXPECT_EQ(PixelAt(50, taskY), RGB(255, 255, 255));
@@ -367,7 +367,7 @@ TEST_F(GridTest, WheelStepsMoveTheCurrentCellUnlessTheOwnerHandlesThem) {
 TEST_F(GridTest, ScrollBarsShowOnlyWhileNeededAndAllowed) {
   auto style = [&] { return GetWindowLongW(grid.Handle(), GWL_STYLE); };
   EXPECT_EQ(style() & (WS_VSCROLL | WS_HSCROLL), 0);
-  grid.Model().SetRowCount(20);
+  sheet.SetRowCount(20);
   grid.Repaint();
   EXPECT_EQ(style() & (WS_VSCROLL | WS_HSCROLL), WS_VSCROLL | WS_HSCROLL);
   grid.SetScrollBarsAllowed({true, false});
@@ -375,13 +375,13 @@ TEST_F(GridTest, ScrollBarsShowOnlyWhileNeededAndAllowed) {
   grid.SetScrollBarsAllowed({false, false});
   EXPECT_EQ(style() & (WS_VSCROLL | WS_HSCROLL), 0);
   grid.SetScrollBarsAllowed({true, true});
-  grid.Model().SetRowCount(6);
+  sheet.SetRowCount(6);
   grid.Repaint();
   EXPECT_EQ(style() & (WS_VSCROLL | WS_HSCROLL), 0);
 }
 
 TEST_F(GridTest, TenThousandRowsPaintOnlyTheRowsInView) {
-  grid.Model().SetRowCount(10'000);
+  sheet.SetRowCount(10'000);
   grid.Repaint();
   Select(0, 5'000);
   events.drawnCells = 0;

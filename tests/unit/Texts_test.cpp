@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/MessageTexts.h"
+#include "lang/Texts.h"
 
 namespace pendra {
 
-TEST(MessageTexts, ExceptionBoxHasFiveLinesNamingTheHandler) {
+TEST(Texts, ExceptionBoxHasFiveLinesNamingTheHandler) {
   EXPECT_EQ(ExceptionBoxText(u"FormCreate"),
             u"Exception in \"FormCreate\" \r\n"
             u"Dies is vermutlich ein unbekannter, neuer Fehler!\r\n"
@@ -13,7 +13,7 @@ TEST(MessageTexts, ExceptionBoxHasFiveLinesNamingTheHandler) {
             u"Vielen Dank!");
 }
 
-TEST(MessageTexts, UnhandledFailureNamesMessageAndKind) {
+TEST(Texts, UnhandledFailureNamesMessageAndKind) {
   EXPECT_EQ(UnhandledFailureText(u"Grid index out of range", u"EInvalidGridOperation"),
             u"Ein unbekannter Fehler ist aufgetreten:\r\nGrid index out of range (EInvalidGridOperation)");
 }

@@ -1,8 +1,8 @@
-#include "ui/SheetCommands.h"
+#include "sheet/SheetRules.h"
 
 #include <gtest/gtest.h>
 
-#include "sheet/ToDoSheet.h"
+#include "GridFixtures.h"
 #include "ui/ColumnFitting.h"
 
 namespace pendra {
@@ -26,20 +26,47 @@ struct Answerer {
   }
 };
 
-// The first-run sheet: captions, one example task, four empty rows.
-GridModel FirstSheet(std::vector<TCellAlignment>& alignments) {
-  GridModel grid(3, 6);
-  FillFirstSheet(grid, alignments);
-  return grid;
-}
+// The first-run sheet and its view: captions, one example task, four empty rows.
+class FirstSheet : public ViewedSheet {
+ public:
+  FirstSheet() : ViewedSheet(3, 6) { FillFirstSheet(*this); }
+};
 
-std::vector<std::u16string> Row(const GridModel& grid, int row) {
+std::vector<std::u16string> Row(const Sheet& grid, int row) {
   std::vector<std::u16string> cells;
   for (int col = 0; col < grid.ColCount(); ++col) cells.push_back(grid.Cell(col, row));
   return cells;
 }
 
-TEST(SheetCommands, TrimmedCellTextDropsBlanksAndControlCharactersAtBothEnds) {
+TEST(SheetRules, AppendToRowFillsTheFirstEmptyCells) {
+  Sheet sheet;
+  EXPECT_EQ(AppendToRow(sheet, 1, u"a"), 0);
+  EXPECT_EQ(AppendToRow(sheet, 1, u""), 1);
+  EXPECT_EQ(AppendToRow(sheet, 1, u"c"), 2);
+  EXPECT_EQ(AppendToRow(sheet, 1, u"d"), -1);
+  EXPECT_EQ(sheet.Cell(0, 1), u"a");
+  EXPECT_EQ(sheet.Cell(1, 1), u" ");
+  EXPECT_EQ(sheet.Cell(2, 1), u"c");
+
+  sheet.SetCell(1, 2, u"middle");
+  EXPECT_EQ(AppendToRow(sheet, 2, u"x"), 0);
+  EXPECT_EQ(AppendToRow(sheet, 2, u"y"), 2);
+  EXPECT_EQ(sheet.Cell(1, 2), u"middle");
+  EXPECT_EQ(AppendToRow(sheet, 6, u"beyond the last row"), -1);
+}
+
+TEST(SheetRules, FirstSheetHasCaptionsAndOneExampleTask) {
+  Sheet sheet;
+  FillFirstSheet(sheet);
+  EXPECT_EQ(sheet.Cell(0, 0) + u"|" + sheet.Cell(1, 0) + u"|" + sheet.Cell(2, 0), u"Prio|Aufgabe|Zeit");
+  EXPECT_EQ(sheet.Cell(1, 1), u"...Klicken für neue Aufgabe");
+  EXPECT_EQ(sheet.Cell(2, 1), u"10min");
+  EXPECT_EQ(sheet.Cell(0, 2), u"");
+  EXPECT_EQ(sheet.RowCount(), 6);
+  EXPECT_EQ(sheet.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
+}
+
+TEST(SheetRules, TrimmedCellTextDropsBlanksAndControlCharactersAtBothEnds) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"", u""},
       {u" \t\r\n\x01\x1f ", u""},
@@ -56,7 +83,7 @@ struct QuestionCase {
   std::u16string contents;  // what follows "Inhalt: "; empty when there is no question
 };
 
-TEST(SheetCommands, DeleteRowAsksWithTheLastRowsTrimmedTexts) {
+TEST(SheetRules, DeleteRowAsksWithTheLastRowsTrimmedTexts) {
   const QuestionCase cases[] = {
       {{u"Hoch", u"...Klicken für neue Aufgabe", u"10min"}, u"Hoch, ...Klicken für neue Aufgabe, 10min"},
       {{u"", u"  nur die Mitte \t", u""}, u"nur die Mitte"},
@@ -64,7 +91,7 @@ TEST(SheetCommands, DeleteRowAsksWithTheLastRowsTrimmedTexts) {
       {{u" ", u"\t", u""}, u""},
   };
   for (const QuestionCase& c : cases) {
-    GridModel grid(3, 4);
+    Sheet grid(3, 4);
     for (int col = 0; col < 3; ++col) grid.SetCell(col, 3, c.lastRow[col]);
     Answerer answer;
     EXPECT_TRUE(DeleteRow(grid, answer.Ask()));
@@ -78,40 +105,37 @@ TEST(SheetCommands, DeleteRowAsksWithTheLastRowsTrimmedTexts) {
   }
 }
 
-TEST(SheetCommands, DeleteColumnAsksWithTheLastColumnsTextsCaptionIncluded) {
-  std::vector<TCellAlignment> alignments;
-  GridModel grid = FirstSheet(alignments);
+TEST(SheetRules, DeleteColumnAsksWithTheLastColumnsTextsCaptionIncluded) {
+  FirstSheet grid;
   grid.SetCell(2, 3, u" 5min ");
   Answerer answer;
-  EXPECT_TRUE(DeleteColumn(grid, alignments, answer.Ask()));
+  EXPECT_TRUE(DeleteColumn(grid, answer.Ask()));
   EXPECT_EQ(answer.texts, std::vector<std::u16string>{kColumnQuestion + std::u16string(u"Zeit, 10min, 5min")});
   EXPECT_EQ(answer.titles, std::vector<std::u16string>{u"Achtung"});
   EXPECT_EQ(grid.ColCount(), 2);
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT}));
+  EXPECT_EQ(grid.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT}));
 }
 
-TEST(SheetCommands, AnsweringNoKeepsEverything) {
-  std::vector<TCellAlignment> alignments;
-  GridModel grid = FirstSheet(alignments);
+TEST(SheetRules, AnsweringNoKeepsEverything) {
+  FirstSheet grid;
   grid.SetRowCount(2);
   ASSERT_TRUE(grid.SetCurrentCell({2, 1}));
   Answerer answer{.yes = false};
 
   EXPECT_FALSE(DeleteRow(grid, answer.Ask()));
-  EXPECT_FALSE(DeleteColumn(grid, alignments, answer.Ask()));
+  EXPECT_FALSE(DeleteColumn(grid, answer.Ask()));
 
   EXPECT_EQ(answer.texts.size(), 2u);
   EXPECT_EQ(grid.RowCount(), 2);
   EXPECT_EQ(grid.ColCount(), 3);
   EXPECT_EQ(Row(grid, 0), (std::vector<std::u16string>{u"Prio", u"Aufgabe", u"Zeit"}));
   EXPECT_EQ(Row(grid, 1), (std::vector<std::u16string>{u"Hoch", u"...Klicken für neue Aufgabe", u"10min"}));
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
+  EXPECT_EQ(grid.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
   EXPECT_EQ(grid.CurrentCell(), (GridCell{2, 1}));
 }
 
-TEST(SheetCommands, DeletedCellsComeBackEmpty) {
-  std::vector<TCellAlignment> alignments;
-  GridModel grid = FirstSheet(alignments);
+TEST(SheetRules, DeletedCellsComeBackEmpty) {
+  FirstSheet grid;
   grid.SetRowCount(2);
   Answerer answer;
 
@@ -119,14 +143,14 @@ TEST(SheetCommands, DeletedCellsComeBackEmpty) {
   ASSERT_TRUE(AddRow(grid));
   EXPECT_EQ(Row(grid, 1), (std::vector<std::u16string>{u"", u"", u""}));
 
-  ASSERT_TRUE(DeleteColumn(grid, alignments, answer.Ask()));
-  ASSERT_TRUE(AddColumn(grid, alignments));
+  ASSERT_TRUE(DeleteColumn(grid, answer.Ask()));
+  ASSERT_TRUE(AddColumn(grid));
   EXPECT_EQ(grid.Cell(2, 0), u"");
-  EXPECT_EQ(alignments, (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNLEFT}));
+  EXPECT_EQ(grid.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNLEFT}));
 }
 
-TEST(SheetCommands, CurrentCellInTheDeletedRowMovesIntoTheNewLastRow) {
-  GridModel grid(3, 6);
+TEST(SheetRules, CurrentCellInTheDeletedRowMovesIntoTheNewLastRow) {
+  ViewedSheet grid(3, 6);
   ASSERT_TRUE(grid.SetCurrentCell({1, 5}));
   Answerer answer;
   ASSERT_TRUE(DeleteRow(grid, answer.Ask()));
@@ -134,9 +158,8 @@ TEST(SheetCommands, CurrentCellInTheDeletedRowMovesIntoTheNewLastRow) {
   EXPECT_TRUE(answer.texts.empty());
 }
 
-TEST(SheetCommands, TheTitleRowIsTheLastToGoAndThenOnlyEmptied) {
-  std::vector<TCellAlignment> alignments;
-  GridModel grid = FirstSheet(alignments);
+TEST(SheetRules, TheTitleRowIsTheLastToGoAndThenOnlyEmptied) {
+  FirstSheet grid;
   grid.SetRowCount(2);
   Answerer answer;
 
@@ -154,22 +177,22 @@ TEST(SheetCommands, TheTitleRowIsTheLastToGoAndThenOnlyEmptied) {
   EXPECT_EQ(grid.FixedRows(), 0);  // until the current cell moves to a task row
 }
 
-TEST(SheetCommands, TheOnlyColumnIsEmptiedAndKeepsItsAlignment) {
-  GridModel grid(1, 3);
-  std::vector<TCellAlignment> alignments = {ALIGNRIGHT};
+TEST(SheetRules, TheOnlyColumnIsEmptiedAndKeepsItsAlignment) {
+  Sheet grid(1, 3);
+  grid.SetAlignment(0, ALIGNRIGHT);
   grid.SetCell(0, 0, u"Aufgabe");
   grid.SetCell(0, 2, u"Einkaufen");
   Answerer answer;
 
-  ASSERT_TRUE(DeleteColumn(grid, alignments, answer.Ask()));
+  ASSERT_TRUE(DeleteColumn(grid, answer.Ask()));
   EXPECT_EQ(answer.texts, std::vector<std::u16string>{kColumnQuestion + std::u16string(u"Aufgabe, Einkaufen")});
   EXPECT_EQ(grid.ColCount(), 1);
   EXPECT_EQ(grid.Cell(0, 0), u"");
   EXPECT_EQ(grid.Cell(0, 2), u"");
-  EXPECT_EQ(alignments, std::vector<TCellAlignment>{ALIGNRIGHT});
+  EXPECT_EQ(grid.Alignments(), std::vector<TCellAlignment>{ALIGNRIGHT});
 }
 
-TEST(SheetCommands, AddColumnHalvesTheLastWidthForItAndTheNewColumn) {
+TEST(SheetRules, AddColumnHalvesTheLastWidthForItAndTheNewColumn) {
   struct Case {
     std::vector<int> widths;
     std::vector<int> expected;
@@ -181,36 +204,36 @@ TEST(SheetCommands, AddColumnHalvesTheLastWidthForItAndTheNewColumn) {
       {{1}, {0, 0}},  // half of 1 less 1 is below 0
   };
   for (const Case& c : cases) {
-    GridModel grid(static_cast<int>(c.widths.size()), 6);
-    for (int col = 0; col < grid.ColCount(); ++col) grid.SetColWidth(col, c.widths[col]);
-    std::vector<TCellAlignment> alignments(c.widths.size(), ALIGNCENTER);
-    ASSERT_TRUE(AddColumn(grid, alignments));
+    Sheet grid(static_cast<int>(c.widths.size()), 6);
+    for (int col = 0; col < grid.ColCount(); ++col) {
+      grid.SetColWidth(col, c.widths[col]);
+      grid.SetAlignment(col, ALIGNCENTER);
+    }
+    ASSERT_TRUE(AddColumn(grid));
     EXPECT_EQ(grid.ColWidths(), c.expected);
-    EXPECT_EQ(alignments.size(), c.expected.size());
-    EXPECT_EQ(alignments.back(), ALIGNLEFT);
-    EXPECT_EQ(alignments.front(), ALIGNCENTER);
+    EXPECT_EQ(grid.Alignments().size(), c.expected.size());
+    EXPECT_EQ(grid.Alignments().back(), ALIGNLEFT);
+    EXPECT_EQ(grid.Alignments().front(), ALIGNCENTER);
   }
 }
 
-TEST(SheetCommands, AddColumnThenFittingFillsTheGrid) {
-  std::vector<TCellAlignment> alignments;
-  GridModel grid = FirstSheet(alignments);
+TEST(SheetRules, AddColumnThenFittingFillsTheGrid) {
+  FirstSheet grid;
   for (int col = 0; col < 3; ++col) grid.SetColWidth(col, std::vector{50, 210, 45}[col]);
-  ASSERT_TRUE(AddColumn(grid, alignments));
+  ASSERT_TRUE(AddColumn(grid));
   EXPECT_EQ(FitColumnWidths(grid.ColWidths(), 310, true), (std::vector<int>{50, 212, 21, 21}));
 }
 
-TEST(SheetCommands, AGridAtItsLimitDoesNotGrow) {
-  GridModel wide(GridModel::kMaxColCount, 2);
-  wide.SetColWidth(GridModel::kMaxColCount - 1, 40);
-  std::vector<TCellAlignment> alignments(GridModel::kMaxColCount, ALIGNLEFT);
-  EXPECT_FALSE(AddColumn(wide, alignments));
-  EXPECT_EQ(wide.ColWidth(GridModel::kMaxColCount - 1), 40);
-  EXPECT_EQ(alignments.size(), static_cast<size_t>(GridModel::kMaxColCount));
+TEST(SheetRules, AGridAtItsLimitDoesNotGrow) {
+  Sheet wide(Sheet::kMaxColCount, 2);
+  wide.SetColWidth(Sheet::kMaxColCount - 1, 40);
+  EXPECT_FALSE(AddColumn(wide));
+  EXPECT_EQ(wide.ColWidth(Sheet::kMaxColCount - 1), 40);
+  EXPECT_EQ(wide.Alignments().size(), static_cast<size_t>(Sheet::kMaxColCount));
 
-  GridModel tall(1, GridModel::kMaxRowCount);
+  Sheet tall(1, Sheet::kMaxRowCount);
   EXPECT_FALSE(AddRow(tall));
-  EXPECT_EQ(tall.RowCount(), GridModel::kMaxRowCount);
+  EXPECT_EQ(tall.RowCount(), Sheet::kMaxRowCount);
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// Every text the user sees: the titles and texts of the message boxes, the popup menu's
+// captions and the first sheet. One module per interface language defines them.
+#include <string>
+
+namespace pendra {
+
+// The report of a failing handler and of a failure no handler caught.
+extern const char16_t kExceptionBoxTitle[];
+extern const char16_t kUnhandledFailureTitle[];
+extern const char16_t kSupportAddress[];
+// The five-line text of the box that names a failing handler.
+std::u16string ExceptionBoxText(const std::u16string& methode);
+// The text of the box for a failure no handler caught, naming its message and kind.
+std::u16string UnhandledFailureText(const std::u16string& message, const std::u16string& typeName);
+
+// Saving the data file.
+extern const char16_t kSaveProblemTitle[];
+std::u16string SaveReadOnlyText(const std::u16string& dataFile, const std::u16string& message,
+                                const std::u16string& typeName);
+std::u16string SaveTemporaryFileText(const std::u16string& folder, const std::u16string& typeName);
+std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16string& typeName);
+
+// Finding the data folder.
+extern const char16_t kDataFolderProblemTitle[];
+extern const char16_t kDataFolderProblemText[];
+
+// The questions before a row or column with text is deleted; the trimmed texts follow.
+extern const char16_t kDeleteTitle[];
+extern const char16_t kDeleteRowQuestion[];
+extern const char16_t kDeleteColumnQuestion[];
+
+// The note before the restart that drops the skin.
+extern const char16_t kNoSkinNoticeTitle[];
+extern const char16_t kNoSkinNoticeText[];
+
+// The popup menu.
+extern const char16_t kMenuSkin[];
+extern const char16_t kMenuNoSkin[];
+extern const char16_t kMenuOpenFolderHere[];
+extern const char16_t kMenuAbout[];
+extern const char16_t kMenuExit[];
+
+// The captions and the example task of a first sheet, left to right.
+extern const char16_t* const kFirstSheetCaptions[3];
+extern const char16_t* const kFirstSheetTask[3];
+
+}  // namespace pendra

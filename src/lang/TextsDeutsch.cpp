@@ -1,0 +1,60 @@
+// The German texts.
+#include "lang/Texts.h"
+
+namespace pendra {
+
+const char16_t kExceptionBoxTitle[] = u"Ausnahmefehler";
+const char16_t kUnhandledFailureTitle[] = u"Fehler";
+const char16_t kSupportAddress[] = u"support@pendra.example";
+
+std::u16string ExceptionBoxText(const std::u16string& methode) {
+  return u"Exception in \"" + methode +
+         u"\" \r\nDies is vermutlich ein unbekannter, neuer Fehler!\r\n"
+         u"Bitte berichten Sie diesen Fehler dem Entwicklungsteam unter:\r\n" +
+         kSupportAddress + u"\r\nVielen Dank!";
+}
+
+std::u16string UnhandledFailureText(const std::u16string& message, const std::u16string& typeName) {
+  return u"Ein unbekannter Fehler ist aufgetreten:\r\n" + message + u" (" + typeName + u")";
+}
+
+const char16_t kSaveProblemTitle[] = u"Fehler beim Speichern";
+
+std::u16string SaveReadOnlyText(const std::u16string& dataFile, const std::u16string& message,
+                                const std::u16string& typeName) {
+  return u"Kann Schreibschutz dieser Datei nicht entfernen: \r\n\"" + dataFile +
+         u"\"\r\nSpeichern nicht möglich! Fehler: \"" + message + u" (" + typeName + u")\"";
+}
+
+std::u16string SaveTemporaryFileText(const std::u16string& folder, const std::u16string& typeName) {
+  return u"Problem beim temporären Speichern in diesen Pfad: \r\n\"" + folder +
+         u"\"\r\nSpeichern nicht möglich! Bitte prüfen Sie, ob das Laufwerk noch vorhanden ist!\r\nFehler: \"" +
+         typeName + u"\"";
+}
+
+std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16string& typeName) {
+  return u"Problem beim Speichern dieser Datei aufgetreten: \r\n\"" + dataFile +
+         u"\"\r\nSpeichern nicht möglich! Fehler: \"" + typeName + u"\"";
+}
+
+const char16_t kDataFolderProblemTitle[] = u"Fehler";
+const char16_t kDataFolderProblemText[] = u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei";
+
+const char16_t kDeleteTitle[] = u"Achtung";
+const char16_t kDeleteRowQuestion[] = u"Möchten Sie die Zeile wirklich löschen?\r\nInhalt: ";
+const char16_t kDeleteColumnQuestion[] = u"Möchten Sie die Spalte wirklich löschen?\r\nInhalt: ";
+
+const char16_t kNoSkinNoticeTitle[] = u"Hinweis";
+const char16_t kNoSkinNoticeText[] =
+    u"Skin wurde abgewählt!\r\nPendra wird jetzt neu gestartet, um diese Einstellung zu übernehmen";
+
+const char16_t kMenuSkin[] = u"&Skin ...";
+const char16_t kMenuNoSkin[] = u"&Kein Skin";
+const char16_t kMenuOpenFolderHere[] = u"Datei Ordner hier &öffnen";
+const char16_t kMenuAbout[] = u"Über Pendra";
+const char16_t kMenuExit[] = u"&Beenden";
+
+const char16_t* const kFirstSheetCaptions[3] = {u"Prio", u"Aufgabe", u"Zeit"};
+const char16_t* const kFirstSheetTask[3] = {u"Hoch", u"...Klicken für neue Aufgabe", u"10min"};
+
+}  // namespace pendra
