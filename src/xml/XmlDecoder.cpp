@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/CodePage.h"
+#include "platform/Utf.h"
 
 namespace pendra {
 
@@ -10,33 +11,17 @@ namespace {
 
 constexpr char16_t kReplacement = u'\xFFFD';
 
-// One UTF-8 sequence at p (p < end, *p >= 0x80): writes one or two units to out and
-// returns how many. `used` gets the bytes taken; an invalid sequence takes one byte and
-// gives U+FFFD.
-size_t DecodeUtf8Sequence(const unsigned char* p, const unsigned char* end, char16_t* out, size_t& used) {
-  unsigned char lead = *p;
-  int extra = (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-  char32_t c = extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
-  bool valid = extra > 0 && end - p > extra;
-  for (int k = 1; valid && k <= extra; ++k) {
-    valid = (p[k] & 0xC0) == 0x80;
-    c = (c << 6) | (p[k] & 0x3F);
-  }
-  static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-  if (!valid || c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
-    used = 1;
+// Writes the units of the UTF-8 character at the front of bytes (not empty) to out and
+// returns how many; `used` gets the bytes it took. Bytes that form no character become
+// U+FFFD, one per byte.
+size_t DecodeUtf8Units(std::string_view bytes, char16_t* out, size_t& used) {
+  Utf8Character character = DecodeUtf8Character(bytes);
+  used = character.length;
+  if (character.codePoint == kInvalidUtf8) {
     out[0] = kReplacement;
     return 1;
   }
-  used = static_cast<size_t>(extra) + 1;
-  if (c < 0x10000) {
-    out[0] = static_cast<char16_t>(c);
-    return 1;
-  }
-  c -= 0x10000;
-  out[0] = static_cast<char16_t>(0xD800 + (c >> 10));
-  out[1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-  return 2;
+  return WriteUtf16(character.codePoint, out);
 }
 
 // UTF-8 never takes more units than bytes, so the text grows by at most bytes.size().
@@ -59,7 +44,7 @@ void DecodeUtf8(std::string_view bytes, XmlTextBuffer& text) {
       continue;
     }
     size_t used;
-    out += DecodeUtf8Sequence(p, end, out, used);
+    out += DecodeUtf8Units(std::string_view(reinterpret_cast<const char*>(p), end - p), out, used);
     p += used;
   }
   text.Commit(out);
@@ -84,14 +69,13 @@ size_t XmlDecoder::DecodeCharacter(std::string_view bytes, XmlTextBuffer& text) 
     return bytes.size() >= 2 ? 2 : 1;
   }
   if (codePage_ == kCodePageUtf8) {
-    auto p = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (*p < 0x80) {
-      text.Append(static_cast<char16_t>(*p));
+    if (static_cast<unsigned char>(bytes[0]) < 0x80) {
+      text.Append(static_cast<char16_t>(bytes[0]));
       return 1;
     }
     char16_t units[2];
     size_t used;
-    text.Append(std::u16string_view(units, DecodeUtf8Sequence(p, p + bytes.size(), units, used)));
+    text.Append(std::u16string_view(units, DecodeUtf8Units(bytes, units, used)));
     return used;
   }
   return DecodeCodePageCharacter(bytes, text);

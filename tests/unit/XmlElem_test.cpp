@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "XmlFixtures.h"
 #include "xml/XmlDocument.h"
 
 namespace pendra {
@@ -49,16 +50,13 @@ TEST(XmlElem, IntValueReadsTheValue) {
 }
 
 TEST(XmlElem, IndentStringTakesOnlyNonEmptyWhiteSpace) {
-  struct Case {
-    std::u16string_view offered;
-    std::u16string_view kept;
-  };
-  const Case cases[] = {{u"\t", u"\t"}, {u" \r\n\v\f", u" \r\n\v\f"}, {u"", u"  "}, {u" x", u"  "}, {u"\u00A0", u"  "}};
-  for (const Case& c : cases) {
+  const TableCase<std::u16string_view, std::u16string_view> cases[] = {
+      {u"\t", u"\t"}, {u" \r\n\v\f", u" \r\n\v\f"}, {u"", u"  "}, {u" x", u"  "}, {u"\u00A0", u"  "}};
+  ExpectEachCase(cases, [](std::u16string_view offered) {
     XmlDocument document;
-    document.SetIndentString(c.offered);
-    EXPECT_EQ(document.IndentString(), c.kept);
-  }
+    document.SetIndentString(offered);
+    return std::u16string(document.IndentString());
+  });
 }
 
 }  // namespace pendra

@@ -67,19 +67,13 @@ TEST(XmlEncoding, AGivenEncodingIsNotSwitchedButTheCharsetMustExist) {
 }
 
 TEST(XmlEncoding, CharsetTableWorksInBothDirections) {
-  struct Case {
-    std::u16string_view name;
-    unsigned codePage;
-  };
-  for (const Case& c :
-       {Case{u"UTF-8", 65001}, Case{u"utf-16", 1200}, Case{u"Unicode", 1200}, Case{u"us-ascii", 20127},
-        Case{u"ISO-8859-1", 28591}, Case{u"windows-1252", 1252}, Case{u"latin1", 28591}, Case{u"shift_jis", 932}}) {
-    EXPECT_EQ(CodePageOfCharset(c.name), c.codePage);
-  }
-  for (const Case& c : {Case{u"utf-8", 65001}, Case{u"utf-16", 1200}, Case{u"us-ascii", 20127},
-                        Case{u"iso-8859-1", 28591}, Case{u"Windows-1252", 1252}}) {
-    EXPECT_EQ(CharsetOfCodePage(c.codePage), c.name);
-  }
+  const TableCase<std::u16string_view, unsigned> codePages[] = {
+      {u"UTF-8", 65001},      {u"utf-16", 1200},       {u"Unicode", 1200}, {u"us-ascii", 20127},
+      {u"ISO-8859-1", 28591}, {u"windows-1252", 1252}, {u"latin1", 28591}, {u"shift_jis", 932}};
+  ExpectEachCase(codePages, CodePageOfCharset);
+  const TableCase<unsigned, std::u16string_view> names[] = {
+      {65001, u"utf-8"}, {1200, u"utf-16"}, {20127, u"us-ascii"}, {28591, u"iso-8859-1"}, {1252, u"Windows-1252"}};
+  ExpectEachCase(names, CharsetOfCodePage);
   EXPECT_THROW(CodePageOfCharset(u"utf-9"), ECharsetError);
   EXPECT_THROW(CharsetOfCodePage(4711), ECharsetError);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "XmlFixtures.h"
 #include "xml/XmlDocument.h"
 #include "xml/XmlFailures.h"
 
@@ -18,11 +19,7 @@ TEST(XmlRead, NameLookupFoldsOnlyAToZAndTakesTheFirstMatch) {
 }
 
 TEST(XmlRead, AnElementWhoseOnlyChildIsTextHasThatTextAsValue) {
-  struct Case {
-    std::u16string xml;
-    std::u16string value;
-  };
-  const Case cases[] = {
+  const TableCase<> cases[] = {
       {u"<Text> </Text>", u""},
       {u"<Text>\r\n\t\u00A0\u3000</Text>", u""},
       {u"<Text>  a b  </Text>", u"  a b  "},
@@ -34,13 +31,12 @@ TEST(XmlRead, AnElementWhoseOnlyChildIsTextHasThatTextAsValue) {
       {u"<Text/>", u""},
       {u"<Text></Text>", u""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.xml.begin(), c.xml.end()));
+  ExpectEachCase(cases, [](const std::u16string& xml) {
     XmlDocument document;
-    document.LoadFromString(c.xml);
-    EXPECT_EQ(document.Root()->Value(), c.value);
+    document.LoadFromString(xml);
     EXPECT_EQ(document.Root()->Items().Count(), 0u);
-  }
+    return std::u16string(document.Root()->Value());
+  });
 }
 
 TEST(XmlRead, MixedContentKeepsEveryNodeAndNoValue) {
@@ -158,23 +154,25 @@ TEST(XmlRead, AHundredMegabyteValueReads) {
 }
 
 TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
-  struct Case {
-    std::string bytes;
-    std::u16string value;
-  };
   using namespace std::string_literals;
-  const Case cases[] = {
-      {"\xEF\xBB\xBF<a>x\xC3</a>", u"x\xFFFD"},                                  // truncated UTF-8 sequence
-      {"\xEF\xBB\xBF<a>\xED\xA0\x80</a>", u"\xFFFD\xFFFD\xFFFD"},                // a surrogate in UTF-8
+  const TableCase<std::string> cases[] = {
+      {"\xEF\xBB\xBF<a>x\xC3</a>", u"x\xFFFD"},                    // truncated UTF-8 sequence
+      {"\xEF\xBB\xBF<a>\xED\xA0\x80</a>", u"\xFFFD\xFFFD\xFFFD"},  // a surrogate in UTF-8
+      // a sequence cut short, an overlong form, then a valid four-byte character
+      {"\xEF\xBB\xBF<a>\xE2\x82" "A\xC0\xAF\xF0\x9F\x98\x80</a>", u"\xFFFD\xFFFD" u"A\xFFFD\xFFFD\U0001F600"},
       {"\xFF\xFE<\0a\0>\0\x00\xD8<\0/\0a\0>\0"s, std::u16string(1, u'\xD800')},  // a lone surrogate in UTF-16
       {"\xFF\xFE<\0a\0>\0z\0<\0/\0a\0>\0!"s, u"z"},                              // an odd byte at the end
       {"<a>x\0y</a>"s, u"x\0y"s},                                                // NUL bytes
   };
-  for (const Case& c : cases) {
+  ExpectEachCase(cases, [](const std::string& bytes) {
     XmlDocument document;
-    document.LoadFromBytes(c.bytes);
-    EXPECT_EQ(document.Root()->Value(), c.value);
-  }
+    document.LoadFromBytes(bytes);
+    return std::u16string(document.Root()->Value());
+  });
+  // The prolog, decoded one character at a time, gives the same.
+  XmlDocument document;
+  document.LoadFromBytes("\xEF\xBB\xBF<!--\xE2\x82" "A\xC0\xAF\xF0\x9F\x98\x80--><a/>");
+  EXPECT_EQ(document.Prolog().Item(0)->Value(), u"\xFFFD\xFFFD" u"A\xFFFD\xFFFD\U0001F600");
 }
 
 }  // namespace pendra

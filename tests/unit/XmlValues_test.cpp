@@ -2,17 +2,14 @@
 #include <limits>
 #include <string>
 
+#include "XmlFixtures.h"
 #include "xml/XmlEscape.h"
 #include "xml/XmlIntValue.h"
 
 namespace pendra {
 
 TEST(XmlValues, EscapeValueWorksPerCodeUnit) {
-  struct Case {
-    std::u16string value;
-    std::u16string escaped;
-  };
-  const Case cases[] = {
+  const TableCase<> cases[] = {
       {u"\"&'<>", u"&quot;&amp;&apos;&lt;&gt;"},
       {u"\t\n\r x~\x7F", u"\t\n\r x~\x7F"},
       {std::u16string(u"\0\x08\x0B\x0C\x0E\x1F", 6), u"&#x00;&#x08;&#x0B;&#x0C;&#x0E;&#x1F;"},
@@ -20,15 +17,11 @@ TEST(XmlValues, EscapeValueWorksPerCodeUnit) {
       {u"\u0100\u20AC\uFFFF", u"&#x0100;&#x20AC;&#xFFFF;"},
       {u"\U0001F600", u"&#xD83D;&#xDE00;"},
   };
-  for (const Case& c : cases) EXPECT_EQ(EscapeValue(c.value), c.escaped);
+  ExpectEachCase(cases, EscapeValue);
 }
 
 TEST(XmlValues, UnescapeValueResolvesOnceFromLeftToRight) {
-  struct Case {
-    std::u16string text;
-    std::u16string value;
-  };
-  const Case cases[] = {
+  const TableCase<> cases[] = {
       {u"AT&amp;amp;T", u"AT&amp;T"},
       {u"&#xFC;&#252;&AMP;", u"üü&"},
       {u"&Lt;&gT;&aPos;&QUOT;", u"<>'\""},
@@ -38,17 +31,13 @@ TEST(XmlValues, UnescapeValueResolvesOnceFromLeftToRight) {
       {u"&#&#65;", u"&#A"},
       {u"&#0;", std::u16string(1, u'\0')},
   };
-  for (const Case& c : cases) EXPECT_EQ(UnescapeValue(c.text), c.value);
+  ExpectEachCase(cases, UnescapeValue);
 }
 
 TEST(XmlValues, IntValueAcceptsDecimalAndHexadecimalForms) {
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
   constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-  struct Case {
-    std::u16string_view text;
-    int64_t value;
-  };
-  const Case cases[] = {
+  const TableCase<std::u16string_view, int64_t> cases[] = {
       {u"42", 42},
       {u"  -17", -17},
       {u"+5", 5},
@@ -74,7 +63,7 @@ TEST(XmlValues, IntValueAcceptsDecimalAndHexadecimalForms) {
       {u"1e3", -1},
       {u"0x-1", -1},
   };
-  for (const Case& c : cases) EXPECT_EQ(ParseIntValue(c.text), c.value) << std::string(c.text.begin(), c.text.end());
+  ExpectEachCase(cases, ParseIntValue);
 }
 
 }  // namespace pendra
