@@ -68,7 +68,7 @@ void TToDoForm::RepaintControlsForCitrix() {
 
 void TToDoForm::PaintSurface(HDC dc, POINT origin) {
   POINT previous{};
-  SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+  OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
   RECT client{};
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));

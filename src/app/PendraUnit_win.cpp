@@ -6,6 +6,7 @@
 #include "app/SingleInstance_win.h"
 #include "lang/Texts.h"
 #include "platform/Failure.h"
+#include "platform/BufferedPaint_win.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
 #include "sheet/DataFolder.h"
@@ -97,7 +98,16 @@ void TToDoForm::CreateControls() {
 }
 
 void TToDoForm::ShowAtStart() {
-  if (Handle() && !state_.Switches.StartHidden) ShowWindow(Handle(), SW_SHOWNORMAL);
+  if (Handle() && !state_.Switches.StartHidden) ShowFinishedWindow();
+}
+
+// Shows the window with its finished picture. The system may put a window's surface on
+// screen after any drawing step, so the window appears without being drawn, gets its whole
+// picture in one copy, and only then paints the normal way (the same picture).
+void TToDoForm::ShowFinishedWindow() {
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOREDRAW);
+  PaintWithChildrenAtOnce(Handle());
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,6 +118,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: FormResize(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: PaintSurface(reinterpret_cast<HDC>(wParam), {0, 0}); return 0;
     case WM_CLOSE: FormCloseQuery(); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
@@ -307,7 +318,7 @@ void TToDoForm::OnTrayMessage(LPARAM mouseMessage) {
 void TToDoForm::TrayIconClick() {
   Guarded(*this, u"TrayIconClick", [&] {
     if (state_.Switches.StartHidden) {
-      ShowWindow(Handle(), SW_SHOWNORMAL);
+      ShowFinishedWindow();
       state_.Switches.StartHidden = false;
     }
     ShowWindow(Handle(), SW_SHOWNORMAL);

@@ -54,6 +54,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void SheetChanged(const SheetChange& change) override;
   PopupMenu MakePopupMenu();
 
+  void ShowFinishedWindow();
   void FormCreate();
   void BuildFirstSheet();
   void tmrAnwendungsStartOnTimerTimer();

@@ -5,6 +5,11 @@
 
 namespace pendra {
 
+// The portable text flags are Windows' DrawText flags.
+static_assert(kCellTextLeft == (DT_SINGLELINE | DT_VCENTER | DT_LEFT));
+static_assert(kCellTextCenter == (DT_SINGLELINE | DT_VCENTER | DT_CENTER));
+static_assert(kCellTextRight == (DT_SINGLELINE | DT_VCENTER | DT_RIGHT));
+
 namespace {
 
 UniqueFont BoldVariantOf(HFONT font) {

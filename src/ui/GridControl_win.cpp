@@ -12,6 +12,15 @@
 
 namespace pendra {
 
+// The portable key codes are Windows' virtual-key codes.
+static_assert(vk::Tab == VK_TAB && vk::Return == VK_RETURN && vk::Shift == VK_SHIFT && vk::Control == VK_CONTROL &&
+              vk::Menu == VK_MENU && vk::Capital == VK_CAPITAL && vk::Escape == VK_ESCAPE && vk::Prior == VK_PRIOR &&
+              vk::Next == VK_NEXT && vk::End == VK_END && vk::Home == VK_HOME && vk::Left == VK_LEFT &&
+              vk::Up == VK_UP && vk::Right == VK_RIGHT && vk::Down == VK_DOWN && vk::Insert == VK_INSERT &&
+              vk::Delete == VK_DELETE && vk::LWin == VK_LWIN && vk::RWin == VK_RWIN && vk::Apps == VK_APPS &&
+              vk::F2 == VK_F2 && vk::NumLock == VK_NUMLOCK && vk::Scroll == VK_SCROLL && vk::LShift == VK_LSHIFT &&
+              vk::RMenu == VK_RMENU);
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"PendraToDoGrid";
@@ -64,7 +73,9 @@ void GridControl::SheetChanged(const SheetChange& change) {
 
 void GridControl::Create(HWND parent, int x, int y, int width, int height, int id) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
-  CreateWindowOf(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_CLIPCHILDREN, 0, x, y, width,
+  // Clipping its siblings keeps the grid's paint off the small buttons that overlap its edge.
+  CreateWindowOf(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+                 x, y, width,
                  height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 

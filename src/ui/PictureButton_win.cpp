@@ -39,7 +39,12 @@ LRESULT PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: return 0;
+    case WM_PRINTCLIENT: {
+      RECT client{};
+      GetClientRect(Handle(), &client);
+      Paint(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
     case WM_MOUSEMOVE: OnMouseMove(); return 0;
     case WM_MOUSELEAVE:
       hot_ = false;
@@ -89,12 +94,14 @@ const Bitmap& PictureButton::CurrentPicture() const {
 }
 
 void PictureButton::OnPaint() {
-  PaintBuffered(Handle(), [this](HDC dc, const RECT& client) {
-    POINT origin{0, 0};
-    MapWindowPoints(Handle(), GetParent(Handle()), &origin, 1);
-    if (paintBeneath_) paintBeneath_(dc, origin);
-    CurrentPicture().Draw(dc, client, fit_);
-  });
+  PaintBuffered(Handle(), [this](HDC dc, const RECT& client) { Paint(dc, client); });
+}
+
+void PictureButton::Paint(HDC dc, const RECT& client) const {
+  POINT origin{0, 0};
+  MapWindowPoints(Handle(), GetParent(Handle()), &origin, 1);
+  if (paintBeneath_) paintBeneath_(dc, origin);
+  CurrentPicture().Draw(dc, client, fit_);
 }
 
 }  // namespace pendra

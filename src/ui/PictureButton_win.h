@@ -27,6 +27,8 @@ class PictureButton : public Window {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint();
+  // What lies beneath, then the picture; for WM_PAINT and WM_PRINTCLIENT alike.
+  void Paint(HDC dc, const RECT& client) const;
   void OnMouseMove();
   void OnButtonUp(int x, int y);
   const Bitmap& CurrentPicture() const;
