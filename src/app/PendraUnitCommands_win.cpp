@@ -23,8 +23,9 @@ void TToDoForm::mnuAddColumnClick() {
 void TToDoForm::mnuDeleteColumnClick() {
   ToDoGrid.Model().EndEditing();
   ToDoGrid.Repaint();
-  const bool deleted = DeleteColumn(
-      sheet_, [this](const std::u16string& text, const std::u16string& title) { return ShowYesAndNoDialogBox(text, title); });
+  const bool deleted = DeleteColumn(sheet_, [this](const std::u16string& text, const std::u16string& title) {
+    return ShowYesAndNoDialogBox(text, title);
+  });
   if (deleted) AdjustColumnWidths();
 }
 

@@ -69,14 +69,10 @@ struct Header {
 
   int Channels() const {
     switch (colourType) {
-      case kRgb:
-        return 3;
-      case kGreyAlpha:
-        return 2;
-      case kRgba:
-        return 4;
-      default:
-        return 1;
+      case kRgb: return 3;
+      case kGreyAlpha: return 2;
+      case kRgba: return 4;
+      default: return 1;
     }
   }
   int BitsPerPixel() const { return Channels() * bitDepth; }
@@ -87,16 +83,12 @@ struct Header {
 
 bool IsAllowedDepth(int colourType, int depth) {
   switch (colourType) {
-    case kGrey:
-      return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-    case kPalette:
-      return depth == 1 || depth == 2 || depth == 4 || depth == 8;
+    case kGrey: return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    case kPalette: return depth == 1 || depth == 2 || depth == 4 || depth == 8;
     case kRgb:
     case kGreyAlpha:
-    case kRgba:
-      return depth == 8 || depth == 16;
-    default:
-      return false;
+    case kRgba: return depth == 8 || depth == 16;
+    default: return false;
   }
 }
 
@@ -190,10 +182,8 @@ class PixelReader {
         const std::uint32_t c = colours_.palette[index];
         return PremultipliedPixel(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF, c >> 24);
       }
-      case kGreyAlpha:
-        return PremultipliedPixel(eight(0), eight(0), eight(0), eight(1));
-      default:
-        return PremultipliedPixel(eight(0), eight(1), eight(2), eight(3));
+      case kGreyAlpha: return PremultipliedPixel(eight(0), eight(0), eight(0), eight(1));
+      default: return PremultipliedPixel(eight(0), eight(1), eight(2), eight(3));
     }
   }
 
@@ -245,17 +235,10 @@ void UnfilterRows(unsigned char* rows, std::size_t rowBytes, int count, int stri
       const int up = prior[i];
       const int upLeft = i >= static_cast<std::size_t>(stride) ? prior[i - stride] : 0;
       switch (filter) {
-        case 0:
-          break;
-        case 1:
-          line[i] = static_cast<unsigned char>(line[i] + left);
-          break;
-        case 2:
-          line[i] = static_cast<unsigned char>(line[i] + up);
-          break;
-        case 3:
-          line[i] = static_cast<unsigned char>(line[i] + (left + up) / 2);
-          break;
+        case 0: break;
+        case 1: line[i] = static_cast<unsigned char>(line[i] + left); break;
+        case 2: line[i] = static_cast<unsigned char>(line[i] + up); break;
+        case 3: line[i] = static_cast<unsigned char>(line[i] + (left + up) / 2); break;
         case 4: {
           const int p = left + up - upLeft;
           const int pa = std::abs(p - left), pb = std::abs(p - up), pc = std::abs(p - upLeft);
@@ -263,8 +246,7 @@ void UnfilterRows(unsigned char* rows, std::size_t rowBytes, int count, int stri
           line[i] = static_cast<unsigned char>(line[i] + predictor);
           break;
         }
-        default:
-          Fail(u"unknown row filter");
+        default: Fail(u"unknown row filter");
       }
     }
     prior = line;

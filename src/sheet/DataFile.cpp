@@ -63,12 +63,9 @@ int CheckedCount(int count, int maximum) {
 
 const char16_t* AlignmentText(TCellAlignment alignment) {
   switch (alignment) {
-    case ALIGNCENTER:
-      return u"CENTER";
-    case ALIGNRIGHT:
-      return u"RIGHT";
-    default:
-      return u"LEFT";
+    case ALIGNCENTER: return u"CENTER";
+    case ALIGNRIGHT: return u"RIGHT";
+    default: return u"LEFT";
   }
 }
 

@@ -1,9 +1,9 @@
 #include "sheet/DataFolder.h"
 
+#include "lang/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Paths.h"
-#include "lang/Texts.h"
 #include "sheet/LoadSave.h"
 
 namespace pendra {

@@ -12,9 +12,7 @@ const std::u16string kEmpty;
 
 }  // namespace
 
-Sheet::Sheet() : Sheet(3, 6) {
-  widths_ = {50, 235, 45};
-}
+Sheet::Sheet() : Sheet(3, 6) { widths_ = {50, 235, 45}; }
 
 Sheet::Sheet(int colCount, int rowCount) {
   SetColCount(colCount);
@@ -79,9 +77,7 @@ void Sheet::SetFixedRows(int count) {
   Notify({});
 }
 
-TCellAlignment Sheet::Alignment(int col) const {
-  return col >= 0 && col < ColCount() ? alignments_[col] : ALIGNLEFT;
-}
+TCellAlignment Sheet::Alignment(int col) const { return col >= 0 && col < ColCount() ? alignments_[col] : ALIGNLEFT; }
 
 void Sheet::SetAlignment(int col, TCellAlignment alignment) {
   if (col < 0 || col >= ColCount()) ThrowOutOfRange();

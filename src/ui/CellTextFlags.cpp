@@ -5,12 +5,9 @@ namespace pendra {
 unsigned CellTextFlags(int row, int alignment) {
   if (row == 0) return kCellTextCenter;
   switch (alignment) {
-    case 1:
-      return kCellTextCenter;
-    case 2:
-      return kCellTextRight;
-    default:
-      return kCellTextLeft;
+    case 1: return kCellTextCenter;
+    case 2: return kCellTextRight;
+    default: return kCellTextLeft;
   }
 }
 

@@ -59,15 +59,10 @@ GridControl::~GridControl() {
 void GridControl::SheetChanged(const SheetChange& change) {
   if (!Handle()) return;
   switch (change.kind) {
-    case SheetChange::Kind::Window:
-      return;
-    case SheetChange::Kind::Cell:
-      InvalidateRect(Handle(), nullptr, FALSE);
-      return;
+    case SheetChange::Kind::Window: return;
+    case SheetChange::Kind::Cell: InvalidateRect(Handle(), nullptr, FALSE); return;
     case SheetChange::Kind::Structure:
-    case SheetChange::Kind::Look:
-      Repaint();
-      return;
+    case SheetChange::Kind::Look: Repaint(); return;
   }
 }
 
@@ -75,8 +70,7 @@ void GridControl::Create(HWND parent, int x, int y, int width, int height, int i
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
   // Clipping its siblings keeps the grid's paint off the small buttons that overlap its edge.
   CreateWindowOf(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
-                 x, y, width,
-                 height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+                 x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 void GridControl::SetFontSize(int points) {
@@ -102,80 +96,40 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
   switch (message) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_PRINTCLIENT: {
       RECT client;
       GetClientRect(Handle(), &client);
       Paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_SIZE:
-      OnSize();
-      return 0;
+    case WM_SIZE: OnSize(); return 0;
     // Every key, Tab included, so that a dialog manager does not take Enter, Escape or Tab;
     // the grid moves the focus on Tab itself.
-    case WM_GETDLGCODE:
-      return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_KEYDOWN:
-      OnKeyDown(static_cast<int>(wParam));
-      return 0;
-    case WM_CHAR:
-      OnChar(static_cast<wchar_t>(wParam));
-      return 0;
-    case WM_SETFOCUS:
-      OnFocusChanged(true, reinterpret_cast<HWND>(wParam));
-      return 0;
-    case WM_KILLFOCUS:
-      OnFocusChanged(false, reinterpret_cast<HWND>(wParam));
-      return 0;
-    case WM_LBUTTONDOWN:
-      OnLeftButtonDown(x, y);
-      return 0;
+    case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam)); return 0;
+    case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
+    case WM_SETFOCUS: OnFocusChanged(true, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_KILLFOCUS: OnFocusChanged(false, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(x, y); return 0;
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      OnButtonDown(GridMouseButton::Right, x, y);
-      return 0;
+    case WM_RBUTTONDBLCLK: OnButtonDown(GridMouseButton::Right, x, y); return 0;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-      OnButtonDown(GridMouseButton::Middle, x, y);
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      OnDoubleClick(x, y);
-      return 0;
-    case WM_LBUTTONUP:
-      OnButtonUp(GridMouseButton::Left, x, y);
-      return 0;
-    case WM_RBUTTONUP:
-      OnButtonUp(GridMouseButton::Right, x, y);
-      return 0;
-    case WM_MBUTTONUP:
-      OnButtonUp(GridMouseButton::Middle, x, y);
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(x);
-      return 0;
+    case WM_MBUTTONDBLCLK: OnButtonDown(GridMouseButton::Middle, x, y); return 0;
+    case WM_LBUTTONDBLCLK: OnDoubleClick(x, y); return 0;
+    case WM_LBUTTONUP: OnButtonUp(GridMouseButton::Left, x, y); return 0;
+    case WM_RBUTTONUP: OnButtonUp(GridMouseButton::Right, x, y); return 0;
+    case WM_MBUTTONUP: OnButtonUp(GridMouseButton::Middle, x, y); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(x); return 0;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
       break;
-    case WM_CAPTURECHANGED:
-      sizingCol_ = -1;
-      return 0;
-    case WM_MOUSEWHEEL:
-      OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
-      return 0;
-    case WM_VSCROLL:
-      OnScroll(SB_VERT, LOWORD(wParam));
-      return 0;
-    case WM_HSCROLL:
-      OnScroll(SB_HORZ, LOWORD(wParam));
-      return 0;
+    case WM_CAPTURECHANGED: sizingCol_ = -1; return 0;
+    case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == editor_.Handle() && HIWORD(wParam) == EN_CHANGE) OnEditorChanged();
       return 0;
@@ -232,8 +186,7 @@ bool GridControl::EditorKeyDown(int key) {
 void GridControl::ApplyKey(int key) {
   const GridKeyDecision decision = DecideGridKey(model_, key, HeldModifiers());
   switch (decision.action) {
-    case GridKeyAction::Ignore:
-      break;
+    case GridKeyAction::Ignore: break;
     case GridKeyAction::PlaceFirstCell:
     case GridKeyAction::Move:
       if (MoveCurrent(decision.target)) events_.Click();
@@ -241,12 +194,8 @@ void GridControl::ApplyKey(int key) {
     case GridKeyAction::OpenEditor:
       OpenEditor(model_.Cell(model_.CurrentCell().col, model_.CurrentCell().row), true);
       break;
-    case GridKeyAction::CloseEditor:
-      CloseEditor();
-      break;
-    case GridKeyAction::MoveFocusAway:
-      MoveFocusAway();
-      break;
+    case GridKeyAction::CloseEditor: CloseEditor(); break;
+    case GridKeyAction::MoveFocusAway: MoveFocusAway(); break;
   }
 }
 
@@ -424,30 +373,15 @@ void GridControl::OnScroll(int bar, int request) {
   const int page = std::max(1, static_cast<int>(info.nPage));
   int position = info.nPos;
   switch (request) {
-    case SB_LINEUP:
-      position -= 1;
-      break;
-    case SB_LINEDOWN:
-      position += 1;
-      break;
-    case SB_PAGEUP:
-      position -= page;
-      break;
-    case SB_PAGEDOWN:
-      position += page;
-      break;
+    case SB_LINEUP: position -= 1; break;
+    case SB_LINEDOWN: position += 1; break;
+    case SB_PAGEUP: position -= page; break;
+    case SB_PAGEDOWN: position += page; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      position = info.nTrackPos;
-      break;
-    case SB_TOP:
-      position = info.nMin;
-      break;
-    case SB_BOTTOM:
-      position = info.nMax;
-      break;
-    default:
-      return;
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    case SB_TOP: position = info.nMin; break;
+    case SB_BOTTOM: position = info.nMax; break;
+    default: return;
   }
   if (bar == SB_VERT) {
     model_.ScrollTo(model_.FixedRows() + position, model_.LeftCol());

@@ -13,10 +13,8 @@ bool IsModifierKey(int key) {
     case vk::LWin:
     case vk::RWin:
     case vk::NumLock:
-    case vk::Scroll:
-      return true;
-    default:
-      return key >= vk::LShift && key <= vk::RMenu;
+    case vk::Scroll: return true;
+    default: return key >= vk::LShift && key <= vk::RMenu;
   }
 }
 
@@ -29,24 +27,15 @@ GridCell MoveTarget(const GridModel& model, int key, bool ctrl) {
   auto row = [&](int r) { return GridCell{current.col, std::clamp(r, firstRow, lastRow)}; };
   auto col = [&](int c) { return GridCell{std::clamp(c, 0, lastCol), current.row}; };
   switch (key) {
-    case vk::Up:
-      return row(current.row - 1);
-    case vk::Down:
-      return row(current.row + 1);
-    case vk::Prior:
-      return row(current.row - page);
-    case vk::Next:
-      return row(current.row + page);
-    case vk::Left:
-      return col(current.col - 1);
-    case vk::Right:
-      return col(current.col + 1);
-    case vk::Home:
-      return ctrl ? GridCell{0, firstRow} : col(0);
-    case vk::End:
-      return ctrl ? GridCell{lastCol, lastRow} : col(lastCol);
-    default:
-      return current;
+    case vk::Up: return row(current.row - 1);
+    case vk::Down: return row(current.row + 1);
+    case vk::Prior: return row(current.row - page);
+    case vk::Next: return row(current.row + page);
+    case vk::Left: return col(current.col - 1);
+    case vk::Right: return col(current.col + 1);
+    case vk::Home: return ctrl ? GridCell{0, firstRow} : col(0);
+    case vk::End: return ctrl ? GridCell{lastCol, lastRow} : col(lastCol);
+    default: return current;
   }
 }
 
@@ -67,8 +56,7 @@ GridKeyDecision DecideWhileEditing(const GridModel& model, int key, KeyModifiers
 GridKeyDecision DecideWhileBrowsing(const GridModel& model, int key, KeyModifiers modifiers) {
   switch (key) {
     case vk::Return:
-    case vk::F2:
-      return {GridKeyAction::OpenEditor, {}};
+    case vk::F2: return {GridKeyAction::OpenEditor, {}};
     default: {
       const GridCell target = MoveTarget(model, key, modifiers.ctrl);
       if (target == model.CurrentCell()) return {};
@@ -95,14 +83,10 @@ bool EditorLeavesKeyToGrid(int key, KeyModifiers modifiers) {
     case vk::Next:
     case vk::Escape:
     case vk::Return:
-    case vk::Tab:
-      return true;
-    case vk::Insert:
-      return !modifiers.ctrl && !modifiers.shift && !modifiers.alt;
-    case vk::Delete:
-      return modifiers.ctrl;
-    default:
-      return false;
+    case vk::Tab: return true;
+    case vk::Insert: return !modifiers.ctrl && !modifiers.shift && !modifiers.alt;
+    case vk::Delete: return modifiers.ctrl;
+    default: return false;
   }
 }
 

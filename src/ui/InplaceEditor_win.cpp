@@ -82,8 +82,7 @@ LRESULT CALLBACK InplaceEditor::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
 
 LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_GETDLGCODE:
-      return DefSubclassProc(edit_, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    case WM_GETDLGCODE: return DefSubclassProc(edit_, message, wParam, lParam) | DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
       if (host_.EditorKeyDown(static_cast<int>(wParam))) return 0;
       break;
@@ -91,12 +90,8 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The characters of Enter, Escape and Tab, whose keys end the editing.
       if (wParam == L'\r' || wParam == L'\n' || wParam == 27 || wParam == L'\t') return 0;
       break;
-    case WM_SETFOCUS:
-      host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam));
-      break;
-    case WM_KILLFOCUS:
-      host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam));
-      break;
+    case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
+    case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }
   return DefSubclassProc(edit_, message, wParam, lParam);
 }

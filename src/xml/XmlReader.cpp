@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/CodePage.h"
+#include "platform/DecimalText.h"
 #include "xml/XmlChars.h"
 #include "xml/XmlCharsets.h"
 #include "xml/XmlEscape.h"
@@ -17,11 +18,6 @@ using xmlchars::IsSpace;
 namespace {
 
 bool IsSpaceChar(int c) { return c >= 0 && IsSpace(static_cast<char16_t>(c)); }
-
-std::u16string Number(size_t n) {
-  std::string digits = std::to_string(n);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 // Whether an end tag's name closes the element: the very same name, or with a prefix
 // "prefix:name" in any letter case.
@@ -457,7 +453,7 @@ std::u16string XmlReader::Found() const { return pos_ < size_ ? std::u16string(1
 void XmlReader::Fail(std::u16string_view message) { throw EXmlError(std::u16string(message)); }
 
 void XmlReader::FailAt(std::u16string_view prefix, std::u16string_view suffix) {
-  Fail(std::u16string(prefix) + Number(Position()) + std::u16string(suffix));
+  Fail(std::u16string(prefix) + DecimalText(static_cast<long long>(Position())) + std::u16string(suffix));
 }
 
 void XmlReader::FailMalformed() { FailAt(u"Invalid XML Element: malformed tag found (no valid name) at position "); }

@@ -1,8 +1,8 @@
+#include "sheet/Sheet.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "sheet/Sheet.h"
 
 namespace pendra {
 
@@ -98,7 +98,6 @@ TEST(Sheet, CellsHoldAnyUtf16AndShrinkingForgetsThem) {
   sheet.SetRowCount(6);
   EXPECT_EQ(sheet.Cell(1, 5), u"");
 }
-
 
 // Writes down what the sheet told it, as "kind col,row".
 class RecordingObserver : public SheetObserver {

@@ -11,10 +11,10 @@
 namespace pendra {
 
 class TempFolder {
-public:
+ public:
   TempFolder() {
-    path_ = std::filesystem::temp_directory_path() / ("pendra-test-" + std::to_string(::getpid()) + "-" +
-                                                     std::to_string(counter_++));
+    path_ = std::filesystem::temp_directory_path() /
+            ("pendra-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -45,7 +45,7 @@ public:
   }
   bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
 
-private:
+ private:
   static inline int counter_ = 0;
   std::filesystem::path path_;
 };

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "lang/Texts.h"
+
+#include <gtest/gtest.h>
 
 namespace pendra {
 

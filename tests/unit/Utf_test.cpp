@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/Utf.h"
+
+#include <gtest/gtest.h>
 
 namespace pendra {
 
@@ -15,8 +15,12 @@ TEST(Utf, InvalidBytesBecomeReplacementCharacters) {
     std::string bytes;
     std::u16string expected;
   };
-  for (const Case& c : {Case{"\xC3", u"\xFFFD"}, Case{"a\xFF" "b", u"a\xFFFD" u"b"}, Case{"\xC0\xAF", u"\xFFFD\xFFFD"},
-                        Case{"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"}}) {
+  for (const Case& c : {Case{"\xC3", u"\xFFFD"},
+                        Case{"a\xFF"
+                             "b",
+                             u"a\xFFFD"
+                             u"b"},
+                        Case{"\xC0\xAF", u"\xFFFD\xFFFD"}, Case{"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"}}) {
     EXPECT_EQ(FromUtf8(c.bytes), c.expected);
   }
   EXPECT_EQ(ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
@@ -30,7 +34,9 @@ TEST(Utf, DecodeUtf8CharacterTakesOneCharacterOrOneInvalidByte) {
   };
   const Case cases[] = {
       {"A\xC3\xBC", U'A', 1},
-      {"\xC3\xBC" "A", 0xFC, 2},
+      {"\xC3\xBC"
+       "A",
+       0xFC, 2},
       {"\xE2\x82\xAC", 0x20AC, 3},
       {"\xED\x9F\xBF", 0xD7FF, 3},
       {"\xEF\xBF\xBF", 0xFFFF, 3},
@@ -42,10 +48,12 @@ TEST(Utf, DecodeUtf8CharacterTakesOneCharacterOrOneInvalidByte) {
       {"\xC0\xAF", kInvalidUtf8, 1},              // overlong forms
       {"\xE0\x9F\xBF", kInvalidUtf8, 1},
       {"\xF0\x8F\xBF\xBF", kInvalidUtf8, 1},
-      {"\xED\xA0\x80", kInvalidUtf8, 1},          // a surrogate
-      {"\xF4\x90\x80\x80", kInvalidUtf8, 1},      // above U+10FFFF
-      {"\xF0\x9F\x98", kInvalidUtf8, 1},          // cut short by the end
-      {"\xE2\x82" "A", kInvalidUtf8, 1},          // cut short by the next character
+      {"\xED\xA0\x80", kInvalidUtf8, 1},      // a surrogate
+      {"\xF4\x90\x80\x80", kInvalidUtf8, 1},  // above U+10FFFF
+      {"\xF0\x9F\x98", kInvalidUtf8, 1},      // cut short by the end
+      {"\xE2\x82"
+       "A",
+       kInvalidUtf8, 1},  // cut short by the next character
   };
   for (const Case& c : cases) {
     Utf8Character character = DecodeUtf8Character(c.bytes);

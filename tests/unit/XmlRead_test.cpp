@@ -159,7 +159,10 @@ TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
       {"\xEF\xBB\xBF<a>x\xC3</a>", u"x\xFFFD"},                    // truncated UTF-8 sequence
       {"\xEF\xBB\xBF<a>\xED\xA0\x80</a>", u"\xFFFD\xFFFD\xFFFD"},  // a surrogate in UTF-8
       // a sequence cut short, an overlong form, then a valid four-byte character
-      {"\xEF\xBB\xBF<a>\xE2\x82" "A\xC0\xAF\xF0\x9F\x98\x80</a>", u"\xFFFD\xFFFD" u"A\xFFFD\xFFFD\U0001F600"},
+      {"\xEF\xBB\xBF<a>\xE2\x82"
+       "A\xC0\xAF\xF0\x9F\x98\x80</a>",
+       u"\xFFFD\xFFFD"
+       u"A\xFFFD\xFFFD\U0001F600"},
       {"\xFF\xFE<\0a\0>\0\x00\xD8<\0/\0a\0>\0"s, std::u16string(1, u'\xD800')},  // a lone surrogate in UTF-16
       {"\xFF\xFE<\0a\0>\0z\0<\0/\0a\0>\0!"s, u"z"},                              // an odd byte at the end
       {"<a>x\0y</a>"s, u"x\0y"s},                                                // NUL bytes
@@ -171,8 +174,12 @@ TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
   });
   // The prolog, decoded one character at a time, gives the same.
   XmlDocument document;
-  document.LoadFromBytes("\xEF\xBB\xBF<!--\xE2\x82" "A\xC0\xAF\xF0\x9F\x98\x80--><a/>");
-  EXPECT_EQ(document.Prolog().Item(0)->Value(), u"\xFFFD\xFFFD" u"A\xFFFD\xFFFD\U0001F600");
+  document.LoadFromBytes(
+      "\xEF\xBB\xBF<!--\xE2\x82"
+      "A\xC0\xAF\xF0\x9F\x98\x80--><a/>");
+  EXPECT_EQ(document.Prolog().Item(0)->Value(),
+            u"\xFFFD\xFFFD"
+            u"A\xFFFD\xFFFD\U0001F600");
 }
 
 }  // namespace pendra

@@ -55,10 +55,8 @@ bool IsExtended(WORD vk) {
     case VK_UP:
     case VK_DOWN:
     case VK_APPS:
-    case VK_LWIN:
-      return true;
-    default:
-      return false;
+    case VK_LWIN: return true;
+    default: return false;
   }
 }
 
@@ -116,12 +114,9 @@ void PressModifiers(const std::vector<WORD>& modifiers, bool up, HWND settle) {
 
 std::pair<DWORD, DWORD> ButtonFlags(MouseButton button) {
   switch (button) {
-    case MouseButton::Right:
-      return {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
-    case MouseButton::Middle:
-      return {MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP};
-    default:
-      return {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    case MouseButton::Right: return {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
+    case MouseButton::Middle: return {MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP};
+    default: return {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
   }
 }
 

@@ -8,20 +8,11 @@ std::wstring Escape(const std::wstring& text) {
   std::wstring out;
   for (wchar_t c : text) {
     switch (c) {
-      case L'\\':
-        out += L"\\\\";
-        break;
-      case L'\r':
-        out += L"\\r";
-        break;
-      case L'\n':
-        out += L"\\n";
-        break;
-      case L'\t':
-        out += L"\\t";
-        break;
-      default:
-        out += c;
+      case L'\\': out += L"\\\\"; break;
+      case L'\r': out += L"\\r"; break;
+      case L'\n': out += L"\\n"; break;
+      case L'\t': out += L"\\t"; break;
+      default: out += c;
     }
   }
   return out;
