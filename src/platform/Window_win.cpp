@@ -63,14 +63,7 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self->OnDestroyed();
     return result;
   }
-  try {
-    return self->OnMessage(message, wParam, lParam);
-  } catch (const std::exception& failure) {
-    ReportUnhandledFailure(failure);
-  } catch (...) {
-    ReportUnhandledFailure(UnknownFailure());
-  }
-  return 0;
+  return WithFailuresReported([&] { return self->OnMessage(message, wParam, lParam); });
 }
 
 }  // namespace pendra

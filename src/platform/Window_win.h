@@ -15,6 +15,20 @@ using UnhandledFailureHandler = void (*)(const std::exception& failure);
 void SetUnhandledFailureHandler(UnhandledFailureHandler handler);
 void ReportUnhandledFailure(const std::exception& failure);
 
+// Runs a window procedure's handling of a message; a failure of any kind is reported and
+// the message answered with 0, so that nothing escapes into Windows' dispatch.
+template <typename Handling>
+LRESULT WithFailuresReported(Handling handling) {
+  try {
+    return handling();
+  } catch (const std::exception& failure) {
+    ReportUnhandledFailure(failure);
+  } catch (...) {
+    ReportUnhandledFailure(UnknownFailure());
+  }
+  return 0;
+}
+
 class Window {
  public:
   Window() = default;

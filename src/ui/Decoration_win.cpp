@@ -1,6 +1,7 @@
 #include "ui/Decoration_win.h"
 
 #include "platform/Geometry_win.h"
+#include "sheet/Sheet.h"
 
 namespace pendra {
 
@@ -9,14 +10,16 @@ void DecorationPicture::Draw(HDC dc) const {
   picture.Draw(dc, ToRECT(rect), fit);
 }
 
-Decoration::Decoration() {
-  ImageRight = {Bitmap::FromResource(L"IMG_RIGHT"), PictureFit::Stretched, {340, 30, 30, 151}};
-  ImageBottom = {Bitmap::FromResource(L"IMG_DOWN"), PictureFit::Stretched, {0, 181, 370, 30}};
-  ImageBottomRight = {Bitmap::FromResource(L"IMG_DOWNRIGHT"), PictureFit::Unscaled, {270, 111, 250, 100}};
-  ImageTop = {Bitmap::FromResource(L"IMG_TOP"), PictureFit::Stretched, {0, 0, 370, 30}};
-  ImageTopRight = {Bitmap::FromResource(L"IMG_TOPRIGHT"), PictureFit::Unscaled, {270, 0, 250, 100}};
-  ImageRedButtonAufklapper = {Bitmap::FromResource(L"IMG_REDBAR"), PictureFit::Stretched, {0, 30, 30, 151}};
-  ImageLogo = {Bitmap::FromResource(L"IMG_LOGO"), PictureFit::Transparent, {0, 0, 250, 30}};
+Decoration::Decoration()
+    : ImageRight{Bitmap::FromResource(L"IMG_RIGHT"), PictureFit::Stretched, {}},
+      ImageBottom{Bitmap::FromResource(L"IMG_DOWN"), PictureFit::Stretched, {}},
+      ImageBottomRight{Bitmap::FromResource(L"IMG_DOWNRIGHT"), PictureFit::Unscaled, {}},
+      ImageTop{Bitmap::FromResource(L"IMG_TOP"), PictureFit::Stretched, {}},
+      ImageTopRight{Bitmap::FromResource(L"IMG_TOPRIGHT"), PictureFit::Unscaled, {}},
+      ImageRedButtonAufklapper{Bitmap::FromResource(L"IMG_REDBAR"), PictureFit::Stretched, {}},
+      ImageLogo{Bitmap::FromResource(L"IMG_LOGO"), PictureFit::Transparent, {}} {
+  // The design places; the corners take their full size here once.
+  Place(ComputeFormLayout(kDesignClientWidth, kDesignClientHeight, false), true);
 }
 
 void Decoration::Place(const FormLayout& layout, bool skinLoaded) {

@@ -69,15 +69,7 @@ LRESULT CALLBACK InplaceEditor::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
     editor->edit_ = nullptr;
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
-  // No failure may reach the system's message dispatch.
-  try {
-    return editor->OnMessage(message, wParam, lParam);
-  } catch (const std::exception& failure) {
-    ReportUnhandledFailure(failure);
-  } catch (...) {
-    ReportUnhandledFailure(UnknownFailure());
-  }
-  return 0;
+  return WithFailuresReported([&] { return editor->OnMessage(message, wParam, lParam); });
 }
 
 LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
