@@ -54,7 +54,7 @@ void Bitmap::Draw(HDC dc, const RECT& target, PictureFit fit) const {
     case PictureFit::Unscaled: BitBlt(dc, target.left, target.top, width, height, source.Get(), 0, 0, SRCCOPY); break;
     case PictureFit::Transparent: {
       const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-      AlphaBlend(dc, target.left, target.top, width, height, source.Get(), 0, 0, width, height, blend);
+      GdiAlphaBlend(dc, target.left, target.top, width, height, source.Get(), 0, 0, width, height, blend);
       break;
     }
   }
