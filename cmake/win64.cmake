@@ -49,3 +49,8 @@ if(DRIVER_SOURCES)
   target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS})
   target_link_options(PendraDriver PRIVATE -municode)
 endif()
+
+# bench/startup.py: a bare window with Pendra's class, caption, styles and place, to compare against.
+add_executable(BareTwin WIN32 bench/BareTwin_win.cpp)
+target_link_libraries(BareTwin PRIVATE user32 gdi32)
+target_link_options(BareTwin PRIVATE -mwindows -municode)

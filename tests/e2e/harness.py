@@ -292,6 +292,7 @@ class WineSession:
         self._wineserver = None
         self._programs = []
         self._work = None
+        self._driver_runs = 0
 
     # ----- life cycle
 
@@ -475,6 +476,15 @@ class WineSession:
         self._programs.append(program)
         return program
 
+    def start_program(self, windows_exe, *args):
+        """Starts any program of the prefix, e.g. C:\\Other\\Other.exe, from its folder; like start()."""
+        folder = windows_exe.replace("/", "\\").rpartition("\\")[0]
+        popen = subprocess.Popen(["wine", windows_exe, *args], env=self.env(), cwd=self.linux_path(folder),
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        program = Program(popen)
+        self._programs.append(program)
+        return program
+
     def end_programs(self):
         """Kills every Pendra process of this session (also one started by Pendra) and waits until
         the desktop has no main window left."""
@@ -522,6 +532,22 @@ class WineSession:
         if done.returncode == 2 or (check and done.returncode != 0):
             raise HarnessError(f"driver {' '.join(map(str, args))}: exit {done.returncode}, {answer}")
         return answer
+
+    def start_driver(self, *args):
+        """Starts one driver command without waiting for it; the answer() of what it returns waits and
+        gives the answer as driver() does."""
+        self._driver_runs += 1
+        answer_file = self._work / f"answer-{self._driver_runs}.txt"
+        answer_file.unlink(missing_ok=True)
+        popen = subprocess.Popen(["wine", DRIVER_EXE, "--out", windows_path(answer_file), *map(str, args)],
+                                 env=self.env(), cwd=self.prefix / "drive_c", stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        return DriverRun(popen, answer_file, args)
+
+    @property
+    def work_folder(self):
+        """A folder of this session for files of its own, removed with the session."""
+        return self._work
 
     def main_window(self, until="exists", wait_ms=5000):
         """The main window (class TToDoForm, caption "Pendra") once the condition holds, else None."""
@@ -596,6 +622,39 @@ class WineSession:
         data = subprocess.run(["/usr/bin/import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
                               capture_output=True, check=True, timeout=30).stdout
         return Screenshot.from_ppm(data)
+
+
+def windows_path(path):
+    """The Windows path (drive Z:) of a Linux path."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+class DriverRun:
+    """A driver command running in the background (WineSession.start_driver)."""
+
+    def __init__(self, popen, answer_file, args):
+        self._popen, self._answer_file, self._args = popen, answer_file, args
+
+    def answer(self, check=True, timeout=30):
+        """Waits for the command and returns its answer as a dict (the exit code under "exit")."""
+        try:
+            code = self._popen.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self._popen.kill()
+            self._popen.wait(10)
+            raise HarnessError(f"driver {' '.join(map(str, self._args))}: no answer after {timeout} s") from None
+        answer = {}
+        path = self._answer_file
+        text = path.read_text(encoding="utf-8", errors="replace") if path.exists() else ""
+        for line in text.splitlines():
+            key, sep, value = line.partition("=")
+            if sep:
+                answer[key] = unescape(value)
+        answer["exit"] = code
+        path.unlink(missing_ok=True)
+        if code == 2 or (check and code != 0):
+            raise HarnessError(f"driver {' '.join(map(str, self._args))}: exit {code}, {answer}")
+        return answer
 
 
 def _is_pendra(pid):

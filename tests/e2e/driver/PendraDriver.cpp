@@ -19,6 +19,8 @@
 //   close                                       posts WM_CLOSE to the main window
 //   post MSG [WPARAM [LPARAM]]                  posts a message to the main window (numbers, 0x.. allowed)
 //   pixel X Y                                   colour of a screen pixel
+//   watch --ready FILE                          writes FILE when watching, then reports when the main window
+//                                               was first seen and visible, looking every millisecond
 //
 // Options for every command: --class NAME and --title TEXT choose the main window (default TToDoForm,
 // "Pendra"; title "*" matches any); --wait MS waits that long for the window, box or condition.
@@ -37,6 +39,7 @@
 #include "Input.h"
 #include "MessageBoxes.h"
 #include "Report.h"
+#include "StartWatch.h"
 #include "TopLevelWindows.h"
 
 using namespace driver;
@@ -330,6 +333,12 @@ int Pixel(const Arguments& args, Report& report) {
   return kDone;
 }
 
+int Watch(const Arguments& args, Report& report) {
+  std::wstring ready = args.Option(L"ready");
+  if (ready.empty()) throw UsageError{L"watch needs --ready FILE"};
+  return WatchStart(args.Key(), ready, args.WaitMs(), report) ? kDone : kFailed;
+}
+
 using Command = int (*)(const Arguments&, Report&);
 
 const std::map<std::wstring, Command> kCommands = {{L"find", Find},
@@ -351,7 +360,8 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"clip-clear", ClipClear},
                                                    {L"close", Close},
                                                    {L"post", Post},
-                                                   {L"pixel", Pixel}};
+                                                   {L"pixel", Pixel},
+                                                   {L"watch", Watch}};
 
 }  // namespace
 
