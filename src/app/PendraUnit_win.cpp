@@ -72,15 +72,15 @@ PopupMenu TToDoForm::MakePopupMenu() {
 void TToDoForm::Create() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   programIcon_.Reset(static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-  HICON icon = programIcon_ ? programIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION);
-  RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), icon);
+  RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), ProgramIcon());
   CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                  CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight, nullptr);
   if (!Handle()) return;
   CreateControls();
-  trayIcon_.Add(Handle(), icon, state_.ApplicationTitle);
   FormCreate();
 }
+
+HICON TToDoForm::ProgramIcon() const { return programIcon_ ? programIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION); }
 
 void TToDoForm::CreateControls() {
   constexpr int kGridId = 100;
@@ -97,8 +97,12 @@ void TToDoForm::CreateControls() {
                                        75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 
+// The start timer's first tick shows the window; when the window's creation failed before it
+// armed the timer, the window shows here.
 void TToDoForm::ShowAtStart() {
-  if (Handle() && !state_.Switches.StartHidden) ShowFinishedWindow();
+  if (!Handle() || startTimerArmed_) return;
+  if (!state_.Switches.StartHidden) ShowFinishedWindow();
+  trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
 }
 
 // Shows the window with its finished picture. The system may put a window's surface on
@@ -204,7 +208,7 @@ void TToDoForm::FormCreate() {
     }
     state_.ExpandState = ExpandStates::Expanded;
     FormResize();
-    SetTimer(Handle(), kStartTimer, 1, nullptr);
+    startTimerArmed_ = SetTimer(Handle(), kStartTimer, 1, nullptr) != 0;
   });
 }
 
@@ -227,20 +231,24 @@ void TToDoForm::BuildFirstSheet() {
   XMLSpeichern(*this);
 }
 
+// The scroll bars come before the window shows, so that its first picture is the final one;
+// the tray icon is no part of that picture and comes right after it.
 void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
   Guarded(*this, u"tmrAnwendungsStartOnTimerTimer", [&] {
     KillTimer(Handle(), kStartTimer);
-    ShowWindow(Handle(), state_.Switches.StartHidden ? SW_HIDE : SW_SHOWNORMAL);
-    if (ToDoGrid.Model().ColCount() == 1) {
-      ToDoGrid.SetScrollBarsAllowed({true, false});
-      SetFocus(ButtonForFocus.Get());
+    const bool oneColumn = ToDoGrid.Model().ColCount() == 1;
+    ToDoGrid.SetScrollBarsAllowed({true, !oneColumn});
+    if (state_.Switches.StartHidden) {
+      ShowWindow(Handle(), SW_HIDE);
     } else {
-      ToDoGrid.SetScrollBarsAllowed({true, true});
+      ShowFinishedWindow();
     }
+    if (oneColumn) SetFocus(ButtonForFocus.Get());
     SetFocus(ToDoGrid.Handle());
     ToDoGrid.Repaint();
     RepaintControlsForCitrix();
   });
+  trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
 }
 
 // ---- the ways out ----

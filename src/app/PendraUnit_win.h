@@ -25,7 +25,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
 
   // Creates the window and runs FormCreate; the window stays hidden until Show.
   void Create();
-  // What the message loop does first: show the window, unless it is to start hidden.
+  // What the message loop does first: nothing while the start timer is armed (its first tick
+  // shows the window), else show the window unless it is to start hidden.
   void ShowAtStart();
 
   void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift);
@@ -97,6 +98,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void SetPosition(int left, int top);
   HWND MessageBoxOwner() const;
   std::u16string ExecutablePath() const;
+  HICON ProgramIcon() const;
 
   PendraUnitState state_;
   Sheet sheet_;
@@ -113,6 +115,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   UniqueIcon programIcon_;
   PopupMenu popupMenu_;
   bool closed_ = false;
+  bool startTimerArmed_ = false;
   HWND focusedControl_ = nullptr;
 };
 
