@@ -1,6 +1,7 @@
 #include "app/PendraUnit_win.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "app/CommandLine.h"
 #include "app/SingleInstance_win.h"
@@ -20,24 +21,6 @@ namespace {
 
 constexpr UINT_PTR kStartTimer = 1;
 
-// The popup menu's WM_COMMAND identifiers.
-constexpr UINT kOpenFolderHere = 1001;
-constexpr UINT kAbout = 1002;
-constexpr UINT kExit = 1003;
-constexpr UINT kNoSkin = 1004;
-
-void ProcessPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 }  // namespace
 
 TToDoForm::TToDoForm()
@@ -55,18 +38,6 @@ TToDoForm::TToDoForm()
 TToDoForm::~TToDoForm() {
   sheet_.RemoveObserver(*this);
   trayIcon_.Remove();
-}
-
-PopupMenu TToDoForm::MakePopupMenu() {
-  using Item = PopupMenuItem;
-  return PopupMenu({
-      Item::Submenu(kMenuSkin, {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); })}),
-      Item::Separator(),
-      Item::Command(kOpenFolderHere, kMenuOpenFolderHere, [this] { mnuOpenFolderHereClick(); }),
-      Item::Command(kAbout, kMenuAbout, [this] { mnuAboutClick(); }),
-      Item::Separator(),
-      Item::Command(kExit, kMenuExit, [this] { mnuExitClick(); }),
-  });
 }
 
 void TToDoForm::Create() {
@@ -130,6 +101,8 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == 0 && lParam == 0 && popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
+    case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0); return 0;
+    case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
     case WM_ACTIVATE:
       if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
@@ -337,15 +310,6 @@ void TToDoForm::TrayIconClick() {
 void TToDoForm::ImageMinimizeIconClick() {
   ShowWindow(Handle(), SW_MINIMIZE);
   ShowWindow(Handle(), SW_HIDE);
-}
-
-void TToDoForm::OpenPopupMenuAtCursor() {
-  SetForegroundWindow(Handle());
-  ProcessPendingMessages();
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  popupMenu_.Track(Handle(), cursor);
-  PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
 // ---- steps other parts fill in ----

@@ -15,6 +15,7 @@
 #include "ui/Decoration_win.h"
 #include "ui/GridControl_win.h"
 #include "ui/PictureButton_win.h"
+#include "ui/PopupMenuRules.h"
 
 namespace pendra {
 
@@ -64,6 +65,11 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void Restart();
   void mnuOpenFolderHereClick();
   void mnuNoSkinClick();
+  void mnuChangeTitleClick();
+  void mnuMakeTitleBoldClick();
+  void mnuShowGridLinesClick();
+  // mnuLeftAlignClick, mnuCenterAlignClick, mnuRightAlignClick.
+  void SetCurrentColumnAlignment(TCellAlignment alignment);
   void mnuAddRowClick();
   void mnuDeleteRowClick();
   void mnuAddColumnClick();
@@ -73,6 +79,20 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void TrayIconClick();
   void ImageMinimizeIconClick();
   void OnTrayMessage(LPARAM mouseMessage);
+  // The grid's notifications and the keys.
+  bool SelectCell(int col, int row) override;
+  void Click() override;
+  void DblClick() override;
+  void MouseDown(GridMouseButton button, int x, int y) override;
+  void MouseUp(GridMouseButton button, int x, int y) override;
+  void KeyDown(int key, bool ctrl) override;
+  bool Wheel(int delta) override;
+  void OnKeyDown(int key, bool ctrl);
+  void CopyCurrentCell(bool cut);
+  void PasteIntoCurrentCell();
+  // PopupFake on the red bar.
+  void OnRightButtonDown(POINT at);
+  void ImageRedButtonAufklapperClick();
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
   void OnWindowMoved();
@@ -114,6 +134,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   TrayIcon trayIcon_;
   UniqueIcon programIcon_;
   PopupMenu popupMenu_;
+  PopupMenuState menuState_;
   bool closed_ = false;
   bool startTimerArmed_ = false;
   HWND focusedControl_ = nullptr;

@@ -7,23 +7,89 @@ namespace pendra {
 
 namespace {
 
-bool IsVisible(const PopupMenuItem& item) { return !item.visible || item.visible(); }
+bool Holds(const std::function<bool()>& rule) { return !rule || rule(); }
 
-// Appends the visible items; a submenu is owned by its parent menu from then on.
-void AppendItems(HMENU menu, const std::vector<PopupMenuItem>& items) {
+}  // namespace
+
+PopupMenuItem PopupMenuItem::Command(UINT id, const char16_t* caption, std::function<void()> handler) {
+  PopupMenuItem item;
+  item.id = id;
+  item.caption = caption;
+  item.handler = std::move(handler);
+  return item;
+}
+
+PopupMenuItem PopupMenuItem::Submenu(const char16_t* caption, std::vector<PopupMenuItem> items) {
+  PopupMenuItem item;
+  item.caption = caption;
+  item.submenu = std::move(items);
+  return item;
+}
+
+PopupMenuItem&& PopupMenuItem::Picture(const wchar_t* name) && {
+  picture = name;
+  return std::move(*this);
+}
+
+PopupMenuItem&& PopupMenuItem::VisibleWhile(std::function<bool()> rule) && {
+  visible = std::move(rule);
+  return std::move(*this);
+}
+
+PopupMenuItem&& PopupMenuItem::EnabledWhile(std::function<bool()> rule) && {
+  enabled = std::move(rule);
+  return std::move(*this);
+}
+
+PopupMenuItem&& PopupMenuItem::RadioCheckedWhile(std::function<bool()> rule) && {
+  checked = std::move(rule);
+  radio = true;
+  return std::move(*this);
+}
+
+HBITMAP PopupMenu::PictureOf(const wchar_t* name) const {
+  auto found = pictures_.find(name);
+  if (found == pictures_.end()) found = pictures_.emplace(name, Bitmap::FromResource(name)).first;
+  return found->second.Handle();
+}
+
+// Appends the shown items; a submenu is owned by its parent menu from then on.
+void PopupMenu::AppendItems(HMENU menu, const std::vector<PopupMenuItem>& items) const {
   for (const PopupMenuItem& item : items) {
-    if (!IsVisible(item)) continue;
+    if (!Holds(item.visible)) continue;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
     if (!item.caption) {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    } else if (!item.submenu.empty()) {
-      HMENU submenu = CreatePopupMenu();
-      AppendItems(submenu, item.submenu);
-      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), Wide(item.caption));
+      info.fMask = MIIM_FTYPE;
+      info.fType = MFT_SEPARATOR;
     } else {
-      AppendMenuW(menu, MF_STRING, item.id, Wide(item.caption));
+      info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+      info.fType = item.radio ? MFT_RADIOCHECK : 0;
+      info.dwTypeData = const_cast<wchar_t*>(Wide(item.caption));
+      info.wID = item.id;
+      info.fState = (Holds(item.enabled) ? MFS_ENABLED : MFS_DISABLED) |
+                    (item.checked && item.checked() ? MFS_CHECKED : MFS_UNCHECKED);
+      if (item.picture) {
+        info.fMask |= MIIM_BITMAP;
+        info.hbmpItem = PictureOf(item.picture);
+      }
+      if (!item.submenu.empty()) {
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = CreatePopupMenu();
+        AppendItems(info.hSubMenu, item.submenu);
+      }
     }
+    InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
   }
 }
+
+void PopupMenu::Track(HWND owner, POINT at) const {
+  UniqueMenu menu(CreatePopupMenu());
+  AppendItems(menu.Get(), items_);
+  TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+}
+
+namespace {
 
 const PopupMenuItem* Find(const std::vector<PopupMenuItem>& items, UINT id) {
   for (const PopupMenuItem& item : items) {
@@ -34,12 +100,6 @@ const PopupMenuItem* Find(const std::vector<PopupMenuItem>& items, UINT id) {
 }
 
 }  // namespace
-
-void PopupMenu::Track(HWND owner, POINT at) const {
-  UniqueMenu menu(CreatePopupMenu());
-  AppendItems(menu.Get(), items_);
-  TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
-}
 
 bool PopupMenu::Run(UINT id) const {
   const PopupMenuItem* item = Find(items_, id);

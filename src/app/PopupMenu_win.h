@@ -1,11 +1,15 @@
 #pragma once
-// The main popup menu as one table: each item with its identifier, caption, handler and
-// visibility, in menu order. The Windows menu is built from the table at every
-// opening, and a WM_COMMAND finds its handler in it.
+// The main popup menu as one table: each item with its identifier, caption, picture, handler,
+// and whether it is shown, enabled and checked, in menu order. The Windows menu is built
+// from the table at every opening, so it always shows the state of that moment, and a
+// WM_COMMAND finds its handler in the table.
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <vector>
+
+#include "gfx/Bitmap_win.h"
 
 namespace pendra {
 
@@ -13,28 +17,26 @@ struct PopupMenuItem {
   // 0 for a separator.
   UINT id = 0;
   const char16_t* caption = nullptr;
+  // The resource name of the item's 16 x 16 picture, or none.
+  const wchar_t* picture = nullptr;
   std::function<void()> handler;
-  // Always shown when empty.
+  // Each is true when empty.
   std::function<bool()> visible;
+  std::function<bool()> enabled;
+  // A radio item shows its check as a dot; an empty function is never checked.
+  std::function<bool()> checked;
+  bool radio = false;
   // The items of a submenu; such an item has no handler of its own.
   std::vector<PopupMenuItem> submenu;
 
   static PopupMenuItem Separator() { return {}; }
-  static PopupMenuItem Command(UINT id, const char16_t* caption, std::function<void()> handler,
-                               std::function<bool()> visible = {}) {
-    PopupMenuItem item;
-    item.id = id;
-    item.caption = caption;
-    item.handler = std::move(handler);
-    item.visible = std::move(visible);
-    return item;
-  }
-  static PopupMenuItem Submenu(const char16_t* caption, std::vector<PopupMenuItem> items) {
-    PopupMenuItem item;
-    item.caption = caption;
-    item.submenu = std::move(items);
-    return item;
-  }
+  static PopupMenuItem Command(UINT id, const char16_t* caption, std::function<void()> handler);
+  static PopupMenuItem Submenu(const char16_t* caption, std::vector<PopupMenuItem> items);
+
+  PopupMenuItem&& Picture(const wchar_t* name) &&;
+  PopupMenuItem&& VisibleWhile(std::function<bool()> rule) &&;
+  PopupMenuItem&& EnabledWhile(std::function<bool()> rule) &&;
+  PopupMenuItem&& RadioCheckedWhile(std::function<bool()> rule) &&;
 };
 
 class PopupMenu {
@@ -48,7 +50,12 @@ class PopupMenu {
   bool Run(UINT id) const;
 
  private:
+  void AppendItems(HMENU menu, const std::vector<PopupMenuItem>& items) const;
+  // Decoded at the first opening that shows them.
+  HBITMAP PictureOf(const wchar_t* name) const;
+
   std::vector<PopupMenuItem> items_;
+  mutable std::map<const wchar_t*, Bitmap> pictures_;
 };
 
 }  // namespace pendra

@@ -35,6 +35,17 @@ extern const char16_t kNoSkinNoticeTitle[];
 extern const char16_t kNoSkinNoticeText[];
 
 // The popup menu.
+extern const char16_t kMenuChangeTitle[];
+extern const char16_t kMenuTitleBold[];
+extern const char16_t kMenuGridLines[];
+extern const char16_t kMenuThisColumn[];
+extern const char16_t kMenuLeftAlign[];
+extern const char16_t kMenuCenterAlign[];
+extern const char16_t kMenuRightAlign[];
+extern const char16_t kMenuAddRow[];
+extern const char16_t kMenuDeleteRow[];
+extern const char16_t kMenuAddColumn[];
+extern const char16_t kMenuDeleteColumn[];
 extern const char16_t kMenuSkin[];
 extern const char16_t kMenuNoSkin[];
 extern const char16_t kMenuOpenFolderHere[];

@@ -29,6 +29,9 @@ LRESULT WithFailuresReported(Handling handling) {
   return 0;
 }
 
+// Dispatches the thread's pending messages; a quit request stays pending for the main loop.
+void ProcessPendingMessages();
+
 class Window {
  public:
   Window() = default;

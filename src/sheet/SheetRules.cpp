@@ -53,6 +53,18 @@ std::u16string TrimmedCellText(const std::u16string& text) {
   return text.substr(first, last - first);
 }
 
+std::u16string DeleteLineBreaks(std::u16string text) {
+  for (char16_t& c : text) {
+    if (c == u'\r' || c == u'\n') c = u' ';
+  }
+  while (!text.empty() && IsBlankOrControl(text.back())) text.pop_back();
+  return text;
+}
+
+void EmptyIfBlank(Sheet& sheet, int col, int row) {
+  if (TrimmedCellText(sheet.Cell(col, row)).empty()) sheet.SetCell(col, row, u"");
+}
+
 bool AddRow(Sheet& sheet) {
   const int rows = sheet.RowCount();
   sheet.SetRowCount(rows + 1);

@@ -23,6 +23,13 @@ void FillFirstSheet(Sheet& sheet);
 // The text without leading and trailing blanks and control characters (code 32 and below).
 std::u16string TrimmedCellText(const std::u16string& text);
 
+// The text on one line: every carriage return and line feed becomes a blank, then the trailing
+// blanks and control characters (code 32 and below) go. Leading blanks stay.
+std::u16string DeleteLineBreaks(std::u16string text);
+
+// A cell holding only blanks and control characters is emptied as it is entered.
+void EmptyIfBlank(Sheet& sheet, int col, int row);
+
 // Appends an empty last row. False when the sheet cannot grow.
 bool AddRow(Sheet& sheet);
 

@@ -6,9 +6,9 @@
 namespace pendra {
 
 // The portable text flags are Windows' DrawText flags.
-static_assert(kCellTextLeft == (DT_SINGLELINE | DT_VCENTER | DT_LEFT));
-static_assert(kCellTextCenter == (DT_SINGLELINE | DT_VCENTER | DT_CENTER));
-static_assert(kCellTextRight == (DT_SINGLELINE | DT_VCENTER | DT_RIGHT));
+static_assert(kCellTextLeft == (DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT));
+static_assert(kCellTextCenter == (DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_CENTER));
+static_assert(kCellTextRight == (DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_RIGHT));
 
 namespace {
 
@@ -36,10 +36,15 @@ void DrawTitleCell(HDC dc, const RECT& rect, std::u16string_view text, bool bold
 
 }  // namespace
 
-void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold) {
+void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold,
+                   bool highlighted) {
   FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
   if (row == 0) {
     DrawTitleCell(dc, rect, text, titleBold);
+    return;
+  }
+  if (highlighted) {
+    DrawCellText(dc, rect, text, CellTextFlags(row, alignment));
     return;
   }
   SetDCBrushColor(dc, kTaskCellColour);

@@ -1,11 +1,12 @@
 #pragma once
-// The text-drawing flags of a sheet cell: one line, centred vertically; the title row centred,
-// task rows by their column's alignment (0 left, 1 centre, 2 right; anything else left).
+// The text-drawing flags of a sheet cell: one line, centred vertically, drawn exactly as typed
+// (an ampersand is no accelerator prefix); the title row centred, task rows by their column's
+// alignment (0 left, 1 centre, 2 right; anything else left).
 namespace pendra {
 
-constexpr unsigned kCellTextLeft = 36;    // single line + vertical centre + left
-constexpr unsigned kCellTextCenter = 37;  // single line + vertical centre + centre
-constexpr unsigned kCellTextRight = 38;   // single line + vertical centre + right
+constexpr unsigned kCellTextLeft = 2084;    // single line + vertical centre + no prefix + left
+constexpr unsigned kCellTextCenter = 2085;  // single line + vertical centre + no prefix + centre
+constexpr unsigned kCellTextRight = 2086;   // single line + vertical centre + no prefix + right
 
 unsigned CellTextFlags(int row, int alignment);
 

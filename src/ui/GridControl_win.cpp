@@ -498,8 +498,8 @@ void GridControl::DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridD
   Guarded(events_, u"DrawCell", [&] {
     if (events_.DrawCell(dc, cell.col, cell.row, rect, state)) return;
     const Sheet& sheet = model_.TheSheet();
-    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col),
-                  sheet.HeaderTextBold());
+    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col), sheet.HeaderTextBold(),
+                  state.selected && !state.focused);
   });
 }
 

@@ -4,7 +4,9 @@
 
 #include <exception>
 
+#include "platform/Clipboard_win.h"
 #include "platform/Window_win.h"
+#include "sheet/SheetRules.h"
 
 namespace pendra {
 
@@ -61,6 +63,13 @@ std::u16string InplaceEditor::Text() const {
   return text;
 }
 
+void InplaceEditor::PasteOneLine() {
+  const std::optional<std::u16string> text = ClipboardText(edit_);
+  if (!text) return;
+  const std::u16string line = DeleteLineBreaks(*text);
+  SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
 LRESULT CALLBACK InplaceEditor::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR self) {
   auto* editor = reinterpret_cast<InplaceEditor*>(self);
@@ -82,6 +91,8 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The characters of Enter, Escape and Tab, whose keys end the editing.
       if (wParam == L'\r' || wParam == L'\n' || wParam == 27 || wParam == L'\t') return 0;
       break;
+    // A paste inserts the clipboard's text on one line and leaves the clipboard as it is.
+    case WM_PASTE: PasteOneLine(); return 0;
     case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
     case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }

@@ -41,6 +41,7 @@ class InplaceEditor {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void PasteOneLine();
 
   InplaceEditorHost& host_;
   HWND edit_ = nullptr;

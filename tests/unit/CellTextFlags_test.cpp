@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "ui/CellTextFlags.h"
+
+#include <gtest/gtest.h>
 
 namespace pendra {
 namespace {
@@ -12,8 +12,8 @@ TEST(GridCellTextFlags, TitleIsCentredAndTasksFollowTheirAlignment) {
     unsigned flags;
   };
   const Case cases[] = {
-      {0, 0, 37}, {0, 2, 37}, {0, 9, 37},  // the title row ignores the alignment
-      {1, 0, 36}, {1, 1, 37}, {7, 2, 38}, {3, 3, 36}, {3, -1, 36}, {3, 255, 36},
+      {0, 0, 2085}, {0, 2, 2085}, {0, 9, 2085},  // the title row ignores the alignment
+      {1, 0, 2084}, {1, 1, 2085}, {7, 2, 2086}, {3, 3, 2084}, {3, -1, 2084}, {3, 255, 2084},
   };
   for (const Case& c : cases) EXPECT_EQ(CellTextFlags(c.row, c.alignment), c.flags) << c.row << "," << c.alignment;
 }

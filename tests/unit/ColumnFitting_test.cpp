@@ -1,7 +1,7 @@
+#include "ui/ColumnFitting.h"
+
 #include <climits>
 #include <gtest/gtest.h>
-
-#include "ui/ColumnFitting.h"
 
 namespace pendra {
 namespace {

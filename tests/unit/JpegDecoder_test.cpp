@@ -1,8 +1,9 @@
+#include "gfx/JpegDecoder.h"
+
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "GfxFixtures.h"
-#include "gfx/JpegDecoder.h"
 
 namespace pendra {
 

@@ -1,7 +1,8 @@
+#include "gfx/PictureLoader.h"
+
 #include <gtest/gtest.h>
 
 #include "GfxFixtures.h"
-#include "gfx/PictureLoader.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf.h"
 

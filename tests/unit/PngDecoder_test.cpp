@@ -1,7 +1,8 @@
+#include "gfx/PngDecoder.h"
+
 #include <gtest/gtest.h>
 
 #include "GfxFixtures.h"
-#include "gfx/PngDecoder.h"
 
 namespace pendra {
 

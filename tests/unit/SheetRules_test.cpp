@@ -66,6 +66,24 @@ TEST(SheetRules, FirstSheetHasCaptionsAndOneExampleTask) {
   EXPECT_EQ(sheet.Alignments(), (std::vector<TCellAlignment>{ALIGNCENTER, ALIGNLEFT, ALIGNCENTER}));
 }
 
+TEST(SheetRules, DeleteLineBreaksPutsTheTextOnOneLine) {
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"a\r\nb\r\n", u"a  b"}, {u"  lead\n", u"  lead"},  // leading blanks stay
+      {u"\r\n", u""},           {u"x\t \x01", u"x"},      {u"a\rb\nc", u"a b c"}, {u"", u""},
+  };
+  for (const auto& [text, line] : cases) EXPECT_EQ(DeleteLineBreaks(text), line);
+}
+
+TEST(SheetRules, EnteringABlankCellEmptiesIt) {
+  Sheet sheet;
+  sheet.SetCell(0, 1, u" \t ");
+  sheet.SetCell(1, 1, u" x ");
+  EmptyIfBlank(sheet, 0, 1);
+  EmptyIfBlank(sheet, 1, 1);
+  EXPECT_EQ(sheet.Cell(0, 1), u"");
+  EXPECT_EQ(sheet.Cell(1, 1), u" x ");
+}
+
 TEST(SheetRules, TrimmedCellTextDropsBlanksAndControlCharactersAtBothEnds) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"", u""},

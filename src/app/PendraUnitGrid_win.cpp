@@ -1,0 +1,91 @@
+// The main window's part in the grid's keys and mouse: whole-cell copy, cut and paste,
+// Escape and Delete, blank cells emptied as they are entered, the end of title editing,
+// refitting by a double-click on the title band, the first wheel step, and the popup menu.
+#include "app/PendraUnit_win.h"
+#include "platform/Clipboard_win.h"
+#include "sheet/SheetRules.h"
+#include "ui/PopupMenuRules.h"
+#include "ui/SheetKeys.h"
+
+namespace pendra {
+
+bool TToDoForm::SelectCell(int col, int row) {
+  EmptyIfBlank(sheet_, col, row);
+  return true;
+}
+
+void TToDoForm::Click() {
+  GridModel& grid = ToDoGrid.Model();
+  if (EndsTitleEditing(grid)) {
+    grid.SetFixedRows(1);
+    ToDoGrid.Repaint();
+  }
+  RepaintPlusMinusHolders();
+}
+
+// A double-click on the fixed title band fits the columns again.
+void TToDoForm::DblClick() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(ToDoGrid.Handle(), &cursor);
+  const GridModel& grid = ToDoGrid.Model();
+  if (cursor.y < grid.DefaultRowHeight() && grid.FixedRows() > 0) AdjustColumnWidths();
+}
+
+// PopupFake: the right button opens the menu at the cursor; the current cell stays.
+void TToDoForm::MouseDown(GridMouseButton button, int, int) {
+  if (button == GridMouseButton::Right) OpenPopupMenuAtCursor();
+}
+
+void TToDoForm::MouseUp(GridMouseButton, int, int) { RepaintPlusMinusHolders(); }
+
+void TToDoForm::KeyDown(int key, bool ctrl) { OnKeyDown(key, ctrl); }
+
+bool TToDoForm::Wheel(int) {
+  SeedFirstWheelStep(ToDoGrid.Model(), state_.WheelSeeded);
+  return false;
+}
+
+// Acts before the grid's own handling and never takes the key away from it.
+void TToDoForm::OnKeyDown(int key, bool ctrl) {
+  GridModel& grid = ToDoGrid.Model();
+  switch (DecideSheetKey(key, ctrl, grid.IsEditing(), grid.HasCurrentCell())) {
+    case SheetKeyAction::None: break;
+    case SheetKeyAction::CopyCell: CopyCurrentCell(false); break;
+    case SheetKeyAction::CutCell: CopyCurrentCell(true); break;
+    case SheetKeyAction::PasteCell: PasteIntoCurrentCell(); break;
+    case SheetKeyAction::LeaveEditing: grid.ClearSelection(); break;
+    case SheetKeyAction::RedBar: ImageRedButtonAufklapperClick(); break;
+    case SheetKeyAction::EmptyCell: sheet_.SetCell(grid.CurrentCell().col, grid.CurrentCell().row, u""); break;
+  }
+}
+
+void TToDoForm::CopyCurrentCell(bool cut) {
+  const GridCell cell = ToDoGrid.Model().CurrentCell();
+  const std::u16string text = sheet_.Cell(cell.col, cell.row);
+  if (text.empty()) return;
+  SetClipboardText(Handle(), text);
+  if (cut) sheet_.SetCell(cell.col, cell.row, u"");
+}
+
+// The clipboard's text on one line; a clipboard without text empties the cell.
+void TToDoForm::PasteIntoCurrentCell() {
+  const GridCell cell = ToDoGrid.Model().CurrentCell();
+  const std::u16string text = ClipboardText(Handle()).value_or(u"");
+  std::u16string line;
+  Guarded(*this, u"DeleteLineBreaks", [&] { line = DeleteLineBreaks(text); });
+  sheet_.SetCell(cell.col, cell.row, line);
+}
+
+void TToDoForm::OnRightButtonDown(POINT at) {
+  const Rect& bar = decoration_.ImageRedButtonAufklapper.rect;
+  if (at.x >= bar.left && at.x < bar.right() && at.y >= bar.top && at.y < bar.bottom()) OpenPopupMenuAtCursor();
+}
+
+// The red bar's click: until the window can collapse, it clears the grid's selection.
+void TToDoForm::ImageRedButtonAufklapperClick() {
+  ToDoGrid.Model().ClearSelection();
+  ToDoGrid.Repaint();
+}
+
+}  // namespace pendra

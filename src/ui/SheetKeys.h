@@ -1,0 +1,19 @@
+#pragma once
+// What the main window does with a key before the grid's own handling: copy, cut and paste
+// of whole cells outside editing, Escape, and Delete. It never takes a key away from the grid.
+namespace pendra {
+
+enum class SheetKeyAction {
+  None,
+  CopyCell,      // Ctrl+C: a non-empty cell's text to the clipboard
+  CutCell,       // Ctrl+X: the same, then the cell is emptied
+  PasteCell,     // Ctrl+V: the clipboard's text, on one line, into the cell
+  LeaveEditing,  // Escape while editing: the selection is cleared (the typed text stays)
+  RedBar,        // Escape outside editing: what a click on the red bar does
+  EmptyCell,     // Delete (also with Ctrl)
+};
+
+// Only Ctrl counts among the modifiers. The cell actions need a current cell and no editing.
+SheetKeyAction DecideSheetKey(int key, bool ctrl, bool editing, bool hasCurrentCell);
+
+}  // namespace pendra
