@@ -101,6 +101,12 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == 0 && lParam == 0 && popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
+    case WM_MEASUREITEM:
+      if (popupMenu_.MeasurePicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (popupMenu_.DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
     case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0); return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case kTrayMessage: OnTrayMessage(lParam); return 0;

@@ -47,10 +47,29 @@ PopupMenuItem&& PopupMenuItem::RadioCheckedWhile(std::function<bool()> rule) && 
   return std::move(*this);
 }
 
-HBITMAP PopupMenu::PictureOf(const wchar_t* name) const {
+const Bitmap& PopupMenu::PictureOf(const wchar_t* name) const {
   auto found = pictures_.find(name);
   if (found == pictures_.end()) found = pictures_.emplace(name, Bitmap::FromResource(name)).first;
-  return found->second.Handle();
+  return found->second;
+}
+
+bool PopupMenu::MeasurePicture(MEASUREITEMSTRUCT& item) const {
+  if (item.CtlType != ODT_MENU || !item.itemData) return false;
+  const auto* picture = reinterpret_cast<const Bitmap*>(item.itemData);
+  item.itemWidth = static_cast<UINT>(picture->Width());
+  item.itemHeight = static_cast<UINT>(picture->Height());
+  return true;
+}
+
+bool PopupMenu::DrawPicture(const DRAWITEMSTRUCT& item) const {
+  if (item.CtlType != ODT_MENU || !item.itemData) return false;
+  const auto* picture = reinterpret_cast<const Bitmap*>(item.itemData);
+  const RECT& area = item.rcItem;
+  const int left = area.left + (area.right - area.left - picture->Width()) / 2;
+  const int top = area.top + (area.bottom - area.top - picture->Height()) / 2;
+  const RECT target{left, top, left + picture->Width(), top + picture->Height()};
+  picture->Draw(item.hDC, target, PictureFit::Transparent);
+  return true;
 }
 
 // Appends the shown items; a submenu is owned by its parent menu from then on.
@@ -70,8 +89,9 @@ void PopupMenu::AppendItems(HMENU menu, const std::vector<PopupMenuItem>& items)
       info.fState = (Holds(item.enabled) ? MFS_ENABLED : MFS_DISABLED) |
                     (item.checked && item.checked() ? MFS_CHECKED : MFS_UNCHECKED);
       if (item.picture) {
-        info.fMask |= MIIM_BITMAP;
-        info.hbmpItem = PictureOf(item.picture);
+        info.fMask |= MIIM_BITMAP | MIIM_DATA;
+        info.hbmpItem = HBMMENU_CALLBACK;
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(&PictureOf(item.picture));
       }
       if (!item.submenu.empty()) {
         info.fMask |= MIIM_SUBMENU;

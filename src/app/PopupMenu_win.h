@@ -48,11 +48,15 @@ class PopupMenu {
   void Track(HWND owner, POINT at) const;
   // Runs the handler of the item with that identifier; false when there is none.
   bool Run(UINT id) const;
+  // The owner's WM_MEASUREITEM and WM_DRAWITEM for the items' pictures, which the menu draws
+  // through the owner so that they blend over the item's background; false for other items.
+  bool MeasurePicture(MEASUREITEMSTRUCT& item) const;
+  bool DrawPicture(const DRAWITEMSTRUCT& item) const;
 
  private:
   void AppendItems(HMENU menu, const std::vector<PopupMenuItem>& items) const;
   // Decoded at the first opening that shows them.
-  HBITMAP PictureOf(const wchar_t* name) const;
+  const Bitmap& PictureOf(const wchar_t* name) const;
 
   std::vector<PopupMenuItem> items_;
   mutable std::map<const wchar_t*, Bitmap> pictures_;
