@@ -77,15 +77,4 @@ void TToDoForm::PasteIntoCurrentCell() {
   sheet_.SetCell(cell.col, cell.row, line);
 }
 
-void TToDoForm::OnRightButtonDown(POINT at) {
-  const Rect& bar = decoration_.ImageRedButtonAufklapper.rect;
-  if (at.x >= bar.left && at.x < bar.right() && at.y >= bar.top && at.y < bar.bottom()) OpenPopupMenuAtCursor();
-}
-
-// The red bar's click: until the window can collapse, it clears the grid's selection.
-void TToDoForm::ImageRedButtonAufklapperClick() {
-  ToDoGrid.Model().ClearSelection();
-  ToDoGrid.Repaint();
-}
-
 }  // namespace pendra

@@ -1,4 +1,5 @@
 // The main window's layout pass, column fitting, painting and geometry.
+#include "app/Frameless.h"
 #include "app/PendraUnit_win.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Geometry_win.h"
@@ -6,13 +7,6 @@
 #include "ui/Layout.h"
 
 namespace pendra {
-
-namespace {
-
-// The window never gets narrower than this, whatever the program asks for.
-constexpr int kMinimumWidth = 10;
-
-}  // namespace
 
 void TToDoForm::FormResize() {
   if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
@@ -118,7 +112,7 @@ int TToDoForm::ClientHeight() const {
 }
 
 void TToDoForm::SetClientSize(int width, int height) {
-  SetWindowPos(Handle(), nullptr, 0, 0, std::max(width, kMinimumWidth), height,
+  SetWindowPos(Handle(), nullptr, 0, 0, std::max(width, kMinimumTrackSize), height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -17,11 +17,7 @@
 
 namespace pendra {
 
-namespace {
-
-constexpr UINT_PTR kStartTimer = 1;
-
-}  // namespace
+namespace {}  // namespace
 
 TToDoForm::TToDoForm()
     : ToDoGrid(*this, sheet_),
@@ -89,7 +85,14 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
       if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();
+      if (wParam == kShrinkTimer) TimerShrinkTimer();
       return 0;
+    case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
+    case WM_NCHITTEST:
+      return OnHitTest(DefaultProc(message, wParam, lParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_WINDOWPOSCHANGING: SnapToScreen(*reinterpret_cast<WINDOWPOS*>(lParam)); break;
+    case WM_LBUTTONDOWN: OnLeftButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_SIZE: FormResize(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
@@ -310,6 +313,7 @@ void TToDoForm::TrayIconClick() {
     }
     ShowWindow(Handle(), SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
+    if (state_.ExpandState == ExpandStates::Collapsed) ImageRedButtonAufklapperClick();
   });
 }
 

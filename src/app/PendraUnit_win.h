@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/PopupMenu_win.h"
+#include "app/ShrinkExpand.h"
 #include "app/TrayIcon_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
@@ -52,6 +53,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void loadSkin() override;
 
  private:
+  static constexpr UINT_PTR kStartTimer = 1;
+  static constexpr UINT_PTR kShrinkTimer = 2;
+
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
   PopupMenu MakePopupMenu();
@@ -90,9 +94,21 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void OnKeyDown(int key, bool ctrl);
   void CopyCurrentCell(bool cut);
   void PasteIntoCurrentCell();
-  // PopupFake on the red bar.
+  // The frameless window: size limit, edge hit-test, snapping, dragging by the decoration.
+  void OnGetMinMaxInfo(MINMAXINFO& limits);
+  LRESULT OnHitTest(LRESULT ordinary, POINT screen);
+  void SnapToScreen(WINDOWPOS& position);
+  void OnLeftButtonDown(POINT at);
+  void OnLeftButtonUp(POINT at);
   void OnRightButtonDown(POINT at);
+  // The decoration picture at a client point: the red bar, one that drags the window, or none.
+  enum class DecorationHit { None, RedBar, Drag };
+  DecorationHit DecorationAt(POINT at) const;
+  void FakeClient(bool leftButton);
+  // The red bar: collapse and expand.
   void ImageRedButtonAufklapperClick();
+  void TimerShrinkTimer();
+  void ApplySpan(WindowSpan span);
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
   void OnWindowMoved();
@@ -137,6 +153,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   PopupMenuState menuState_;
   bool closed_ = false;
   bool startTimerArmed_ = false;
+  bool redBarPressed_ = false;
+  ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;
 };
 

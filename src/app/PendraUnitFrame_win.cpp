@@ -1,0 +1,163 @@
+// The borderless window's own frame: its size limit, the edge hit-test, snapping to the work
+// area, dragging by the decoration pictures, and the red bar's collapse and expansion.
+#include <windowsx.h>
+
+#include "app/Frameless.h"
+#include "app/PendraUnit_win.h"
+#include "platform/Geometry_win.h"
+
+namespace pendra {
+
+namespace {
+
+bool Contains(const Rect& rect, POINT at) {
+  return at.x >= rect.left && at.x < rect.right() && at.y >= rect.top && at.y < rect.bottom();
+}
+
+LRESULT HitCode(EdgeHit hit, LRESULT ordinary) {
+  switch (hit) {
+    case EdgeHit::Top: return HTTOP;
+    case EdgeHit::Left: return HTLEFT;
+    case EdgeHit::Bottom: return HTBOTTOM;
+    case EdgeHit::Right: return HTRIGHT;
+    case EdgeHit::BottomLeft: return HTBOTTOMLEFT;
+    case EdgeHit::BottomRight: return HTBOTTOMRIGHT;
+    case EdgeHit::None: break;
+  }
+  return ordinary;
+}
+
+}  // namespace
+
+void TToDoForm::OnGetMinMaxInfo(MINMAXINFO& limits) {
+  Guarded(*this, u"GetMinMaxInfo", [&] { limits.ptMinTrackSize = {kMinimumTrackSize, kMinimumTrackSize}; });
+}
+
+// The edges resize only the expanded window; every hit-test there also grows a window that
+// was made smaller than 30 x 30 back to that size.
+LRESULT TToDoForm::OnHitTest(LRESULT ordinary, POINT screen) {
+  if (state_.ExpandState != ExpandStates::Expanded) return ordinary;
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  const EdgeHit hit = FramelessHitTest(screen.x - window.left, screen.y - window.top, window.right - window.left,
+                                       window.bottom - window.top);
+  if (ClientWidth() < kMinimumClientSize || ClientHeight() < kMinimumClientSize) {
+    SetClientSize(std::max(ClientWidth(), kMinimumClientSize), std::max(ClientHeight(), kMinimumClientSize));
+  }
+  return HitCode(hit, ordinary);
+}
+
+// Every move that keeps the size, the user's and the program's, snaps to the work area of the
+// window's monitor.
+void TToDoForm::SnapToScreen(WINDOWPOS& position) {
+  if (position.flags & SWP_NOMOVE) return;
+  RECT current{};
+  GetWindowRect(Handle(), &current);
+  const int width = current.right - current.left;
+  const int height = current.bottom - current.top;
+  if (!(position.flags & SWP_NOSIZE) && (position.cx != width || position.cy != height)) return;
+  const Rect proposed{position.x, position.y, width, height};
+  const RECT proposedRect = ToRECT(proposed);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromRect(&proposedRect, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const Point snapped = SnapToWorkArea(proposed, FromRECT(monitor.rcWork));
+  position.x = snapped.x;
+  position.y = snapped.y;
+}
+
+TToDoForm::DecorationHit TToDoForm::DecorationAt(POINT at) const {
+  const Decoration& d = decoration_;
+  if (d.ImageLogo.visible && Contains(d.ImageLogo.rect, at)) return DecorationHit::Drag;
+  if (Contains(d.ImageRedButtonAufklapper.rect, at)) return DecorationHit::RedBar;
+  for (const DecorationPicture* picture :
+       {&d.ImageTopRight, &d.ImageTop, &d.ImageBottomRight, &d.ImageBottom, &d.ImageRight}) {
+    if (picture->visible && Contains(picture->rect, at)) return DecorationHit::Drag;
+  }
+  return DecorationHit::None;
+}
+
+void TToDoForm::OnLeftButtonDown(POINT at) {
+  switch (DecorationAt(at)) {
+    case DecorationHit::RedBar:
+      redBarPressed_ = true;
+      SetCapture(Handle());
+      break;
+    case DecorationHit::Drag: FakeClient(true); break;
+    case DecorationHit::None: break;
+  }
+}
+
+// A click on the red bar is a press and a release on it.
+void TToDoForm::OnLeftButtonUp(POINT at) {
+  if (!redBarPressed_) return;
+  redBarPressed_ = false;
+  if (GetCapture() == Handle()) ReleaseCapture();
+  if (DecorationAt(at) == DecorationHit::RedBar) ImageRedButtonAufklapperClick();
+}
+
+// PopupFake on the red bar, FakeClient on the other pictures: the right button opens the menu.
+void TToDoForm::OnRightButtonDown(POINT at) {
+  if (DecorationAt(at) != DecorationHit::None) FakeClient(false);
+}
+
+// The left button moves the window as if its caption were pressed; the system's move loop
+// follows the mouse until the button is released.
+void TToDoForm::FakeClient(bool leftButton) {
+  if (!leftButton) {
+    OpenPopupMenuAtCursor();
+    return;
+  }
+  ReleaseCapture();
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(cursor.x, cursor.y));
+}
+
+void TToDoForm::ImageRedButtonAufklapperClick() {
+  Guarded(*this, u"ImageRedButtonAufklapperClick", [&] {
+    ToDoGrid.Model().ClearSelection();
+    ToDoGrid.Repaint();
+    const bool collapsing = state_.ExpandState == ExpandStates::Expanded;
+    StartShrinkOrExpand(state_, shrinkTarget_, {Rectangle().left, ClientWidth()});
+    if (!collapsing) ShowWindow(ToDoGrid.Handle(), SW_SHOW);
+    SetTimer(Handle(), kShrinkTimer, kShrinkIntervalMs, nullptr);
+    ToDoGrid.SetScrollBarsAllowed({false, false});
+    if (!collapsing) {
+      PanelExitIcon.Place({decoration_.ImageRight.rect.left + 7, 7, kIconButtonSize, kIconButtonSize});
+      decoration_.ImageLogo.visible = true;
+      RepaintControlsForCitrix();
+    }
+  });
+}
+
+void TToDoForm::TimerShrinkTimer() {
+  Guarded(*this, u"Timer1Timer", [&] {
+    const ShrinkTick tick = TickShrinkOrExpand(state_, shrinkTarget_, {Rectangle().left, ClientWidth()});
+    if (!tick.last) {
+      ApplySpan(tick.span);
+      return;
+    }
+    KillTimer(Handle(), kShrinkTimer);
+    // The state is already final: the layout runs only for the restored width.
+    ApplySpan(tick.span);
+    RECT grid{};
+    GetWindowRect(ToDoGrid.Handle(), &grid);
+    SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, std::max(0, tick.span.width - 2 * kFrameBand),
+                 grid.bottom - grid.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (state_.ExpandState == ExpandStates::Collapsed) {
+      ShowWindow(ToDoGrid.Handle(), SW_HIDE);
+      PanelExitIcon.Place({7, 7, kIconButtonSize, kIconButtonSize});
+      decoration_.ImageLogo.visible = false;
+      InvalidateRect(Handle(), nullptr, FALSE);
+    }
+  });
+}
+
+// Left edge and width in one step, so that the right edge never moves.
+void TToDoForm::ApplySpan(WindowSpan span) {
+  SetWindowPos(Handle(), nullptr, span.left, Rectangle().top, std::max(span.width, kMinimumTrackSize), ClientHeight(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace pendra
