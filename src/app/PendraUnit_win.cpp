@@ -118,6 +118,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DESTROY:
       trayIcon_.Remove();
+      RemovePropW(Handle(), kEndingProperty);
       PostQuitMessage(0);
       return 0;
   }
@@ -238,6 +239,8 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
 void TToDoForm::FormCloseQuery() {
   if (closed_) return;
   closed_ = true;
+  // A start from now on waits for this instance to end instead of bringing it forward.
+  SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {
     XMLSpeichern(*this);
     ProcessPendingMessages();
@@ -259,7 +262,7 @@ void TToDoForm::Restart() {
     state_.ApplicationTitle = u"Pendra Exit";
     // The new instance sees this mark and waits for this one to end instead of
     // bringing this closing window forward.
-    SetPropW(Handle(), kRestartingProperty, reinterpret_cast<HANDLE>(1));
+    SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
     std::u16string exe = ExecutablePath();
     ShellExecuteW(Handle(), L"open", Wide(exe), nullptr, nullptr, SW_SHOWNORMAL);
     PostMessageW(Handle(), WM_CLOSE, 0, 0);

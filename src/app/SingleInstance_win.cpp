@@ -1,57 +1,55 @@
 #include "app/SingleInstance_win.h"
 
-#include "platform/Unique_win.h"
+#include "app/StartChoice.h"
 
 namespace pendra {
 
 namespace {
 
-constexpr DWORD kRestartWait = 15000;
-
-enum class SearchResult { NoneFound, BroughtForward, PreviousIsRestarting };
+// How long a start waits for a starting instance's window or an ending instance's mark.
+constexpr ULONGLONG kWaitBound = 15000;
+constexpr DWORD kLookInterval = 50;
 
 bool TextEquals(const wchar_t* a, const wchar_t* b) {
   return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_EQUAL;
 }
 
-void WaitForProcessOf(HWND window) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
-  if (process) WaitForSingleObject(process.Get(), kRestartWait);
-}
-
-// Walks the top-level windows in Z order, from the topmost one.
-SearchResult BringRunningInstanceForward() {
+// The main window of a running instance that is not ending, walking the top-level windows in
+// Z order from the topmost one.
+HWND RunningMainWindow() {
   for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    if (!IsRunningMainWindow(window)) continue;
-    if (GetPropW(window, kRestartingProperty)) {
-      WaitForProcessOf(window);
-      return SearchResult::PreviousIsRestarting;
-    }
-    ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
-    return SearchResult::BroughtForward;
+    if (IsRunningMainWindow(window) && !GetPropW(window, kEndingProperty)) return window;
   }
-  return SearchResult::NoneFound;
+  return nullptr;
 }
 
+// The mark is taken over when the instance that held it ends (the system then hands the
+// abandoned mutex to a waiting owner).
+bool TakeOver(HANDLE mark, DWORD wait) {
+  const DWORD result = WaitForSingleObject(mark, wait);
+  return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+}
+
+// Keeps the mark's handle for the life of the process in every case, so that the name stays
+// while this instance runs.
 bool TryClaim() {
-  HANDLE mutex = CreateMutexW(nullptr, TRUE, L"ToDoMutex");
-  if (!mutex) return true;
-  if (GetLastError() != ERROR_ALREADY_EXISTS) return true;  // ours for the rest of the process
-  CloseHandle(mutex);
-  switch (BringRunningInstanceForward()) {
-    case SearchResult::BroughtForward: return false;
-    case SearchResult::PreviousIsRestarting: {
-      // The previous instance has ended (or is taking too long): claim the mutex anew.
-      HANDLE again = CreateMutexW(nullptr, TRUE, L"ToDoMutex");
-      if (again && GetLastError() == ERROR_ALREADY_EXISTS) CloseHandle(again);
-      return true;
+  HANDLE mark = CreateMutexW(nullptr, TRUE, L"ToDoMutex");
+  if (!mark || GetLastError() != ERROR_ALREADY_EXISTS) return true;
+  const ULONGLONG deadline = GetTickCount64() + kWaitBound;
+  for (;;) {
+    const HWND window = RunningMainWindow();
+    const bool taken = !window && TakeOver(mark, kLookInterval);
+    switch (ChooseStart(window != nullptr, taken, GetTickCount64() >= deadline)) {
+      case StartChoice::BringForward:
+        CloseHandle(mark);
+        ShowWindow(window, SW_SHOWNORMAL);
+        SetForegroundWindow(window);
+        return false;
+      case StartChoice::StartAsTheOne:
+      case StartChoice::StartAsFurther: return true;
+      case StartChoice::KeepWaiting: break;
     }
-    case SearchResult::NoneFound: return true;
   }
-  return true;
 }
 
 }  // namespace
