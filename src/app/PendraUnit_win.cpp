@@ -86,6 +86,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();
       if (wParam == kShrinkTimer) TimerShrinkTimer();
+      if (wParam == kSaveTimer) OnSaveTimer();
       return 0;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_NCHITTEST:
@@ -132,10 +133,46 @@ void TToDoForm::SheetChanged(const SheetChange& change) {
   if (change.kind == SheetChange::Kind::Structure || change.kind == SheetChange::Kind::Look) {
     RepaintPlusMinusHolders();
   }
+  SaveSoon();
 }
 
 void TToDoForm::OnWindowMoved() {
   if (state_.ExpandState != ExpandStates::NotSetUp) sheet_.SetWindowRect(SavedRectangle(Rectangle(), state_));
+}
+
+// ---- saving in the background ----
+
+void TToDoForm::SaveSoon() {
+  if (!savesInBackground_ || closed_) return;
+  saveScheduler_.Changed(GetTickCount64());
+  ArmSaveTimer();
+}
+
+void TToDoForm::ArmSaveTimer() {
+  const std::optional<std::uint64_t> due = saveScheduler_.DueAt();
+  if (!due) {
+    KillTimer(Handle(), kSaveTimer);
+    return;
+  }
+  const std::uint64_t now = GetTickCount64();
+  SetTimer(Handle(), kSaveTimer, static_cast<UINT>(*due > now ? *due - now : 0), nullptr);
+}
+
+// The close's own save reports as always; of the background saves only the first failure in a
+// row is reported, and a report's own message loop cannot start a second save.
+void TToDoForm::OnSaveTimer() {
+  KillTimer(Handle(), kSaveTimer);
+  if (savingInBackground_ || closed_) return;
+  const std::uint64_t now = GetTickCount64();
+  if (saveScheduler_.IsDue(now)) {
+    savingInBackground_ = true;
+    silenceSaveReports_ = !saveScheduler_.ReportsFailure();
+    const bool saved = XMLSpeichern(*this);
+    silenceSaveReports_ = false;
+    savingInBackground_ = false;
+    saveScheduler_.Saved(saved, GetTickCount64());
+  }
+  ArmSaveTimer();
 }
 
 // ---- message boxes ----
@@ -150,6 +187,7 @@ void TToDoForm::ShowInfoMessageBox(const std::u16string& text, const std::u16str
 }
 
 void TToDoForm::ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
+  if (silenceSaveReports_) return;
   MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_OK | MB_ICONERROR);
 }
 
@@ -158,6 +196,7 @@ bool TToDoForm::ShowYesAndNoDialogBox(const std::u16string& text, const std::u16
 }
 
 void TToDoForm::ShowExceptionMessageBox(const std::u16string& methode) {
+  if (silenceSaveReports_) return;
   ShowErrorMessageBox(ExceptionBoxText(methode), kExceptionBoxTitle);
 }
 
@@ -192,6 +231,9 @@ void TToDoForm::FormCreate() {
     state_.ExpandState = ExpandStates::Expanded;
     FormResize();
     startTimerArmed_ = SetTimer(Handle(), kStartTimer, 1, nullptr) != 0;
+    // What start-up made is saved already; from now on every change is saved soon.
+    OnWindowMoved();
+    savesInBackground_ = true;
   });
 }
 

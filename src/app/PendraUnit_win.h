@@ -11,6 +11,7 @@
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
 #include "sheet/PendraUnitState.h"
+#include "sheet/SaveScheduler.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
@@ -55,6 +56,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
  private:
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT_PTR kShrinkTimer = 2;
+  static constexpr UINT_PTR kSaveTimer = 3;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
@@ -112,6 +114,10 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
   void OnWindowMoved();
+  // Saving soon after every change, in the background.
+  void SaveSoon();
+  void ArmSaveTimer();
+  void OnSaveTimer();
   void CreateControls();
   void OnPaint();
   // Paints the window's own surface (background and decoration pictures); origin is the
@@ -154,6 +160,11 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool closed_ = false;
   bool startTimerArmed_ = false;
   bool redBarPressed_ = false;
+  // Changes are saved in the background from the end of start-up on.
+  bool savesInBackground_ = false;
+  bool savingInBackground_ = false;
+  bool silenceSaveReports_ = false;
+  SaveScheduler saveScheduler_;
   ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;
 };

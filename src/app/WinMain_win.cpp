@@ -29,8 +29,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   pendra::TToDoForm form;
   ToDoForm = &form;
   form.Create();
-  form.ShowAtStart();
-  RunMessageLoop();
+  // Without its window the program could never be reached nor ended: it ends at once.
+  if (form.Handle()) {
+    form.ShowAtStart();
+    RunMessageLoop();
+  }
   ToDoForm = nullptr;
   return 0;
 }

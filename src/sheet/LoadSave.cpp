@@ -150,7 +150,7 @@ void XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
   Guarded(window, u"Load ToDoContent", [&] { LoadToDoContent(window, root); });
 }
 
-void XMLSpeichern(SheetWindow& window) {
+bool XMLSpeichern(SheetWindow& window) {
   Sheet& sheet = window.TheSheet();
   XmlDocument doc;
   Guarded(window, u"XMLsaveToDoList-create XML Node", [&] {
@@ -165,7 +165,7 @@ void XMLSpeichern(SheetWindow& window) {
     ClearReadOnly(dataFile);
   } catch (const std::exception& failure) {
     ReportSaveProblem(window, SaveReadOnlyText(dataFile, FailureMessage(failure), FailureTypeName(failure)));
-    return;
+    return false;
   }
 
   std::u16string temporary = folder + kTemporaryFilePrefix + NewGuidText();
@@ -173,14 +173,16 @@ void XMLSpeichern(SheetWindow& window) {
     WriteWholeFileDurably(temporary, doc.SaveToBytes());
   } catch (const std::exception& failure) {
     ReportSaveProblem(window, SaveTemporaryFileText(folder, FailureTypeName(failure)));
-    return;
+    return false;
   }
 
   try {
     ReplaceFileAtomically(temporary, dataFile);
   } catch (const std::exception& failure) {
     ReportSaveProblem(window, SaveReplaceText(dataFile, FailureTypeName(failure)));
+    return false;
   }
+  return true;
 }
 
 Rect SavedRectangle(const Rect& current, const PendraUnitState& state) {

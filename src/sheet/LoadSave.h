@@ -12,7 +12,8 @@ namespace pendra {
 inline constexpr char16_t kTemporaryFilePrefix[] = u"Pendra~tmp~backup~";
 
 void XMLLaden(SheetWindow& window, const std::u16string& pathAndFile);
-void XMLSpeichern(SheetWindow& window);
+// True when the data file now holds the sheet.
+bool XMLSpeichern(SheetWindow& window);
 
 // The rectangle a save writes: the window's own while expanded, else the expanded
 // window's with the right edge where it is now.
