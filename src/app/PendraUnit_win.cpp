@@ -224,7 +224,7 @@ void TToDoForm::FormCreate() {
     ReadCommandLine(switches, state_.Switches);
 
     if (ResolveDataFolder(*this)) {
-      XMLLaden(*this, state_.DataFolder + kDataFileName);
+      if (!XMLLaden(*this, state_.DataFolder + kDataFileName)) KeepUnreadableDataFile(*this);
     } else {
       BuildFirstSheet();
     }

@@ -32,7 +32,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // shows the window), else show the window unless it is to start hidden.
   void ShowAtStart();
 
-  void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift);
+  void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) override;
   void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) override;
   bool ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift);
   void ShowExceptionMessageBox(const std::u16string& methode) override;

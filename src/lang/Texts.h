@@ -21,6 +21,11 @@ std::u16string SaveReadOnlyText(const std::u16string& dataFile, const std::u16st
 std::u16string SaveTemporaryFileText(const std::u16string& folder, const std::u16string& typeName);
 std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16string& typeName);
 
+// A data file that could not be read whole is kept beside it.
+extern const char16_t kKeptUnreadableTitle[];
+std::u16string KeptUnreadableText(const std::u16string& keptFile);
+std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::u16string& typeName);
+
 // Finding the data folder.
 extern const char16_t kDataFolderProblemTitle[];
 extern const char16_t kDataFolderProblemText[];

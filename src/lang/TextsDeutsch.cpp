@@ -37,6 +37,19 @@ std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16str
          u"\"\r\nSpeichern nicht möglich! Fehler: \"" + typeName + u"\"";
 }
 
+const char16_t kKeptUnreadableTitle[] = u"Hinweis";
+
+std::u16string KeptUnreadableText(const std::u16string& keptFile) {
+  return u"Die Datei mit Ihrer Liste konnte nicht vollständig gelesen werden.\r\nSie wurde unverändert aufbewahrt "
+         u"unter: \r\n\"" +
+         keptFile + u"\"";
+}
+
+std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::u16string& typeName) {
+  return u"Die Datei mit Ihrer Liste konnte nicht vollständig gelesen und nicht aufbewahrt werden: \r\n\"" + dataFile +
+         u"\"\r\nSie wird deshalb nicht überschrieben. Fehler: \"" + typeName + u"\"";
+}
+
 const char16_t kDataFolderProblemTitle[] = u"Fehler";
 const char16_t kDataFolderProblemText[] = u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei";
 

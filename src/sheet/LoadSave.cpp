@@ -6,8 +6,10 @@
 #include "lang/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/Guid.h"
+#include "platform/LocalTime.h"
 #include "platform/Paths.h"
 #include "sheet/DataFile.h"
+#include "sheet/KeepAside.h"
 #include "sheet/SheetRules.h"
 #include "sheet/WindowPlacement.h"
 #include "xml/XmlDocument.h"
@@ -39,20 +41,22 @@ void PlaceWindow(SheetWindow& window, const Rect& stored) {
   window.SetClientHeight(stored.height >= kMinimumLoadedHeight ? stored.height : kDesignClientHeight);
 }
 
-void LoadWindowPosition(SheetWindow& window, XmlElem& root) {
+bool LoadWindowPosition(SheetWindow& window, XmlElem& root) {
   try {
     PlaceWindow(window, ReadWindowPosition(root));
+    return true;
   } catch (...) {
     // The window is in its default place before the report appears.
     Centre(window);
     window.SetClientWidth(kDesignClientWidth);
     window.SetClientHeight(kDesignClientHeight);
     window.ShowExceptionMessageBox(u"Load WindowPosition");
+    return false;
   }
 }
 
 // Counts that could not be read fall back to the first sheet's shape, as far as they are missing.
-void LoadColumnInfo(SheetWindow& window, XmlElem& root) {
+bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
   Sheet& sheet = window.TheSheet();
   StoredColumnInfo info;
   const bool loaded = Guarded(window, u"Load ColumnInfo", [&] {
@@ -62,11 +66,12 @@ void LoadColumnInfo(SheetWindow& window, XmlElem& root) {
     if (info.HeaderTextBold) sheet.SetTitleBold(*info.HeaderTextBold);
     if (info.DrawGridLines) sheet.SetGridLines(*info.DrawGridLines);
   });
-  if (loaded) return;
+  if (loaded) return true;
   sheet.SetRowCount((info.RowCount == 0 ? 5 : info.RowCount) + 1);
   sheet.SetColCount(info.ColumnCount == 0 ? 3 : info.ColumnCount);
   sheet.SetTitleBold(false);
   sheet.SetGridLines(true);
+  return false;
 }
 
 // "No Skin" or a skin whose folder is gone leaves the built-in look.
@@ -135,19 +140,33 @@ void ReportSaveProblem(SheetWindow& window, const std::u16string& text) {
 
 }  // namespace
 
-void XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
+bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
   XmlDocument doc;
   const bool read = Guarded(window, u"XMLloadToDoList", [&] {
     doc.Root()->SetName(kRootName);
     doc.LoadFromFile(pathAndFile, Encoding::Auto);
   });
-  if (!read) return;
+  if (!read) return false;
   XmlElem& root = *doc.Root();
-  LoadWindowPosition(window, root);
-  LoadColumnInfo(window, root);
-  Guarded(window, u"Load Skin", [&] { RestoreSavedSkin(window, ReadSkin(root)); });
-  Guarded(window, u"Load ColumnHeader", [&] { LoadColumnHeader(window, root); });
-  Guarded(window, u"Load ToDoContent", [&] { LoadToDoContent(window, root); });
+  // Every section is loaded, also after another one failed.
+  bool clean = LoadWindowPosition(window, root);
+  clean = LoadColumnInfo(window, root) && clean;
+  clean = Guarded(window, u"Load Skin", [&] { RestoreSavedSkin(window, ReadSkin(root)); }) && clean;
+  clean = Guarded(window, u"Load ColumnHeader", [&] { LoadColumnHeader(window, root); }) && clean;
+  clean = Guarded(window, u"Load ToDoContent", [&] { LoadToDoContent(window, root); }) && clean;
+  return clean;
+}
+
+void KeepUnreadableDataFile(SheetWindow& window) {
+  PendraUnitState& state = window.State();
+  try {
+    const std::u16string kept = KeepFileAside(state.DataFolder, kDataFileName, u"unreadable", CurrentLocalTime());
+    window.ShowInfoMessageBox(KeptUnreadableText(kept), kKeptUnreadableTitle);
+  } catch (const std::exception& failure) {
+    state.ProtectDataFile = true;
+    window.ShowErrorMessageBox(NotKeptUnreadableText(state.DataFolder + kDataFileName, FailureTypeName(failure)),
+                               kSaveProblemTitle);
+  }
 }
 
 bool XMLSpeichern(SheetWindow& window) {
@@ -175,6 +194,9 @@ bool XMLSpeichern(SheetWindow& window) {
     ReportSaveProblem(window, SaveTemporaryFileText(folder, FailureTypeName(failure)));
     return false;
   }
+  // A damaged file that could not be kept aside is never replaced; the sheet stays in the
+  // temporary file.
+  if (window.State().ProtectDataFile) return false;
 
   try {
     ReplaceFileAtomically(temporary, dataFile);

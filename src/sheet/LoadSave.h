@@ -11,7 +11,12 @@ namespace pendra {
 
 inline constexpr char16_t kTemporaryFilePrefix[] = u"Pendra~tmp~backup~";
 
-void XMLLaden(SheetWindow& window, const std::u16string& pathAndFile);
+// True when the file loaded without a report; after a report the sheet holds fallbacks.
+bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile);
+// After a load with a report the data file is kept beside it exactly as it was found, before
+// any save replaces it, and the user is told where. When it cannot be kept, that is reported
+// and the data file is never replaced in this run.
+void KeepUnreadableDataFile(SheetWindow& window);
 // True when the data file now holds the sheet.
 bool XMLSpeichern(SheetWindow& window);
 

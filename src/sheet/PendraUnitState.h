@@ -24,6 +24,8 @@ struct PendraUnitState {
   int ExpandedClientWidth = 0;
   ExpandStates ExpandState = ExpandStates::NotSetUp;
   bool SkinLoaded = false;
+  // A damaged data file that could not be kept aside: this run never replaces it.
+  bool ProtectDataFile = false;
   // Set by the first wheel step of the run.
   bool WheelSeeded = false;
   std::u16string ApplicationTitle = u"Pendra";

@@ -29,6 +29,7 @@ class SheetWindow : public virtual ExceptionReporter {
   // Loads the pictures of the skin the sheet's SkinPath + SkinName names.
   virtual void loadSkin() = 0;
 
+  virtual void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) = 0;
   virtual void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) = 0;
 };
 

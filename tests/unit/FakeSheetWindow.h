@@ -29,6 +29,9 @@ class FakeSheetWindow : public SheetWindow {
     reports.push_back(methode);
     leftAtReport.push_back(rect.left);
   }
+  void ShowInfoMessageBox(const std::u16string& text, const std::u16string& title) override {
+    reports.push_back(title + u": " + text);
+  }
   void ShowErrorMessageBox(const std::u16string& text, const std::u16string& title) override {
     reports.push_back(title + u": " + text);
   }

@@ -8,7 +8,10 @@
 
 #include "FakeSheetWindow.h"
 #include "TempFolder.h"
+#include "lang/Texts.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf.h"
+#include "sheet/KeepAside.h"
 
 namespace pendra {
 
@@ -330,4 +333,80 @@ TEST(EinenPfadAbziehenMitDelimeter, GivesTheParentFolder) {
   EXPECT_TRUE(window.reports.empty());
 }
 
+}  // namespace pendra
+
+namespace pendra {
+namespace {
+
+TEST(KeepAside, NamesTellWhyAndWhen) {
+  const LocalTime time{2026, 3, 7, 9, 5, 4};
+  EXPECT_EQ(KeptFileName(u"unreadable", time, 1), u"Pendra~unreadable~2026-03-07~090504.xml");
+  EXPECT_EQ(KeptFileName(u"conflict", time, 2), u"Pendra~conflict~2026-03-07~090504~2.xml");
+}
+
+TEST(KeepAside, ASecondKeepInTheSameSecondGetsASuffix) {
+  TempFolder temp;
+  temp.Write("Pendra.xml", "<broken");
+  const LocalTime time{2026, 12, 10, 14, 20, 0};
+  const std::u16string first = KeepFileAside(temp.Folder(), u"Pendra.xml", u"unreadable", time);
+  const std::u16string second = KeepFileAside(temp.Folder(), u"Pendra.xml", u"unreadable", time);
+  EXPECT_EQ(first, temp.Folder() + u"Pendra~unreadable~2026-12-10~142000.xml");
+  EXPECT_EQ(second, temp.Folder() + u"Pendra~unreadable~2026-12-10~142000~2.xml");
+  EXPECT_EQ(temp.Read("Pendra~unreadable~2026-12-10~142000~2.xml"), "<broken");
+}
+
+// What a load with or without a report leaves in the data folder, and what the next save does.
+TEST(KeepAside, OnlyALoadWithAReportKeepsTheFileAsItWasFound) {
+  struct Case {
+    const char* name;
+    std::string file;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"a clean file", File(kPosition + kInfo + kHeader + kContent), false},
+      {"a section missing", File(kPosition + kInfo + kHeader), true},
+      {"not well-formed", "<VeVuVizo><WindowPosition>", true},
+      {"random bytes", std::string("\x00\xff\xfe<\x01\x80 damaged", 17), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder temp;
+    temp.Write("Pendra.xml", c.file);
+    FakeSheetWindow window;
+    window.state.DataFolder = temp.Folder();
+    if (!XMLLaden(window, temp.File("Pendra.xml"))) KeepUnreadableDataFile(window);
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.Path())) {
+      if (entry.path().filename().string().rfind("Pendra~unreadable~", 0) == 0) kept.push_back(entry.path().filename());
+    }
+    ASSERT_EQ(kept.size(), c.kept ? 1u : 0u);
+    if (!c.kept) continue;
+    EXPECT_EQ(temp.Read(kept[0]), c.file);
+    EXPECT_EQ(window.reports.back(), u"Hinweis: " + KeptUnreadableText(temp.Folder() + FromUtf8(kept[0])));
+    EXPECT_TRUE(XMLSpeichern(window));  // the next save replaces the data file as usual
+    EXPECT_EQ(temp.Read(kept[0]), c.file);
+  }
+}
+
+TEST(KeepAside, AFileThatCannotBeKeptIsNeverReplaced) {
+  TempFolder temp;
+  std::filesystem::create_directories(temp.Path() / "Pendra.xml");  // cannot be read, nor copied
+  FakeSheetWindow window;
+  window.state.DataFolder = temp.Folder();
+  EXPECT_FALSE(XMLLaden(window, temp.File("Pendra.xml")));
+  KeepUnreadableDataFile(window);
+  EXPECT_TRUE(window.state.ProtectDataFile);
+  EXPECT_EQ(window.reports.back().rfind(u"Fehler beim Speichern: ", 0), 0u);
+  window.reports.clear();
+  EXPECT_FALSE(XMLSpeichern(window));
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "Pendra.xml"));
+  size_t temporaries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(temp.Path())) {
+    temporaries += entry.path().filename().string().rfind("Pendra~tmp~backup~", 0) == 0;
+  }
+  EXPECT_EQ(temporaries, 1u);  // the sheet is in the temporary file
+}
+
+}  // namespace
 }  // namespace pendra

@@ -1,11 +1,13 @@
-"""Pendra saves soon after every change: a hard kill loses at most the last second."""
+"""Pendra never loses the list: it saves soon after every change, so a hard kill loses at most
+the last second, and a data file it cannot read whole is kept as it was found."""
 
+import os
 import time
 
 from harness import PendraTestCase
 
 
-class AutosaveTest(PendraTestCase):
+class NeverLoseTest(PendraTestCase):
     def start_with_file_beside(self):
         program = self.session.start("-p")
         window = self.session.main_window(until="visible", wait_ms=10000)
@@ -38,3 +40,23 @@ class AutosaveTest(PendraTestCase):
         self.assertEqual(data_file.stat().st_mtime_ns, written)
         self.assertEqual(sorted(p.name for p in self.session.program_folder.iterdir()), ["Pendra.exe", "Pendra.xml"])
         program.kill()
+
+    def test_an_unreadable_file_is_kept_as_it_was_and_the_user_told_where(self):
+        damaged = os.urandom(4096)
+        data_file = self.session.program_folder / "Pendra.xml"
+        data_file.write_bytes(damaged)
+        program = self.session.start()
+
+        report = self.session.answer_box("Ausnahmefehler", wait_ms=10000)
+        self.assertIn("XMLloadToDoList", report.text)
+        notice = self.session.answer_box("Hinweis", wait_ms=10000)
+        kept = [p for p in self.session.program_folder.iterdir() if p.name.startswith("Pendra~unreadable~")]
+        self.assertEqual(len(kept), 1)
+        self.assertIn(kept[0].name, notice.text)
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=10000))
+        self.session.settle()
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+
+        self.assertEqual(kept[0].read_bytes(), damaged)
+        self.assertIn(b"<VeVuVizo>", data_file.read_bytes())
