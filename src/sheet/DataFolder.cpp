@@ -24,14 +24,17 @@ std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, co
 }
 
 bool MigrateLegacyDataFile(SheetWindow& window) {
-  const PendraUnitState& state = window.State();
+  PendraUnitState& state = window.State();
   bool result = false;
   try {
     std::u16string legacy = state.ExeFolder + kLegacyDataFileName;
     if (FileExists(legacy)) {
       XMLLaden(window, legacy);
       result = true;
-      RenameFile(legacy, state.ExeFolder + kDeprecatedLegacyDataFileName);
+      SetCurrentDirectoryTo(state.DataFolder);
+      state.ExpandState = ExpandStates::Expanded;
+      // The old file keeps its name until its sheet is safely in the new one.
+      if (XMLSpeichern(window)) RenameFile(legacy, state.ExeFolder + kDeprecatedLegacyDataFileName);
     }
   } catch (...) {
     // A failed take-over step is dropped without a report.
@@ -52,7 +55,6 @@ bool ResolveDataFolder(SheetWindow& window) {
         state.DataFolder = perUser;
         result = true;
       } else {
-        result = MigrateLegacyDataFile(window);
         if (state.Switches.PortableMode) {
           state.DataFolder = state.ExeFolder;
         } else {
@@ -61,11 +63,7 @@ bool ResolveDataFolder(SheetWindow& window) {
             throw EInOutError(u"Cannot create the folder \"" + perUser + u"\".");
           }
         }
-        if (result) {
-          SetCurrentDirectoryTo(state.DataFolder);
-          state.ExpandState = ExpandStates::Expanded;
-          XMLSpeichern(window);
-        }
+        result = MigrateLegacyDataFile(window);
       }
     }
     SetCurrentDirectoryTo(state.DataFolder);

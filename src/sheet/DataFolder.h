@@ -18,7 +18,8 @@ std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, co
 // Sets DataFolder and the current directory; true when a data file is there to be loaded.
 // A legacy file is loaded into the window's sheet and saved at once.
 bool ResolveDataFolder(SheetWindow& window);
-// Loads and renames the legacy file; true when there was one.
+// Loads the legacy file into the sheet and saves it in DataFolder, which exists; the legacy
+// file is renamed only after that save succeeded. True when there was one.
 bool MigrateLegacyDataFile(SheetWindow& window);
 
 }  // namespace pendra

@@ -172,7 +172,7 @@ void KeepUnreadableDataFile(SheetWindow& window) {
 bool XMLSpeichern(SheetWindow& window) {
   Sheet& sheet = window.TheSheet();
   XmlDocument doc;
-  Guarded(window, u"XMLsaveToDoList-create XML Node", [&] {
+  const bool built = Guarded(window, u"XMLsaveToDoList-create XML Node", [&] {
     sheet.SetWindowRect(SavedRectangle(window.Rectangle(), window.State()));
     doc.LoadFromString(u"");
     BuildDataFileTree(*doc.Root(), sheet);
@@ -194,9 +194,9 @@ bool XMLSpeichern(SheetWindow& window) {
     ReportSaveProblem(window, SaveTemporaryFileText(folder, FailureTypeName(failure)));
     return false;
   }
-  // A damaged file that could not be kept aside is never replaced; the sheet stays in the
-  // temporary file.
-  if (window.State().ProtectDataFile) return false;
+  // A tree that could not be built whole, or a damaged file that could not be kept aside, never
+  // replaces the data file; what was built stays in the temporary file.
+  if (!built || window.State().ProtectDataFile) return false;
 
   try {
     ReplaceFileAtomically(temporary, dataFile);

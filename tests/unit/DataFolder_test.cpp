@@ -130,9 +130,21 @@ TEST_F(DataFolderTest, LegacyFileKeepsItsNameWhenTheDeprecatedNameIsTaken) {
 
 TEST_F(DataFolderTest, AFolderThatCannotBeCreatedIsReportedAndGivesAFirstSheet) {
   temp.Write("home", "a file where the home folder should be");
+  temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   EXPECT_FALSE(ResolveDataFolder(window));
   EXPECT_EQ(window.reports,
             std::vector<std::u16string>{u"Fehler: Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei"});
+  EXPECT_EQ(temp.Read("exe/VeVuVizo.xml"), kLegacyFile);  // taken over at a later start
+}
+
+TEST_F(DataFolderTest, ALegacyFileWhoseSheetCouldNotBeSavedKeepsItsName) {
+  temp.Write("exe/VeVuVizo.xml", kLegacyFile);
+  std::filesystem::create_directories(temp.Path() / "exe/Pendra.xml");  // the save cannot replace it
+  window.state.Switches.PortableMode = true;
+  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_EQ(window.reports.size(), 1u);  // the save's own report
+  EXPECT_TRUE(temp.Exists("exe/VeVuVizo.xml"));
+  EXPECT_FALSE(temp.Exists("exe/~deprecated~VeVuVizo.xml"));
 }
 
 TEST(PerUserDataFolder, FallsBackToTheRootOfTheCurrentDrive) {

@@ -1,6 +1,7 @@
 #pragma once
 // A main window without Windows for the tests of loading, saving and the data folder: a
 // 1920 x 1080 desktop, the rectangle as numbers, the reports written down in order.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,10 @@ class FakeSheetWindow : public SheetWindow {
   }
   Sheet& TheSheet() override { return sheet; }
   PendraUnitState& State() override { return state; }
-  Rect Rectangle() const override { return rect; }
+  Rect Rectangle() const override {
+    if (rectangleFails) throw std::runtime_error("the window is gone");
+    return rect;
+  }
   void SetLeft(int left) override { rect.left = left; }
   void SetTop(int top) override { rect.top = top; }
   void SetClientWidth(int width) override { rect.width = width; }
@@ -49,6 +53,7 @@ class FakeSheetWindow : public SheetWindow {
   std::vector<std::u16string> reports;
   std::vector<int> leftAtReport;
   int skinLoads = 0;
+  bool rectangleFails = false;
 };
 
 }  // namespace pendra

@@ -63,9 +63,9 @@ class LoadSaveTest : public ::testing::Test {
     temp.Write("Pendra.xml", bytes);
     XMLLaden(window, temp.File("Pendra.xml"));
   }
-  void Save() {
+  bool Save() {
     window.state.DataFolder = temp.Folder();
-    XMLSpeichern(window);
+    return XMLSpeichern(window);
   }
   std::vector<std::string> FilesInFolder() const {
     std::vector<std::string> names;
@@ -280,6 +280,15 @@ TEST_F(LoadSaveTest, SavedSkinIsRestoredOnlyWhenItsFolderExists) {
   EXPECT_EQ(gone.sheet.SkinName(), u"No Skin");
   EXPECT_EQ(gone.sheet.SkinPath(), u"");
   EXPECT_EQ(gone.skinLoads, 0);
+}
+
+TEST_F(LoadSaveTest, ATreeThatCouldNotBeBuiltWholeNeverReplacesTheDataFile) {
+  temp.Write("Pendra.xml", "the list of yesterday");
+  window.rectangleFails = true;
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(window.reports, std::vector<std::u16string>{u"XMLsaveToDoList-create XML Node"});
+  EXPECT_EQ(temp.Read("Pendra.xml"), "the list of yesterday");
+  EXPECT_EQ(FilesInFolder().size(), 2u);  // the data file and the temporary file
 }
 
 TEST_F(LoadSaveTest, AReadOnlyDataFileIsSavedAndNoLongerReadOnly) {
