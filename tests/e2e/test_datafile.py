@@ -68,12 +68,13 @@ class DataFileTest(PendraTestCase):
         self.assertTrue(os.stat(data_file).st_mode & stat.S_IWUSR)
         self.assertEqual(sorted(p.name for p in self.session.program_folder.iterdir()), ["Pendra.exe", "Pendra.xml"])
 
-    def test_unreadable_file_is_reported_and_replaced_by_the_defaults_at_close(self):
+    def test_unreadable_file_is_reported_kept_and_replaced_by_the_defaults_at_close(self):
         data_file = self.session.program_folder / "Pendra.xml"
         data_file.write_bytes(b"<VeVuVizo><WindowPosition><Left>1</Top>")
         program = self.session.start()
         box = self.session.answer_box("Ausnahmefehler", wait_ms=15000)
         self.assertTrue(box.text.startswith('Exception in "XMLloadToDoList" \r\n'), box.text)
+        self.session.answer_box("Hinweis", wait_ms=15000)
         self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=15000))
         self.session.close_main_window()
         self.assertEqual(program.wait(15), 0)
