@@ -118,8 +118,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
       break;
     case WM_DESTROY:
+      // The ending mark stays to the last moment of the window: a start in between must not take
+      // it for a running instance. The system drops it with the window.
       trayIcon_.Remove();
-      RemovePropW(Handle(), kEndingProperty);
       PostQuitMessage(0);
       return 0;
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The file system as the core sees it. Paths are UTF-16 (Windows paths on Windows,
 // POSIX paths in the native build). The Win32 and native builds each implement it.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ void WriteWholeFile(const std::u16string& path, std::string_view bytes);
 // Creates or truncates the file, writes the bytes and flushes them to the disk before
 // returning, so that a following replace cannot expose a half-written file.
 void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes);
+
+// The size in bytes of a file (a link's target); 0 when there is none.
+std::uint64_t FileSize(const std::u16string& path);
 
 // Existence; a link counts by its target.
 bool FileExists(const std::u16string& path);

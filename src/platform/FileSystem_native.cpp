@@ -77,6 +77,12 @@ void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes) {
   if (!flushed) throw EInOutError(u"Write error");
 }
 
+std::uint64_t FileSize(const std::u16string& path) {
+  std::error_code error;
+  const std::uintmax_t size = fs::file_size(Native(path), error);
+  return error ? 0 : size;
+}
+
 bool FileExists(const std::u16string& path) {
   std::error_code error;
   return fs::is_regular_file(Native(path), error);

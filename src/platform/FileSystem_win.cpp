@@ -125,6 +125,12 @@ void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes) {
   FlushFile(path);
 }
 
+std::uint64_t FileSize(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data)) return 0;
+  return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
 bool FileExists(const std::u16string& path) {
   DWORD attributes = TargetAttributes(path);
   return attributes != kNoAttributes && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -43,10 +43,10 @@ int IntField(XmlElem& parent, std::u16string_view name) {
   return static_cast<int>(static_cast<std::uint32_t>(RequiredChild(parent, name).IntValue()));
 }
 
-std::optional<bool> OptionalFlag(XmlElem& parent, std::u16string_view name) {
+StoredFlag FlagField(XmlElem& parent, std::u16string_view name) {
   XmlElem* field = parent.Items().ItemNamed(name);
-  if (!field) return std::nullopt;
-  return field->Value() == kTrue;
+  if (!field) return StoredFlag::Missing;
+  return field->Value() == kTrue ? StoredFlag::On : StoredFlag::Off;
 }
 
 std::optional<std::u16string> OptionalText(XmlElem& parent, std::u16string_view name) {
@@ -55,9 +55,16 @@ std::optional<std::u16string> OptionalText(XmlElem& parent, std::u16string_view 
   return std::u16string(field->Value());
 }
 
-// Counts beyond the sheet's limits are a damaged file, not a sheet.
-int CheckedCount(int count, int maximum) {
-  if (count > maximum) throw EDataFileError(u"The sheet's counts are out of range.");
+std::optional<int> OptionalInt(XmlElem& parent, std::u16string_view name) {
+  if (!parent.Items().ItemNamed(name)) return std::nullopt;
+  return IntField(parent, name);
+}
+
+int ChildCount(XmlElem& root, std::u16string_view name) {
+  XmlElem* section = root.Items().ItemNamed(name);
+  if (!section) return 0;
+  int count = 0;
+  for (XmlElem* child : section->Items()) count += child != nullptr;
   return count;
 }
 
@@ -88,12 +95,11 @@ Rect ReadWindowPosition(XmlElem& root) {
   return {left, top, width, height};
 }
 
-void ReadColumnInfo(XmlElem& root, StoredColumnInfo& info) {
-  XmlElem& section = RequiredChild(root, kColumnInfo);
-  info.RowCount = CheckedCount(IntField(section, kRowCount), Sheet::kMaxRowCount - 1);
-  info.ColumnCount = CheckedCount(IntField(section, kColumnCount), Sheet::kMaxColCount);
-  info.HeaderTextBold = OptionalFlag(section, kHeaderTextBold);
-  info.DrawGridLines = OptionalFlag(section, kDrawGridLines);
+StoredColumnInfo ReadColumnInfo(XmlElem& root) {
+  XmlElem* section = root.Items().ItemNamed(kColumnInfo);
+  if (!section) return {};
+  return {true, OptionalInt(*section, kRowCount), OptionalInt(*section, kColumnCount),
+          FlagField(*section, kHeaderTextBold), FlagField(*section, kDrawGridLines)};
 }
 
 StoredSkin ReadSkin(XmlElem& root) {
@@ -119,6 +125,10 @@ void ReadToDoContent(XmlElem& root, std::vector<StoredTask>& tasks) {
     for (XmlElem* text : element->Items()) task.push_back(text->Value());
   }
 }
+
+int StoredTaskCount(XmlElem& root) { return ChildCount(root, kToDoContent); }
+
+int StoredColumnCount(XmlElem& root) { return ChildCount(root, kColumnHeader); }
 
 void BuildDataFileTree(XmlElem& root, const Sheet& sheet) {
   root.SetName(kRootName);

@@ -10,6 +10,7 @@
 // A reader fills its values in the file's order and stops with a failure at the first field
 // that is missing (or holds a count no sheet can hold); what it filled until then stays, so
 // that the loader can use it.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,12 +31,16 @@ class EDataFileError : public Failure {
   const char16_t* TypeName() const override { return u"EDataFileError"; }
 };
 
-// Integer fields hold the low 32 bits of their value, -1 when it is no integer.
+// Integer fields hold the low 32 bits of their value, -1 when it is no integer; a field that is
+// not there stays empty.
+enum class StoredFlag : std::uint8_t { Missing, Off, On };
+
 struct StoredColumnInfo {
-  int RowCount = 0;  // task rows, without the title row
-  int ColumnCount = 0;
-  std::optional<bool> HeaderTextBold;
-  std::optional<bool> DrawGridLines;
+  bool present = false;         // the file has the section
+  std::optional<int> RowCount;  // task rows, without the title row
+  std::optional<int> ColumnCount;
+  StoredFlag HeaderTextBold = StoredFlag::Missing;
+  StoredFlag DrawGridLines = StoredFlag::Missing;
 };
 
 struct StoredSkin {
@@ -54,11 +59,14 @@ using StoredTask = std::vector<std::u16string_view>;
 
 // Left, top, client width and height, all four or a failure.
 Rect ReadWindowPosition(XmlElem& root);
-void ReadColumnInfo(XmlElem& root, StoredColumnInfo& info);
+StoredColumnInfo ReadColumnInfo(XmlElem& root);
 // Both fields empty when the file has no skin section.
 StoredSkin ReadSkin(XmlElem& root);
 void ReadColumnHeader(XmlElem& root, std::vector<StoredColumn>& columns);
 void ReadToDoContent(XmlElem& root, std::vector<StoredTask>& tasks);
+// The task rows and the column descriptions the file holds; 0 without the section.
+int StoredTaskCount(XmlElem& root);
+int StoredColumnCount(XmlElem& root);
 
 // Fills the (emptied) document's root with the sheet. Stops with a failure when an element
 // cannot be added; what was added stays.

@@ -1,5 +1,6 @@
 #include "sheet/LoadSave.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -55,23 +56,56 @@ bool LoadWindowPosition(SheetWindow& window, XmlElem& root) {
   }
 }
 
-// Counts that could not be read fall back to the first sheet's shape, as far as they are missing.
+// The counts as the file gives them, where they are there and plausible. A missing count falls
+// back to the first sheet's shape; a count beyond the limits, or a sheet of more cells than
+// allowed, takes the rows and columns the file actually holds. Either is reported, and the
+// readable values stay.
+struct PlausibleCounts {
+  int rows = 0;  // task rows
+  int columns = 0;
+  bool asStored = true;
+};
+
+PlausibleCounts CountsOf(const StoredColumnInfo& info, XmlElem& root) {
+  PlausibleCounts counts{info.RowCount.value_or(5), info.ColumnCount.value_or(3),
+                         info.RowCount.has_value() && info.ColumnCount.has_value()};
+  if (counts.rows > Sheet::kMaxRowCount - 1) {
+    counts.rows = StoredTaskCount(root);
+    counts.asStored = false;
+  }
+  if (counts.columns > Sheet::kMaxColCount) {
+    counts.columns = StoredColumnCount(root);
+    counts.asStored = false;
+  }
+  const auto cells = [&] { return (counts.rows + 1LL) * std::max(counts.columns, 1); };
+  if (cells() > Sheet::kMaxCellCount) {
+    counts.rows = std::max(0, StoredTaskCount(root));
+    counts.columns = std::clamp(StoredColumnCount(root), 1, Sheet::kMaxColCount);
+    counts.asStored = false;
+    if (cells() > Sheet::kMaxCellCount) counts.rows = static_cast<int>(Sheet::kMaxCellCount / counts.columns) - 1;
+  }
+  return counts;
+}
+
 bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
   Sheet& sheet = window.TheSheet();
   StoredColumnInfo info;
-  const bool loaded = Guarded(window, u"Load ColumnInfo", [&] {
-    ReadColumnInfo(root, info);
-    sheet.SetRowCount(info.RowCount + 1);
-    sheet.SetColCount(info.ColumnCount);
-    if (info.HeaderTextBold) sheet.SetTitleBold(*info.HeaderTextBold);
-    if (info.DrawGridLines) sheet.SetGridLines(*info.DrawGridLines);
-  });
-  if (loaded) return true;
-  sheet.SetRowCount((info.RowCount == 0 ? 5 : info.RowCount) + 1);
-  sheet.SetColCount(info.ColumnCount == 0 ? 3 : info.ColumnCount);
-  sheet.SetTitleBold(false);
-  sheet.SetGridLines(true);
-  return false;
+  PlausibleCounts counts{5, 3, false};
+  try {
+    info = ReadColumnInfo(root);
+    if (info.present) counts = CountsOf(info, root);
+  } catch (...) {
+    info = {};
+    counts = {5, 3, false};
+  }
+  sheet.SetRowCount(counts.rows + 1);
+  sheet.SetColCount(counts.columns);
+  const bool clean = info.present && counts.asStored;
+  if (!clean) window.ShowExceptionMessageBox(u"Load ColumnInfo");
+  // Without a clean section a flag the file lacks takes the first sheet's value.
+  if (info.HeaderTextBold != StoredFlag::Missing || !clean) sheet.SetTitleBold(info.HeaderTextBold == StoredFlag::On);
+  if (info.DrawGridLines != StoredFlag::Missing || !clean) sheet.SetGridLines(info.DrawGridLines != StoredFlag::Off);
+  return clean;
 }
 
 // "No Skin" or a skin whose folder is gone leaves the built-in look.
@@ -143,6 +177,7 @@ void ReportSaveProblem(SheetWindow& window, const std::u16string& text) {
 bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
   XmlDocument doc;
   const bool read = Guarded(window, u"XMLloadToDoList", [&] {
+    if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
     doc.Root()->SetName(kRootName);
     doc.LoadFromFile(pathAndFile, Encoding::Auto);
   });

@@ -1,6 +1,7 @@
 #pragma once
 // Loading the data file into the sheet, section by section with a fallback for each, and
 // saving the sheet through a temporary file that then replaces the data file in one step.
+#include <cstdint>
 #include <string>
 
 #include "platform/Geometry.h"
@@ -10,6 +11,8 @@
 namespace pendra {
 
 inline constexpr char16_t kTemporaryFilePrefix[] = u"Pendra~tmp~backup~";
+// A larger file is no sheet of this program: it is refused before it is read.
+inline constexpr std::uint64_t kMaxDataFileBytes = 64ull * 1024 * 1024;
 
 // True when the file loaded without a report; after a report the sheet holds fallbacks.
 bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile);

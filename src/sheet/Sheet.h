@@ -74,6 +74,9 @@ class Sheet {
   // Counts are bounded so that a damaged data file cannot exhaust the memory.
   static constexpr int kMaxRowCount = 1'000'000;
   static constexpr int kMaxColCount = 10'000;
+  // A loaded sheet holds at most this many cells, so that loading, painting and saving the
+  // largest one stay within a few hundred megabytes.
+  static constexpr long long kMaxCellCount = 1'000'000;
   static constexpr int kDefaultColWidth = 64;
 
   // The sheet before anything is loaded: the title row and five task rows, three columns

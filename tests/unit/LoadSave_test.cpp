@@ -187,13 +187,36 @@ TEST_F(LoadSaveTest, ReaderTolerancesAndSectionFallbacks) {
          EXPECT_EQ(w.sheet.FixedRows(), 0);
          EXPECT_EQ(w.Row(0), u"A|B|C");
        }},
-      {"a row count no sheet can hold falls back instead of exhausting the memory",
-       File(kPosition + "<ColumnInfo><RowCount>2000000000</RowCount><ColumnCount>3</ColumnCount></ColumnInfo>" +
+      {"a row count no sheet can hold takes the rows the file holds and keeps the rest",
+       File(kPosition +
+            "<ColumnInfo><RowCount>2000000000</RowCount><ColumnCount>3</ColumnCount>"
+            "<HeaderTextBold>TRUE</HeaderTextBold><DrawGridLines>FALSE</DrawGridLines></ColumnInfo>" +
             kHeader + kContent),
        {u"Load ColumnInfo"},
        [](FakeSheetWindow& w) {
-         EXPECT_EQ(w.sheet.RowCount(), 6);
-         EXPECT_EQ(w.Row(1), u"a1|b1|c1");
+         EXPECT_EQ(w.sheet.RowCount(), 3);
+         EXPECT_EQ(w.sheet.ColCount(), 3);
+         EXPECT_EQ(w.Row(2), u"a2| |c2");
+         EXPECT_TRUE(w.sheet.HeaderTextBold());
+         EXPECT_FALSE(w.sheet.DrawGridLines());
+       }},
+      {"more cells than a sheet may hold take the rows and columns the file holds",
+       File(kPosition + "<ColumnInfo><RowCount>999999</RowCount><ColumnCount>10000</ColumnCount></ColumnInfo>" +
+            kHeader + kContent),
+       {u"Load ColumnInfo"},
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.RowCount(), 3);
+         EXPECT_EQ(w.sheet.ColCount(), 3);
+         EXPECT_EQ(w.Row(0), u"A|B|C");
+       }},
+      {"a missing column count keeps the row count and the flags the file has",
+       File(kPosition + "<ColumnInfo><RowCount>2</RowCount><HeaderTextBold>TRUE</HeaderTextBold></ColumnInfo>" +
+            kHeader + kContent),
+       {u"Load ColumnInfo"},
+       [](FakeSheetWindow& w) {
+         EXPECT_EQ(w.sheet.RowCount(), 3);
+         EXPECT_EQ(w.sheet.ColCount(), 3);
+         EXPECT_TRUE(w.sheet.HeaderTextBold());
          EXPECT_TRUE(w.sheet.DrawGridLines());
        }},
       {"widths below 2 or not integers become 2",
@@ -395,6 +418,19 @@ TEST(KeepAside, OnlyALoadWithAReportKeepsTheFileAsItWasFound) {
     EXPECT_TRUE(XMLSpeichern(window));  // the next save replaces the data file as usual
     EXPECT_EQ(temp.Read(kept[0]), c.file);
   }
+}
+
+TEST(KeepAside, AFileTooLargeForASheetIsRefusedUnreadAndKept) {
+  TempFolder temp;
+  const std::string huge(kMaxDataFileBytes + 1, ' ');
+  temp.Write("Pendra.xml", huge);
+  FakeSheetWindow window;
+  window.state.DataFolder = temp.Folder();
+  EXPECT_FALSE(XMLLaden(window, temp.File("Pendra.xml")));
+  EXPECT_EQ(window.reports, std::vector<std::u16string>{u"XMLloadToDoList"});
+  KeepUnreadableDataFile(window);
+  EXPECT_FALSE(window.state.ProtectDataFile);
+  EXPECT_EQ(window.sheet.RowCount(), 6);  // the sheet as before
 }
 
 TEST(KeepAside, AFileThatCannotBeKeptIsNeverReplaced) {
