@@ -623,6 +623,52 @@ class WineSession:
                               capture_output=True, check=True, timeout=30).stdout
         return Screenshot.from_ppm(data)
 
+    def hit_tests(self, *points):
+        """The main window's answers to WM_NCHITTEST at screen points (x, y), as the system asks them."""
+        r = self.driver("hittest", *[c for point in points for c in point])
+        return [int(r[f"hit.{i}"]) for i in range(int(r["count"]))]
+
+    def record_rectangles(self, until_width, wait_ms=15000):
+        """Starts recording every distinct screen rectangle of the main window until it is `until_width`
+        wide (or `wait_ms` passed) and returns once the recording runs."""
+        self._driver_runs += 1
+        ready = self._work / f"recording-{self._driver_runs}.txt"
+        run = self.start_driver("rects", "--until-width", until_width, "--ready", windows_path(ready),
+                                "--wait", wait_ms)
+        deadline = time.monotonic() + 30
+        while not ready.exists():
+            if run._popen.poll() is not None:
+                run.answer()  # raises with the driver's answer
+            if time.monotonic() > deadline:
+                raise HarnessError("the rectangle recording did not start")
+            time.sleep(0.01)
+        return RectangleRecording(run)
+
+
+@dataclass
+class WindowRect:
+    left: int
+    top: int
+    width: int
+    height: int
+
+
+class RectangleRecording:
+    """The main window's rectangles, recorded in the background (WineSession.record_rectangles)."""
+
+    def __init__(self, run):
+        self._run = run
+
+    def result(self, timeout=30):
+        """Waits for the end; returns whether the width was reached and every distinct rectangle seen
+        (WindowRect), the one at the start first."""
+        r = self._run.answer(check=False, timeout=timeout)
+        if r.get("found") != "1":
+            raise HarnessError(f"rectangle recording: {r}")
+        rects = [WindowRect(*(int(r[f"rect.{i}.{key}"]) for key in ("left", "top", "width", "height")))
+                 for i in range(int(r["count"]))]
+        return r["reached"] == "1", rects
+
 
 def windows_path(path):
     """The Windows path (drive Z:) of a Linux path."""

@@ -21,6 +21,9 @@
 //   pixel X Y                                   colour of a screen pixel
 //   watch --ready FILE                          writes FILE when watching, then reports when the main window
 //                                               was first seen and visible, looking every millisecond
+//   rects --until-width W [--ready FILE]        writes FILE when watching, then reports every distinct rectangle
+//                                               of the main window until it is W wide (or --wait ends)
+//   hittest X Y [X Y ...]                       the main window's WM_NCHITTEST answers at screen points
 //
 // Options for every command: --class NAME and --title TEXT choose the main window (default TToDoForm,
 // "Pendra"; title "*" matches any); --wait MS waits that long for the window, box or condition.
@@ -36,6 +39,7 @@
 #include <vector>
 
 #include "Clipboard.h"
+#include "FrameProbe.h"
 #include "Input.h"
 #include "MessageBoxes.h"
 #include "Report.h"
@@ -339,6 +343,23 @@ int Watch(const Arguments& args, Report& report) {
   return WatchStart(args.Key(), ready, args.WaitMs(), report) ? kDone : kFailed;
 }
 
+int Rects(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  report.AddFlag(L"found", main != nullptr);
+  if (!main) return kFailed;
+  int width = static_cast<int>(Number(args.Option(L"until-width")));
+  return RecordRectangles(main, width, args.Option(L"ready"), args.WaitMs(), report) ? kDone : kFailed;
+}
+
+int HitTest(const Arguments& args, Report& report) {
+  if (args.positional.empty() || args.positional.size() % 2) throw UsageError{L"hittest needs X Y pairs"};
+  std::vector<POINT> points;
+  for (size_t i = 0; i < args.positional.size(); i += 2) points.push_back(PointAt(args, i));
+  HWND main = WaitForMain(args);
+  report.AddFlag(L"found", main != nullptr);
+  return main && HitTests(main, points, report) ? kDone : kFailed;
+}
+
 using Command = int (*)(const Arguments&, Report&);
 
 const std::map<std::wstring, Command> kCommands = {{L"find", Find},
@@ -361,7 +382,9 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"close", Close},
                                                    {L"post", Post},
                                                    {L"pixel", Pixel},
-                                                   {L"watch", Watch}};
+                                                   {L"watch", Watch},
+                                                   {L"rects", Rects},
+                                                   {L"hittest", HitTest}};
 
 }  // namespace
 
