@@ -4,6 +4,7 @@
 
 #include "app/Frameless.h"
 #include "app/PendraUnit_win.h"
+#include "lang/Texts.h"
 #include "platform/Geometry_win.h"
 
 namespace pendra {
@@ -150,6 +151,9 @@ void TToDoForm::TimerShrinkTimer() {
       PanelExitIcon.Place({7, 7, kIconButtonSize, kIconButtonSize});
       decoration_.ImageLogo.visible = false;
       InvalidateRect(Handle(), nullptr, FALSE);
+      hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
+    } else {
+      hints_.SetAreaText(kRedBarHint, kHintRedBarCollapse);
     }
   });
 }

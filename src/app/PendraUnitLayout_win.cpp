@@ -19,6 +19,7 @@ void TToDoForm::FormResize() {
   SetWindowPos(ToDoGrid.Handle(), nullptr, grid.left, grid.top, grid.width, grid.height, SWP_NOZORDER | SWP_NOACTIVATE);
   ToDoGrid.SetFontSize(10);
   decoration_.Place(layout, state_.SkinLoaded);
+  hints_.MoveArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect);
   PanelExitIcon.Place(layout.PanelExitIcon);
   PanelMinimizeIcon.Place(layout.PanelMinimizeIcon);
   PanelPlusRow.Place(layout.PanelPlusRow);

@@ -59,6 +59,14 @@ void TToDoForm::CreateControls() {
   PanelMinusRow.Create(Handle(), paintBeneath, [this] { mnuDeleteRowClick(); });
   PanelPlusColumn.Create(Handle(), paintBeneath, [this] { mnuAddColumnClick(); });
   PanelMinusColumn.Create(Handle(), paintBeneath, [this] { mnuDeleteColumnClick(); });
+  hints_.Create(Handle());
+  hints_.AddForArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect, kHintRedBarCollapse);
+  hints_.AddForWindow(PanelExitIcon.Handle(), kHintExit);
+  hints_.AddForWindow(PanelMinimizeIcon.Handle(), kHintMinimize);
+  hints_.AddForWindow(PanelPlusRow.Handle(), kHintAddRow);
+  hints_.AddForWindow(PanelMinusRow.Handle(), kHintDeleteRow);
+  hints_.AddForWindow(PanelPlusColumn.Handle(), kHintAddColumn);
+  hints_.AddForWindow(PanelMinusColumn.Handle(), kHintDeleteColumn);
   // Only there to take the focus for a moment, outside the visible area.
   ButtonForFocus.Reset(CreateWindowExW(0, L"BUTTON", L"ButtonForFocus", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, -100, 48,
                                        75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));

@@ -16,6 +16,7 @@
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
 #include "ui/GridControl_win.h"
+#include "ui/Hints_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
 
@@ -57,6 +58,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT_PTR kShrinkTimer = 2;
   static constexpr UINT_PTR kSaveTimer = 3;
+  static constexpr UINT kRedBarHint = 1;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
@@ -153,6 +155,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   PictureButton PanelPlusColumn;
   PictureButton PanelMinusColumn;
   UniqueWindow ButtonForFocus;
+  Hints hints_;
   TrayIcon trayIcon_;
   UniqueIcon programIcon_;
   PopupMenu popupMenu_;

@@ -57,6 +57,17 @@ extern const char16_t kMenuOpenFolderHere[];
 extern const char16_t kMenuAbout[];
 extern const char16_t kMenuExit[];
 
+// The hints of the red bar (while the window is expanded, and while it is collapsed) and of
+// the small buttons.
+extern const char16_t kHintRedBarCollapse[];
+extern const char16_t kHintRedBarExpand[];
+extern const char16_t kHintExit[];
+extern const char16_t kHintMinimize[];
+extern const char16_t kHintAddRow[];
+extern const char16_t kHintDeleteRow[];
+extern const char16_t kHintAddColumn[];
+extern const char16_t kHintDeleteColumn[];
+
 // The captions and the example task of a first sheet, left to right.
 extern const char16_t* const kFirstSheetCaptions[3];
 extern const char16_t* const kFirstSheetTask[3];

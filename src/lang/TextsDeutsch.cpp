@@ -78,6 +78,15 @@ const char16_t kMenuOpenFolderHere[] = u"Datei Ordner hier &öffnen";
 const char16_t kMenuAbout[] = u"Über Pendra";
 const char16_t kMenuExit[] = u"&Beenden";
 
+const char16_t kHintRedBarCollapse[] = u"Zum Verkleinern auf den roten Balken klicken";
+const char16_t kHintRedBarExpand[] = u"Zum Vergrößern auf den roten Balken klicken";
+const char16_t kHintExit[] = u"Beenden";
+const char16_t kHintMinimize[] = u"Minimieren";
+const char16_t kHintAddRow[] = u"Neue Zeile hinzufügen";
+const char16_t kHintDeleteRow[] = u"Letzte Zeile entfernen";
+const char16_t kHintAddColumn[] = u"Neue Spalte hinzufügen";
+const char16_t kHintDeleteColumn[] = u"Letzte Spalte entfernen";
+
 const char16_t* const kFirstSheetCaptions[3] = {u"Prio", u"Aufgabe", u"Zeit"};
 const char16_t* const kFirstSheetTask[3] = {u"Hoch", u"...Klicken für neue Aufgabe", u"10min"};
 
