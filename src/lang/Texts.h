@@ -25,6 +25,8 @@ std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16str
 extern const char16_t kKeptUnreadableTitle[];
 std::u16string KeptUnreadableText(const std::u16string& keptFile);
 std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::u16string& typeName);
+// A data file another program changed could not be kept before the save replaced it.
+std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u16string& typeName);
 
 // Finding the data folder.
 extern const char16_t kDataFolderProblemTitle[];

@@ -50,6 +50,12 @@ std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::
          u"\"\r\nSie wird deshalb nicht überschrieben. Fehler: \"" + typeName + u"\"";
 }
 
+std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u16string& typeName) {
+  return u"Die Datei mit Ihrer Liste wurde von einem anderen Programm geändert, und diese Fassung konnte nicht "
+         u"aufbewahrt werden: \r\n\"" +
+         dataFile + u"\"\r\nFehler: \"" + typeName + u"\"";
+}
+
 const char16_t kDataFolderProblemTitle[] = u"Fehler";
 const char16_t kDataFolderProblemText[] = u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei";
 

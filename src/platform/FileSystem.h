@@ -40,6 +40,16 @@ void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes);
 // The size in bytes of a file (a link's target); 0 when there is none.
 std::uint64_t FileSize(const std::u16string& path);
 
+// What tells one version of a file from another: its size and its last write time (in the
+// file system's own units). Equal for a missing file and a missing file.
+struct FileStamp {
+  bool exists = false;
+  std::uint64_t size = 0;
+  std::int64_t written = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp FileStampOf(const std::u16string& path);
+
 // Existence; a link counts by its target.
 bool FileExists(const std::u16string& path);
 bool DirectoryExists(const std::u16string& path);

@@ -83,6 +83,15 @@ std::uint64_t FileSize(const std::u16string& path) {
   return error ? 0 : size;
 }
 
+FileStamp FileStampOf(const std::u16string& path) {
+  std::error_code error;
+  const fs::path native = Native(path);
+  if (!fs::is_regular_file(native, error)) return {};
+  const std::uintmax_t size = fs::file_size(native, error);
+  const auto written = fs::last_write_time(native, error).time_since_epoch().count();
+  return {true, static_cast<std::uint64_t>(size), static_cast<std::int64_t>(written)};
+}
+
 bool FileExists(const std::u16string& path) {
   std::error_code error;
   return fs::is_regular_file(Native(path), error);

@@ -131,6 +131,18 @@ std::uint64_t FileSize(const std::u16string& path) {
   return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
+FileStamp FileStampOf(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return {};
+  }
+  const std::uint64_t size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  const std::int64_t written = static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                                         data.ftLastWriteTime.dwLowDateTime);
+  return {true, size, written};
+}
+
 bool FileExists(const std::u16string& path) {
   DWORD attributes = TargetAttributes(path);
   return attributes != kNoAttributes && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

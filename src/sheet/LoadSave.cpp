@@ -168,6 +168,19 @@ void LoadToDoContent(SheetWindow& window, XmlElem& root) {
   }
 }
 
+// A data file that another program changed since this run read or wrote it is kept aside
+// before the save replaces it. A failure to keep it is reported, and the save goes on.
+void KeepConflictingVersion(SheetWindow& window, const std::u16string& dataFile) {
+  PendraUnitState& state = window.State();
+  const FileStamp found = FileStampOf(dataFile);
+  if (!found.exists || found == state.DataFileSeen) return;
+  try {
+    KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+  } catch (const std::exception& failure) {
+    window.ShowErrorMessageBox(NotKeptConflictText(dataFile, FailureTypeName(failure)), kSaveProblemTitle);
+  }
+}
+
 void ReportSaveProblem(SheetWindow& window, const std::u16string& text) {
   window.ShowErrorMessageBox(text, kSaveProblemTitle);
 }
@@ -181,6 +194,7 @@ bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
     doc.Root()->SetName(kRootName);
     doc.LoadFromFile(pathAndFile, Encoding::Auto);
   });
+  window.State().DataFileSeen = FileStampOf(pathAndFile);
   if (!read) return false;
   XmlElem& root = *doc.Root();
   // Every section is loaded, also after another one failed.
@@ -233,12 +247,14 @@ bool XMLSpeichern(SheetWindow& window) {
   // replaces the data file; what was built stays in the temporary file.
   if (!built || window.State().ProtectDataFile) return false;
 
+  KeepConflictingVersion(window, dataFile);
   try {
     ReplaceFileAtomically(temporary, dataFile);
   } catch (const std::exception& failure) {
     ReportSaveProblem(window, SaveReplaceText(dataFile, FailureTypeName(failure)));
     return false;
   }
+  window.State().DataFileSeen = FileStampOf(dataFile);
   return true;
 }
 

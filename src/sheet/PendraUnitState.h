@@ -4,6 +4,8 @@
 // that each rule that reads it can be run without a window.
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace pendra {
 
 // The two switches of the command line: "-m" starts hidden, "-p" keeps a new data file
@@ -24,6 +26,9 @@ struct PendraUnitState {
   int ExpandedClientWidth = 0;
   ExpandStates ExpandState = ExpandStates::NotSetUp;
   bool SkinLoaded = false;
+  // The data file as this run last read or wrote it; another version found before a save
+  // was written by another program and is kept aside.
+  FileStamp DataFileSeen;
   // A damaged data file that could not be kept aside: this run never replaces it.
   bool ProtectDataFile = false;
   // Set by the first wheel step of the run.

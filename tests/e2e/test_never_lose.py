@@ -60,3 +60,22 @@ class NeverLoseTest(PendraTestCase):
 
         self.assertEqual(kept[0].read_bytes(), damaged)
         self.assertIn(b"<VeVuVizo>", data_file.read_bytes())
+
+    def test_a_file_another_program_changed_is_kept_before_the_next_save(self):
+        program, window = self.start_with_file_beside()
+        data_file = self.session.program_folder / "Pendra.xml"
+        theirs = data_file.read_bytes().replace(b"Aufgabe", b"Aufgaben von nebenan")
+        data_file.write_bytes(theirs)
+
+        self.session.click(window.left + 150, window.top + 30 + 25 * 3 + 12)
+        self.session.type_text("meine")
+        self.session.keys("Return")
+        self.session.settle()
+        time.sleep(3)
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+
+        kept = [p for p in self.session.program_folder.iterdir() if p.name.startswith("Pendra~conflict~")]
+        self.assertEqual(len(kept), 1)
+        self.assertEqual(kept[0].read_bytes(), theirs)
+        self.assertIn(b"<Text>meine</Text>", data_file.read_bytes())

@@ -1,6 +1,7 @@
 #include "sheet/LoadSave.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -451,6 +452,50 @@ TEST(KeepAside, AFileThatCannotBeKeptIsNeverReplaced) {
     temporaries += entry.path().filename().string().rfind("Pendra~tmp~backup~", 0) == 0;
   }
   EXPECT_EQ(temporaries, 1u);  // the sheet is in the temporary file
+}
+
+}  // namespace
+}  // namespace pendra
+
+namespace pendra {
+namespace {
+
+std::vector<std::string> KeptConflicts(const TempFolder& temp) {
+  std::vector<std::string> kept;
+  for (const auto& entry : std::filesystem::directory_iterator(temp.Path())) {
+    const std::string name = entry.path().filename();
+    if (name.rfind("Pendra~conflict~", 0) == 0) kept.push_back(name);
+  }
+  return kept;
+}
+
+TEST(Conflict, AVersionAnotherProgramWroteIsKeptBeforeTheSaveReplacesIt) {
+  TempFolder temp;
+  temp.Write("Pendra.xml", File(kPosition + kInfo + kHeader + kContent));
+  FakeSheetWindow window;
+  window.state.DataFolder = temp.Folder();
+  ASSERT_TRUE(XMLLaden(window, temp.File("Pendra.xml")));
+
+  ASSERT_TRUE(XMLSpeichern(window));  // the file is as this run read it
+  EXPECT_TRUE(KeptConflicts(temp).empty());
+  ASSERT_TRUE(XMLSpeichern(window));  // and as this run wrote it
+  EXPECT_TRUE(KeptConflicts(temp).empty());
+
+  temp.Write("Pendra.xml", "written by a synchronisation program");
+  ASSERT_TRUE(XMLSpeichern(window));
+  const std::vector<std::string> kept = KeptConflicts(temp);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(temp.Read(kept[0]), "written by a synchronisation program");
+  EXPECT_TRUE(window.reports.empty());
+
+  // The same size, written later, is another version too.
+  const std::string mine = temp.Read("Pendra.xml");
+  std::filesystem::last_write_time(
+      temp.Path() / "Pendra.xml",
+      std::filesystem::last_write_time(temp.Path() / "Pendra.xml") + std::chrono::seconds(5));
+  ASSERT_TRUE(XMLSpeichern(window));
+  EXPECT_EQ(KeptConflicts(temp).size(), 2u);
+  EXPECT_EQ(temp.Read("Pendra.xml"), mine);
 }
 
 }  // namespace
