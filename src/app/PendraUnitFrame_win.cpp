@@ -154,6 +154,8 @@ void TToDoForm::TimerShrinkTimer() {
       hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
     } else {
       hints_.SetAreaText(kRedBarHint, kHintRedBarCollapse);
+      // The grid was hidden while the window was a strip: the keys go to it again.
+      if (GetActiveWindow() == Handle()) SetFocus(ToDoGrid.Handle());
     }
   });
 }

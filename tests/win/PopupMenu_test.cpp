@@ -1,0 +1,215 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "app/PopupMenu_win.h"
+#include "platform/Window_win.h"
+
+namespace pendra {
+namespace {
+
+// One item of an open menu as Windows holds it.
+struct ShownItem {
+  std::wstring caption;  // empty for a separator
+  UINT id = 0;
+  bool separator = false;
+  bool enabled = false;
+  bool checked = false;
+  bool radio = false;
+  bool picture = false;
+  ULONG_PTR data = 0;
+  std::vector<ShownItem> submenu;
+};
+
+std::vector<ShownItem> ReadMenu(HMENU menu) {
+  std::vector<ShownItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[128] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_BITMAP | MIIM_DATA;
+    info.dwTypeData = text;
+    info.cch = 128;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    ShownItem item;
+    item.caption = text;
+    item.id = info.wID;
+    item.separator = (info.fType & MFT_SEPARATOR) != 0;
+    item.enabled = (info.fState & MFS_DISABLED) == 0;
+    item.checked = (info.fState & MFS_CHECKED) != 0;
+    item.radio = (info.fType & MFT_RADIOCHECK) != 0;
+    item.picture = info.hbmpItem != nullptr;
+    item.data = info.dwItemData;
+    if (info.hSubMenu) item.submenu = ReadMenu(info.hSubMenu);
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+// Owns the menu while it is tracked: reads it as it opens and closes it again at the next tick.
+class MenuOwner : public Window {
+ public:
+  MenuOwner() {
+    RegisterClassOnce(L"PendraPopupMenuTestOwner", 0, nullptr);
+    CreateWindowOf(L"PendraPopupMenuTestOwner", L"", WS_POPUP, 0, 0, 0, 10, 10, nullptr);
+  }
+
+  // What the menu showed at its last opening.
+  std::vector<ShownItem> Open(const PopupMenu& menu) {
+    shown.clear();
+    opened = false;
+    menu.Track(Handle(), {100, 100});
+    return shown;
+  }
+
+  bool opened = false;
+  std::vector<ShownItem> shown;
+
+ private:
+  static constexpr UINT_PTR kCloseTimer = 1;
+
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_INITMENUPOPUP:
+        if (!opened) {
+          opened = true;
+          shown = ReadMenu(reinterpret_cast<HMENU>(wParam));
+          SetTimer(Handle(), kCloseTimer, 10, nullptr);
+        }
+        return 0;
+      case WM_TIMER:
+        KillTimer(Handle(), kCloseTimer);
+        EndMenu();
+        return 0;
+    }
+    return DefaultProc(message, wParam, lParam);
+  }
+};
+
+constexpr UINT kFirst = 11, kSecond = 12, kHidden = 13, kLeft = 21, kRight = 22;
+
+class PopupMenuTest : public ::testing::Test {
+ protected:
+  using Item = PopupMenuItem;
+
+  // A small table in the shape of the main menu: a picture, a hidden item, a disabled one, a
+  // separator and a submenu with radio items.
+  PopupMenu MakeMenu() {
+    return PopupMenu({
+        Item::Command(kFirst, u"&Erster", [this] { ran.push_back(kFirst); }).Picture(L"IMG_MENU_ROW_PLUS"),
+        Item::Command(kHidden, u"&Versteckt", [this] { ran.push_back(kHidden); }).VisibleWhile([this] {
+          return hiddenShown;
+        }),
+        Item::Command(kSecond, u"&Zweiter", [this] { ran.push_back(kSecond); }).EnabledWhile([this] {
+          return secondEnabled;
+        }),
+        Item::Separator(),
+        Item::Submenu(
+            u"&Spalte...",
+            {
+                Item::Command(kLeft, u"&Links", [this] { ran.push_back(kLeft); }).RadioCheckedWhile([this] {
+                  return leftChecked;
+                }),
+                Item::Command(kRight, u"&Rechts", [this] { ran.push_back(kRight); }).RadioCheckedWhile([this] {
+                  return !leftChecked;
+                }),
+            }),
+    });
+  }
+
+  bool hiddenShown = false;
+  bool secondEnabled = false;
+  bool leftChecked = true;
+  std::vector<UINT> ran;
+  MenuOwner owner;
+};
+
+TEST_F(PopupMenuTest, ShowsTheVisibleItemsWithCaptionsStatesPicturesAndSubmenu) {
+  const PopupMenu menu = MakeMenu();
+  const std::vector<ShownItem> shown = owner.Open(menu);
+  ASSERT_TRUE(owner.opened);
+
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].caption, L"&Erster");
+  EXPECT_EQ(shown[0].id, kFirst);
+  EXPECT_TRUE(shown[0].enabled);
+  EXPECT_TRUE(shown[0].picture);
+  EXPECT_EQ(shown[1].caption, L"&Zweiter");
+  EXPECT_FALSE(shown[1].enabled);
+  EXPECT_FALSE(shown[1].picture);
+  EXPECT_TRUE(shown[2].separator);
+  EXPECT_EQ(shown[3].caption, L"&Spalte...");
+  EXPECT_TRUE(shown[3].enabled);
+
+  const std::vector<ShownItem>& column = shown[3].submenu;
+  ASSERT_EQ(column.size(), 2u);
+  EXPECT_EQ(column[0].caption, L"&Links");
+  EXPECT_EQ(column[0].id, kLeft);
+  EXPECT_TRUE(column[0].radio && column[0].checked);
+  EXPECT_EQ(column[1].caption, L"&Rechts");
+  EXPECT_TRUE(column[1].radio);
+  EXPECT_FALSE(column[1].checked);
+}
+
+TEST_F(PopupMenuTest, EveryOpeningShowsTheStateOfThatMoment) {
+  const PopupMenu menu = MakeMenu();
+  owner.Open(menu);
+  hiddenShown = true;
+  secondEnabled = true;
+  leftChecked = false;
+
+  const std::vector<ShownItem> shown = owner.Open(menu);
+
+  ASSERT_EQ(shown.size(), 5u);
+  EXPECT_EQ(shown[1].caption, L"&Versteckt");
+  EXPECT_EQ(shown[1].id, kHidden);
+  EXPECT_TRUE(shown[2].enabled);
+  ASSERT_EQ(shown[4].submenu.size(), 2u);
+  EXPECT_FALSE(shown[4].submenu[0].checked);
+  EXPECT_TRUE(shown[4].submenu[1].checked);
+}
+
+TEST_F(PopupMenuTest, APictureIsMeasuredAtItsSizeAndOtherItemsAreLeftToWindows) {
+  const PopupMenu menu = MakeMenu();
+  const std::vector<ShownItem> shown = owner.Open(menu);
+  ASSERT_EQ(shown.size(), 4u);
+
+  MEASUREITEMSTRUCT picture{};
+  picture.CtlType = ODT_MENU;
+  picture.itemID = kFirst;
+  picture.itemData = shown[0].data;
+  EXPECT_TRUE(menu.MeasurePicture(picture));
+  EXPECT_EQ(picture.itemWidth, 16u);
+  EXPECT_EQ(picture.itemHeight, 16u);
+
+  MEASUREITEMSTRUCT plain{};
+  plain.CtlType = ODT_MENU;
+  plain.itemID = kSecond;
+  plain.itemData = shown[1].data;
+  EXPECT_FALSE(menu.MeasurePicture(plain));
+  MEASUREITEMSTRUCT control{};
+  control.CtlType = ODT_LISTBOX;
+  control.itemData = shown[0].data;
+  EXPECT_FALSE(menu.MeasurePicture(control));
+}
+
+TEST_F(PopupMenuTest, RunFindsTheHandlerOfAnItemAlsoInASubmenu) {
+  const PopupMenu menu = MakeMenu();
+  struct Case {
+    UINT id;
+    bool found;
+  };
+  // 0 is the separators' and the submenu's: they run nothing.
+  const Case cases[] = {{kFirst, true}, {kRight, true}, {0, false}, {99, false}};
+  std::vector<UINT> expected;
+  for (const Case& c : cases) {
+    EXPECT_EQ(menu.Run(c.id), c.found) << c.id;
+    if (c.found) expected.push_back(c.id);
+  }
+  EXPECT_EQ(ran, expected);
+}
+
+}  // namespace
+}  // namespace pendra
