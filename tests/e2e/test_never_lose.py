@@ -79,3 +79,18 @@ class NeverLoseTest(PendraTestCase):
         self.assertEqual(len(kept), 1)
         self.assertEqual(kept[0].read_bytes(), theirs)
         self.assertIn(b"<Text>meine</Text>", data_file.read_bytes())
+
+    def test_a_file_too_large_for_a_sheet_is_refused_and_kept(self):
+        data_file = self.session.program_folder / "Pendra.xml"
+        huge = b"<VeVuVizo>" + b" " * (70 * 1024 * 1024) + b"</VeVuVizo>"
+        data_file.write_bytes(huge)
+        program = self.session.start()
+        report = self.session.answer_box("Ausnahmefehler", wait_ms=20000)
+        self.assertIn("XMLloadToDoList", report.text)
+        self.session.answer_box("Hinweis", wait_ms=30000)
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=20000))
+        kept = [p for p in self.session.program_folder.iterdir() if p.name.startswith("Pendra~unreadable~")]
+        self.assertEqual(len(kept), 1)
+        self.assertEqual(kept[0].stat().st_size, len(huge))
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
