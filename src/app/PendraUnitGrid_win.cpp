@@ -1,6 +1,8 @@
 // The main window's part in the grid's keys and mouse: whole-cell copy, cut and paste,
 // Escape and Delete, blank cells emptied as they are entered, the end of title editing,
 // refitting by a double-click on the title band, the first wheel step, and the popup menu.
+#include <algorithm>
+
 #include "app/PendraUnit_win.h"
 #include "platform/Clipboard_win.h"
 #include "sheet/SheetRules.h"
@@ -9,8 +11,11 @@
 
 namespace pendra {
 
+// Entering a cell ends the edit of the cell left (a step); emptying a blank cell is none.
 bool TToDoForm::SelectCell(int col, int row) {
+  history_.Checkpoint();
   EmptyIfBlank(sheet_, col, row);
+  history_.Absorb();
   return true;
 }
 
@@ -34,6 +39,7 @@ void TToDoForm::DblClick() {
 
 // PopupFake: the right button opens the menu at the cursor; the current cell stays.
 void TToDoForm::MouseDown(GridMouseButton button, int, int) {
+  if (!ToDoGrid.IsEditing()) history_.Checkpoint();
   if (button == GridMouseButton::Right) OpenPopupMenuAtCursor();
 }
 
@@ -49,7 +55,10 @@ bool TToDoForm::Wheel(int) {
 // Acts before the grid's own handling and never takes the key away from it.
 void TToDoForm::OnKeyDown(int key, bool ctrl) {
   GridModel& grid = ToDoGrid.Model();
-  switch (DecideSheetKey(key, ctrl, grid.IsEditing(), grid.HasCurrentCell())) {
+  // A key outside editing begins a new step; the keys of an edit belong to it.
+  if (!grid.IsEditing()) history_.Checkpoint();
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  switch (DecideSheetKey(key, ctrl, shift, grid.IsEditing(), grid.HasCurrentCell())) {
     case SheetKeyAction::None: break;
     case SheetKeyAction::CopyCell: CopyCurrentCell(false); break;
     case SheetKeyAction::CutCell: CopyCurrentCell(true); break;
@@ -57,7 +66,24 @@ void TToDoForm::OnKeyDown(int key, bool ctrl) {
     case SheetKeyAction::LeaveEditing: grid.ClearSelection(); break;
     case SheetKeyAction::RedBar: ImageRedButtonAufklapperClick(); break;
     case SheetKeyAction::EmptyCell: sheet_.SetCell(grid.CurrentCell().col, grid.CurrentCell().row, u""); break;
+    case SheetKeyAction::Undo: TakeBack(false); break;
+    case SheetKeyAction::Redo: TakeBack(true); break;
   }
+}
+
+void TToDoForm::TakeBack(bool redo) {
+  const SheetCell changed = redo ? history_.Redo() : history_.Undo();
+  GridModel& grid = ToDoGrid.Model();
+  if (changed.row >= 0) {
+    // The changed cell, or the nearest one that can be current.
+    const int row = std::clamp(changed.row, grid.FixedRows(), grid.RowCount() - 1);
+    const int col = std::clamp(changed.col, 0, grid.ColCount() - 1);
+    grid.SetCurrentCell({col, row});
+  }
+  // The columns fill the grid's width as it is now; that fitting is no step.
+  AdjustColumnWidths();
+  history_.Absorb();
+  ToDoGrid.Repaint();
 }
 
 void TToDoForm::CopyCurrentCell(bool cut) {

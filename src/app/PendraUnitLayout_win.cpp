@@ -10,6 +10,8 @@ namespace pendra {
 
 void TToDoForm::FormResize() {
   if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
+  // Fitting the columns to a new size is no step of the user's.
+  history_.Checkpoint();
   FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded);
   const Rect& grid = layout.ToDoGrid;
   // The columns are fitted to the grid's new width before it gets its height and place.
@@ -28,6 +30,7 @@ void TToDoForm::FormResize() {
   PanelMinusColumn.Place(layout.PanelMinusColumn);
   InvalidateRect(Handle(), nullptr, FALSE);
   RepaintControlsForCitrix();
+  history_.Absorb();
 }
 
 void TToDoForm::AdjustColumnWidths() {

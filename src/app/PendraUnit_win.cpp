@@ -55,10 +55,23 @@ void TToDoForm::CreateControls() {
   PictureButton::PaintBeneath paintBeneath = [this](HDC dc, POINT origin) { PaintSurface(dc, origin); };
   PanelExitIcon.Create(Handle(), paintBeneath, [this] { mnuExitClick(); });
   PanelMinimizeIcon.Create(Handle(), paintBeneath, [this] { ImageMinimizeIconClick(); });
-  PanelPlusRow.Create(Handle(), paintBeneath, [this] { mnuAddRowClick(); });
-  PanelMinusRow.Create(Handle(), paintBeneath, [this] { mnuDeleteRowClick(); });
-  PanelPlusColumn.Create(Handle(), paintBeneath, [this] { mnuAddColumnClick(); });
-  PanelMinusColumn.Create(Handle(), paintBeneath, [this] { mnuDeleteColumnClick(); });
+  // Each press of a button is a step of its own in the history.
+  PanelPlusRow.Create(Handle(), paintBeneath, [this] {
+    history_.Checkpoint();
+    mnuAddRowClick();
+  });
+  PanelMinusRow.Create(Handle(), paintBeneath, [this] {
+    history_.Checkpoint();
+    mnuDeleteRowClick();
+  });
+  PanelPlusColumn.Create(Handle(), paintBeneath, [this] {
+    history_.Checkpoint();
+    mnuAddColumnClick();
+  });
+  PanelMinusColumn.Create(Handle(), paintBeneath, [this] {
+    history_.Checkpoint();
+    mnuDeleteColumnClick();
+  });
   hints_.Create(Handle());
   hints_.AddForArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect, kHintRedBarCollapse);
   hints_.AddForWindow(PanelExitIcon.Handle(), kHintExit);
@@ -110,7 +123,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && lParam == 0 && popupMenu_.Run(LOWORD(wParam))) return 0;
+      if (HIWORD(wParam) != 0 || lParam != 0) break;
+      history_.Checkpoint();
+      if (popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
     case WM_MEASUREITEM:
@@ -240,9 +255,11 @@ void TToDoForm::FormCreate() {
     state_.ExpandState = ExpandStates::Expanded;
     FormResize();
     startTimerArmed_ = SetTimer(Handle(), kStartTimer, 1, nullptr) != 0;
-    // What start-up made is saved already; from now on every change is saved soon.
+    // What start-up made is saved already; from now on every change is saved soon, and every
+    // step of the user can be taken back.
     OnWindowMoved();
     savesInBackground_ = true;
+    history_.Reset();
   });
 }
 

@@ -13,6 +13,7 @@
 #include "sheet/PendraUnitState.h"
 #include "sheet/SaveScheduler.h"
 #include "sheet/Sheet.h"
+#include "sheet/SheetHistory.h"
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
 #include "ui/GridControl_win.h"
@@ -98,6 +99,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void OnKeyDown(int key, bool ctrl);
   void CopyCurrentCell(bool cut);
   void PasteIntoCurrentCell();
+  // Undo and redo: the sheet as before or after a step, its changed cell current.
+  void TakeBack(bool redo);
   // The frameless window: size limit, edge hit-test, snapping, dragging by the decoration.
   void OnGetMinMaxInfo(MINMAXINFO& limits);
   LRESULT OnHitTest(LRESULT ordinary, POINT screen);
@@ -168,6 +171,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool savingInBackground_ = false;
   bool silenceSaveReports_ = false;
   SaveScheduler saveScheduler_;
+  SheetHistory history_{sheet_};
   ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;
 };

@@ -112,6 +112,27 @@ void Sheet::SetWindowRect(const Rect& rect) {
   Notify({SheetChange::Kind::Window});
 }
 
+size_t Sheet::Content::Bytes() const {
+  size_t bytes = sizeof(Content) + widths.size() * sizeof(int) + alignments.size();
+  for (const std::vector<std::u16string>& row : rows) {
+    bytes += sizeof(row);
+    for (const std::u16string& cell : row) bytes += sizeof(cell) + cell.size() * sizeof(char16_t);
+  }
+  return bytes;
+}
+
+Sheet::Content Sheet::Snapshot() const { return {rows_, widths_, alignments_, fixedRows_, flags_, lineWidth_}; }
+
+void Sheet::Restore(const Content& content) {
+  rows_ = content.rows;
+  widths_ = content.widths;
+  alignments_ = content.alignments;
+  fixedRows_ = content.fixedRows;
+  flags_ = content.flags;
+  lineWidth_ = content.lineWidth;
+  Notify({});
+}
+
 void Sheet::AddObserver(SheetObserver& observer) { observers_.push_back(&observer); }
 
 void Sheet::RemoveObserver(SheetObserver& observer) {

@@ -26,6 +26,7 @@ struct MenuItemPair {
     AktivVisible = value;
     DeaktivVisible = !value;
   }
+  bool operator==(const MenuItemPair&) const = default;
 };
 
 // The two display flags, kept as the popup menu shows them.
@@ -36,6 +37,7 @@ struct SheetFlags {
 
   bool HeaderTextBold() const { return TitleFett.AktivVisible || MakeTitleBold.AktivVisible; }
   bool DrawGridLines() const { return ShowGridLines.AktivVisible; }
+  bool operator==(const SheetFlags&) const = default;
 };
 
 // A sheet operation that cannot be done, such as a column index outside the sheet.
@@ -131,6 +133,23 @@ class Sheet {
   // Left and top edge, client width and height of the main window as a save writes them.
   const Rect& WindowRect() const { return windowRect_; }
   void SetWindowRect(const Rect& rect);
+
+  // What undo takes back: the cells, counts, widths, alignments, the fixed title row and the
+  // flags; not the skin nor the window's rectangle.
+  struct Content {
+    std::vector<std::vector<std::u16string>> rows;
+    std::vector<int> widths;
+    std::vector<TCellAlignment> alignments;
+    int fixedRows = 1;
+    SheetFlags flags;
+    int lineWidth = 1;
+    bool operator==(const Content&) const = default;
+    // About the memory it takes.
+    size_t Bytes() const;
+  };
+  Content Snapshot() const;
+  // Puts the content back; the observers hear one structure change.
+  void Restore(const Content& content);
 
   void AddObserver(SheetObserver& observer);
   void RemoveObserver(SheetObserver& observer);

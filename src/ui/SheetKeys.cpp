@@ -9,10 +9,16 @@ namespace {
 constexpr int kKeyC = 'C';
 constexpr int kKeyV = 'V';
 constexpr int kKeyX = 'X';
+constexpr int kKeyY = 'Y';
+constexpr int kKeyZ = 'Z';
 
 }  // namespace
 
-SheetKeyAction DecideSheetKey(int key, bool ctrl, bool editing, bool hasCurrentCell) {
+SheetKeyAction DecideSheetKey(int key, bool ctrl, bool shift, bool editing, bool hasCurrentCell) {
+  if (ctrl && !editing) {
+    if (key == kKeyZ) return shift ? SheetKeyAction::Redo : SheetKeyAction::Undo;
+    if (key == kKeyY) return SheetKeyAction::Redo;
+  }
   const bool onCell = !editing && hasCurrentCell;
   if (onCell && ctrl) {
     if (key == kKeyC) return SheetKeyAction::CopyCell;

@@ -11,9 +11,12 @@ enum class SheetKeyAction {
   LeaveEditing,  // Escape while editing: the selection is cleared (the typed text stays)
   RedBar,        // Escape outside editing: what a click on the red bar does
   EmptyCell,     // Delete (also with Ctrl)
+  Undo,          // Ctrl+Z outside editing (inside, the editor's own undo)
+  Redo,          // Ctrl+Y or Ctrl+Shift+Z outside editing
 };
 
-// Only Ctrl counts among the modifiers. The cell actions need a current cell and no editing.
-SheetKeyAction DecideSheetKey(int key, bool ctrl, bool editing, bool hasCurrentCell);
+// Ctrl counts among the modifiers, and Shift only to tell redo from undo. The cell actions
+// need a current cell and no editing.
+SheetKeyAction DecideSheetKey(int key, bool ctrl, bool shift, bool editing, bool hasCurrentCell);
 
 }  // namespace pendra

@@ -215,6 +215,21 @@ class EditingTest(PendraTestCase):
         saved = self.close()
         self.assertEqual((saved.row_count, saved.tasks()), (1, [("a", "b", "c")]))
 
+    def test_an_undo_brings_a_deleted_row_back_and_a_redo_takes_it_again(self):
+        self.start([("a", "b", "c"), ("  eins ", "", " drei")])
+        self.click(MINUS_ROW)
+        self.answer("yes", "Möchten Sie die Zeile wirklich löschen?\r\nInhalt: eins, drei")
+        self.click(cell(0, 1))
+
+        self.session.keys("ctrl+z")
+        time.sleep(2)  # an undo is a change: it is saved soon
+        self.session.settle()
+        self.assertEqual(SavedSheet.read(self.data_file).tasks(), [("a", "b", "c"), ("eins", "", "drei")])
+
+        self.session.keys("ctrl+y")
+        saved = self.close()
+        self.assertEqual((saved.row_count, saved.tasks()), (1, [("a", "b", "c")]))
+
     def test_columns_are_added_and_removed_by_menu_and_buttons(self):
         self.start([("Hoch", "Einkaufen", "10min")])
 

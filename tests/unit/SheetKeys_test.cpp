@@ -12,6 +12,7 @@ TEST(SheetKeys, CellKeysActOnlyOnACurrentCellOutsideEditing) {
     int key;
     bool ctrl, editing, hasCell;
     SheetKeyAction action;
+    bool shift = false;
   };
   using A = SheetKeyAction;
   const Case cases[] = {
@@ -31,9 +32,17 @@ TEST(SheetKeys, CellKeysActOnlyOnACurrentCellOutsideEditing) {
       {vk::Escape, false, false, true, A::RedBar},
       {vk::Escape, true, false, false, A::RedBar},
       {vk::Return, false, false, true, A::None},
+      {'Z', true, false, false, A::Undo},
+      {'Z', true, false, true, A::Undo},
+      {'Z', true, false, true, A::Redo, true},  // Ctrl+Shift+Z
+      {'Y', true, false, false, A::Redo},
+      {'Z', true, true, true, A::None},  // the editor's own undo
+      {'Y', true, true, true, A::None},
+      {'Z', false, false, true, A::None},
+      {'C', true, false, true, A::CopyCell, true},  // Shift does not matter for copy
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(DecideSheetKey(c.key, c.ctrl, c.editing, c.hasCell), c.action)
+    EXPECT_EQ(DecideSheetKey(c.key, c.ctrl, c.shift, c.editing, c.hasCell), c.action)
         << c.key << " ctrl " << c.ctrl << " editing " << c.editing << " cell " << c.hasCell;
   }
 }
