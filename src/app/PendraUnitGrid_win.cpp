@@ -6,6 +6,7 @@
 #include "app/PendraUnit_win.h"
 #include "platform/Clipboard_win.h"
 #include "sheet/SheetRules.h"
+#include "ui/ColumnFitting.h"
 #include "ui/PopupMenuRules.h"
 #include "ui/SheetKeys.h"
 
@@ -80,9 +81,8 @@ void TToDoForm::TakeBack(bool redo) {
     const int col = std::clamp(changed.col, 0, grid.ColCount() - 1);
     grid.SetCurrentCell({col, row});
   }
-  // The columns fill the grid's width as it is now; that fitting is no step.
-  AdjustColumnWidths();
-  history_.Absorb();
+  // The widths come back exactly as they were; only the scroll bars follow the column count.
+  ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
   ToDoGrid.Repaint();
 }
 
