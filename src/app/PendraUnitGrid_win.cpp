@@ -1,6 +1,6 @@
 // The main window's part in the grid's keys and mouse: whole-cell copy, cut and paste,
-// Escape and Delete, blank cells emptied as they are entered, the end of title editing,
-// refitting by a double-click on the title band, the first wheel step, and the popup menu.
+// Escape and Delete, undo and redo, blank cells emptied as they are entered, the end of title
+// editing, refitting by a double-click on the title band, the first wheel step, the popup menu.
 #include <algorithm>
 
 #include "app/PendraUnit_win.h"
