@@ -56,22 +56,16 @@ void TToDoForm::CreateControls() {
   PanelExitIcon.Create(Handle(), paintBeneath, [this] { mnuExitClick(); });
   PanelMinimizeIcon.Create(Handle(), paintBeneath, [this] { ImageMinimizeIconClick(); });
   // Each press of a button is a step of its own in the history.
-  PanelPlusRow.Create(Handle(), paintBeneath, [this] {
-    history_.Checkpoint();
-    mnuAddRowClick();
-  });
-  PanelMinusRow.Create(Handle(), paintBeneath, [this] {
-    history_.Checkpoint();
-    mnuDeleteRowClick();
-  });
-  PanelPlusColumn.Create(Handle(), paintBeneath, [this] {
-    history_.Checkpoint();
-    mnuAddColumnClick();
-  });
-  PanelMinusColumn.Create(Handle(), paintBeneath, [this] {
-    history_.Checkpoint();
-    mnuDeleteColumnClick();
-  });
+  auto step = [this](void (TToDoForm::*command)()) {
+    return [this, command] {
+      history_.Checkpoint();
+      (this->*command)();
+    };
+  };
+  PanelPlusRow.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddRowClick));
+  PanelMinusRow.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteRowClick));
+  PanelPlusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddColumnClick));
+  PanelMinusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteColumnClick));
   hints_.Create(Handle());
   hints_.AddForArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect, kHintRedBarCollapse);
   hints_.AddForWindow(PanelExitIcon.Handle(), kHintExit);

@@ -12,23 +12,23 @@ const std::u16string kEmpty;
 
 }  // namespace
 
-Sheet::Sheet() : Sheet(3, 6) { widths_ = {50, 235, 45}; }
+Sheet::Sheet() : Sheet(3, 6) { content_.widths = {50, 235, 45}; }
 
 Sheet::Sheet(int colCount, int rowCount) {
   SetColCount(colCount);
   SetRowCount(rowCount);
-  fixedRows_ = RowCount() >= 2 ? 1 : 0;
+  content_.fixedRows = RowCount() >= 2 ? 1 : 0;
 }
 
 const std::u16string& Sheet::Cell(int col, int row) const {
   if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) return kEmpty;
-  const std::vector<std::u16string>& cells = rows_[row];
+  const std::vector<std::u16string>& cells = content_.rows[row];
   return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
 }
 
 void Sheet::SetCell(int col, int row, std::u16string text) {
   if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) ThrowOutOfRange();
-  std::vector<std::u16string>& cells = rows_[row];
+  std::vector<std::u16string>& cells = content_.rows[row];
   if (col >= static_cast<int>(cells.size())) {
     if (text.empty()) return;
     cells.resize(col + 1);
@@ -41,17 +41,17 @@ void Sheet::SetCell(int col, int row, std::u16string text) {
 void Sheet::SetRowCount(int count) {
   const int rows = std::clamp(count, 1, kMaxRowCount);
   if (rows == RowCount()) return;
-  rows_.resize(rows);
-  fixedRows_ = std::min(fixedRows_, RowCount() - 1);
+  content_.rows.resize(rows);
+  content_.fixedRows = std::min(content_.fixedRows, RowCount() - 1);
   Notify({});
 }
 
 void Sheet::SetColCount(int count) {
   const int cols = std::clamp(count, 1, kMaxColCount);
   if (cols == ColCount()) return;
-  widths_.resize(cols, kDefaultColWidth);
-  alignments_.resize(cols, ALIGNLEFT);
-  for (std::vector<std::u16string>& cells : rows_) {
+  content_.widths.resize(cols, kDefaultColWidth);
+  content_.alignments.resize(cols, ALIGNLEFT);
+  for (std::vector<std::u16string>& cells : content_.rows) {
     if (static_cast<int>(cells.size()) > cols) cells.resize(cols);
   }
   Notify({});
@@ -59,40 +59,42 @@ void Sheet::SetColCount(int count) {
 
 int Sheet::ColWidth(int col) const {
   if (col < 0 || col >= ColCount()) ThrowOutOfRange();
-  return widths_[col];
+  return content_.widths[col];
 }
 
 void Sheet::SetColWidth(int col, int width) {
   if (col < 0 || col >= ColCount()) ThrowOutOfRange();
   const int newWidth = std::max(0, width);
-  if (widths_[col] == newWidth) return;
-  widths_[col] = newWidth;
+  if (content_.widths[col] == newWidth) return;
+  content_.widths[col] = newWidth;
   Notify({});
 }
 
 void Sheet::SetFixedRows(int count) {
   const int fixed = std::clamp(count, 0, std::min(1, RowCount() - 1));
-  if (fixed == fixedRows_) return;
-  fixedRows_ = fixed;
+  if (fixed == content_.fixedRows) return;
+  content_.fixedRows = fixed;
   Notify({});
 }
 
-TCellAlignment Sheet::Alignment(int col) const { return col >= 0 && col < ColCount() ? alignments_[col] : ALIGNLEFT; }
+TCellAlignment Sheet::Alignment(int col) const {
+  return col >= 0 && col < ColCount() ? content_.alignments[col] : ALIGNLEFT;
+}
 
 void Sheet::SetAlignment(int col, TCellAlignment alignment) {
   if (col < 0 || col >= ColCount()) ThrowOutOfRange();
-  alignments_[col] = alignment;
+  content_.alignments[col] = alignment;
   Notify({SheetChange::Kind::Look});
 }
 
 void Sheet::SetTitleBold(bool bold) {
-  flags_.TitleFett.Show(bold);
+  content_.flags.TitleFett.Show(bold);
   Notify({SheetChange::Kind::Look});
 }
 
 void Sheet::SetGridLines(bool on) {
-  flags_.ShowGridLines.Show(on);
-  lineWidth_ = on ? 1 : 0;
+  content_.flags.ShowGridLines.Show(on);
+  content_.lineWidth = on ? 1 : 0;
   Notify({});
 }
 
@@ -121,15 +123,8 @@ size_t Sheet::Content::Bytes() const {
   return bytes;
 }
 
-Sheet::Content Sheet::Snapshot() const { return {rows_, widths_, alignments_, fixedRows_, flags_, lineWidth_}; }
-
 void Sheet::Restore(const Content& content) {
-  rows_ = content.rows;
-  widths_ = content.widths;
-  alignments_ = content.alignments;
-  fixedRows_ = content.fixedRows;
-  flags_ = content.flags;
-  lineWidth_ = content.lineWidth;
+  content_ = content;
   Notify({});
 }
 

@@ -81,59 +81,6 @@ class Sheet {
   static constexpr long long kMaxCellCount = 1'000'000;
   static constexpr int kDefaultColWidth = 64;
 
-  // The sheet before anything is loaded: the title row and five task rows, three columns
-  // 50, 235 and 45 pixels wide, all cells empty.
-  Sheet();
-  // Given counts (each at least 1) of columns kDefaultColWidth wide.
-  Sheet(int colCount, int rowCount);
-  Sheet(const Sheet&) = delete;
-  Sheet& operator=(const Sheet&) = delete;
-
-  // Cells outside the sheet read as empty; writing one is an EInvalidGridOperation.
-  const std::u16string& Cell(int col, int row) const;
-  void SetCell(int col, int row, std::u16string text);
-
-  int RowCount() const { return static_cast<int>(rows_.size()); }
-  int ColCount() const { return static_cast<int>(widths_.size()); }
-  // Counts below 1 become 1, counts above the maximum the maximum. One row left drops the fixed
-  // title row; the alignments follow the column count (kept entries stay, new ones are ALIGNLEFT).
-  void SetRowCount(int count);
-  void SetColCount(int count);
-
-  // An index not below the column count (or below 0) is an EInvalidGridOperation
-  // "Grid index out of range". Negative widths become 0.
-  int ColWidth(int col) const;
-  const std::vector<int>& ColWidths() const { return widths_; }
-  void SetColWidth(int col, int width);
-
-  // The title row is fixed (1) or an ordinary, editable row (0); always fewer than the rows.
-  int FixedRows() const { return fixedRows_; }
-  void SetFixedRows(int count);
-
-  // The column's alignment; ALIGNLEFT for a column that does not exist.
-  TCellAlignment Alignment(int col) const;
-  const std::vector<TCellAlignment>& Alignments() const { return alignments_; }
-  // An index outside the columns is an EInvalidGridOperation.
-  void SetAlignment(int col, TCellAlignment alignment);
-
-  const SheetFlags& Flags() const { return flags_; }
-  bool HeaderTextBold() const { return flags_.HeaderTextBold(); }
-  bool DrawGridLines() const { return flags_.DrawGridLines(); }
-  void SetTitleBold(bool bold);
-  // Also sets the line width between the cells: 1 with lines, 0 without.
-  void SetGridLines(bool on);
-  // 1 until the grid-lines flag is first set.
-  int LineWidth() const { return lineWidth_; }
-
-  const std::u16string& SkinName() const { return skinName_; }
-  const std::u16string& SkinPath() const { return skinPath_; }
-  void SetSkinName(std::u16string name);
-  void SetSkinPath(std::u16string path);
-
-  // Left and top edge, client width and height of the main window as a save writes them.
-  const Rect& WindowRect() const { return windowRect_; }
-  void SetWindowRect(const Rect& rect);
-
   // What undo takes back: the cells, counts, widths, alignments, the fixed title row and the
   // flags; not the skin nor the window's rectangle.
   struct Content {
@@ -147,7 +94,61 @@ class Sheet {
     // About the memory it takes.
     size_t Bytes() const;
   };
-  Content Snapshot() const;
+
+  // The sheet before anything is loaded: the title row and five task rows, three columns
+  // 50, 235 and 45 pixels wide, all cells empty.
+  Sheet();
+  // Given counts (each at least 1) of columns kDefaultColWidth wide.
+  Sheet(int colCount, int rowCount);
+  Sheet(const Sheet&) = delete;
+  Sheet& operator=(const Sheet&) = delete;
+
+  // Cells outside the sheet read as empty; writing one is an EInvalidGridOperation.
+  const std::u16string& Cell(int col, int row) const;
+  void SetCell(int col, int row, std::u16string text);
+
+  int RowCount() const { return static_cast<int>(content_.rows.size()); }
+  int ColCount() const { return static_cast<int>(content_.widths.size()); }
+  // Counts below 1 become 1, counts above the maximum the maximum. One row left drops the fixed
+  // title row; the alignments follow the column count (kept entries stay, new ones are ALIGNLEFT).
+  void SetRowCount(int count);
+  void SetColCount(int count);
+
+  // An index not below the column count (or below 0) is an EInvalidGridOperation
+  // "Grid index out of range". Negative widths become 0.
+  int ColWidth(int col) const;
+  const std::vector<int>& ColWidths() const { return content_.widths; }
+  void SetColWidth(int col, int width);
+
+  // The title row is fixed (1) or an ordinary, editable row (0); always fewer than the rows.
+  int FixedRows() const { return content_.fixedRows; }
+  void SetFixedRows(int count);
+
+  // The column's alignment; ALIGNLEFT for a column that does not exist.
+  TCellAlignment Alignment(int col) const;
+  const std::vector<TCellAlignment>& Alignments() const { return content_.alignments; }
+  // An index outside the columns is an EInvalidGridOperation.
+  void SetAlignment(int col, TCellAlignment alignment);
+
+  const SheetFlags& Flags() const { return content_.flags; }
+  bool HeaderTextBold() const { return content_.flags.HeaderTextBold(); }
+  bool DrawGridLines() const { return content_.flags.DrawGridLines(); }
+  void SetTitleBold(bool bold);
+  // Also sets the line width between the cells: 1 with lines, 0 without.
+  void SetGridLines(bool on);
+  // 1 until the grid-lines flag is first set.
+  int LineWidth() const { return content_.lineWidth; }
+
+  const std::u16string& SkinName() const { return skinName_; }
+  const std::u16string& SkinPath() const { return skinPath_; }
+  void SetSkinName(std::u16string name);
+  void SetSkinPath(std::u16string path);
+
+  // Left and top edge, client width and height of the main window as a save writes them.
+  const Rect& WindowRect() const { return windowRect_; }
+  void SetWindowRect(const Rect& rect);
+
+  Content Snapshot() const { return content_; }
   // Puts the content back; the observers hear one structure change.
   void Restore(const Content& content);
 
@@ -169,13 +170,9 @@ class Sheet {
  private:
   void Notify(SheetChange change);
 
-  // One entry per row; a row holds only the cells up to its last written one.
-  std::vector<std::vector<std::u16string>> rows_;
-  std::vector<int> widths_;
-  std::vector<TCellAlignment> alignments_;
-  int fixedRows_ = 1;
-  SheetFlags flags_;
-  int lineWidth_ = 1;
+  // The cells (one entry per row; a row holds only the cells up to its last written one), the
+  // widths, alignments, fixed title row and flags.
+  Content content_;
   std::u16string skinName_;
   std::u16string skinPath_;
   Rect windowRect_{0, 0, kDesignClientWidth, kDesignClientHeight};

@@ -43,6 +43,16 @@ WS_EX_TOOLWINDOW = 0x00000080
 WS_EX_APPWINDOW = 0x00040000
 
 
+def wait_until(condition, seconds=5):
+    """Whether the condition came true within the time, asked every 50 ms."""
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.05)
+    return True
+
+
 class HarnessError(Exception):
     """The harness could not do what was asked (as opposed to the program behaving wrongly)."""
 

@@ -7,7 +7,7 @@ import xml.etree.ElementTree as ElementTree
 from dataclasses import dataclass
 from xml.sax.saxutils import escape as xml_escape
 
-from harness import PendraTestCase
+from harness import wait_until, PendraTestCase
 
 LEFT, TOP = 300, 200  # the window of the sheets below
 WIDTHS = (50, 210, 45)  # fill the grid exactly, so the columns keep them
@@ -118,12 +118,7 @@ class EditingTest(PendraTestCase):
         return window.left, window.width
 
     def wait_until(self, condition, seconds=5):
-        deadline = time.monotonic() + seconds
-        while not condition():
-            if time.monotonic() > deadline:
-                return False
-            time.sleep(0.05)
-        return True
+        return wait_until(condition, seconds)
 
     def type_into(self, point, text):
         """Selects the cell, types over it and ends the editing with Enter."""

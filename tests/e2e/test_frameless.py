@@ -5,7 +5,7 @@ import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-from harness import PendraTestCase
+from harness import wait_until, PendraTestCase
 
 # The first sheet's window on the 1920 x 1080 screen, whose work area is the whole screen.
 LEFT, TOP, WIDTH, HEIGHT = 1510, 434, 370, 211
@@ -79,12 +79,7 @@ class FramelessTest(PendraTestCase):
         return self.session.hit_tests(*(on_screen(window, *point) for point in points))
 
     def wait_until(self, condition, seconds=10):
-        deadline = time.monotonic() + seconds
-        while not condition():
-            if time.monotonic() > deadline:
-                return False
-            time.sleep(0.05)
-        return True
+        return wait_until(condition, seconds)
 
     # ------------------------------------------------------------------------------ the red bar
 
