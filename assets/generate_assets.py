@@ -39,45 +39,76 @@ GREEN = (40, 150, 70)
 
 # The mat around the sheet --------------------------------------------------------------
 
-def mat_colour(outer, inner):
+# The built-in mat's colours; each skin has its own set (see SKINS).
+MAT = {"edge": EDGE, "outer": PAPER_OUTER, "inner": PAPER_INNER, "far": SHADE_FAR, "near": SHADE_NEAR}
+
+
+def mat_colour(palette, outer, inner):
     """Colour of the mat at a distance (in pixels) from the window's edge and from the sheet."""
     if outer <= 0:
-        return EDGE
+        return palette["edge"]
     if inner == 1:
-        return SHADE_NEAR
+        return palette["near"]
     if inner == 2:
-        return SHADE_FAR
-    return lerp(PAPER_OUTER, PAPER_INNER, (outer - 1) / 26)
+        return palette["far"]
+    return lerp(palette["outer"], palette["inner"], (outer - 1) / 26)
 
 
-def band(width, height, outer_of, inner_of):
+def band(width, height, outer_of, inner_of, palette=MAT):
     canvas = Canvas(width, height)
     for y in range(height):
         for x in range(width):
-            canvas.blend(x, y, mat_colour(outer_of(x, y), inner_of(x, y)))
+            canvas.blend(x, y, mat_colour(palette, outer_of(x, y), inner_of(x, y)))
     return canvas
 
 
-def top_band():
-    return band(500, 30, lambda x, y: y, lambda x, y: 30 - y)
+def top_band(palette=MAT):
+    return band(500, 30, lambda x, y: y, lambda x, y: 30 - y, palette)
 
 
-def bottom_band():
-    return band(500, 30, lambda x, y: 29 - y, lambda x, y: y + 1)
+def bottom_band(palette=MAT):
+    return band(500, 30, lambda x, y: 29 - y, lambda x, y: y + 1, palette)
 
 
-def right_band():
-    return band(30, 180, lambda x, y: 29 - x, lambda x, y: x + 1)
+def right_band(palette=MAT, width=30):
+    """The right edge; a skin's is 180 wide, of which the window shows the left 30. Beyond those
+    it repeats the mat, so that the edge line stays one pixel wide in the JPEG."""
+    return band(width, 180, lambda x, y: 29 - x if x < 30 else 1, lambda x, y: x + 1, palette)
 
 
-def top_right_corner():
+def top_right_corner(palette=MAT):
     """100 × 100 at the window's top-right corner; the sheet lies below-left of (70, 30)."""
-    return band(100, 100, lambda x, y: min(y, 99 - x), lambda x, y: max(x - 69, 30 - y))
+    return band(100, 100, lambda x, y: min(y, 99 - x), lambda x, y: max(x - 69, 30 - y), palette)
 
 
-def bottom_right_corner():
+def bottom_right_corner(palette=MAT):
     """100 × 100 at the window's bottom-right corner; the sheet lies above-left of (70, 70)."""
-    return band(100, 100, lambda x, y: min(99 - y, 99 - x), lambda x, y: max(x - 69, y - 69))
+    return band(100, 100, lambda x, y: min(99 - y, 99 - x), lambda x, y: max(x - 69, y - 69), palette)
+
+
+# Our own skins: the mat in other colours. The exit and minimize buttons are transparent
+# around their signs, so they sit on any skin.
+SKINS = {
+    "Lime": {"edge": (78, 128, 30), "outer": (240, 250, 218), "inner": (204, 236, 150), "far": (178, 218, 112),
+             "near": (136, 186, 70)},
+    "Vista": {"edge": (32, 62, 116), "outer": (206, 224, 248), "inner": (150, 188, 234), "far": (120, 162, 216),
+              "near": (70, 110, 170)},
+    "Eldorado": {"edge": (128, 88, 16), "outer": (252, 242, 206), "inner": (238, 210, 132), "far": (220, 184, 96),
+                 "near": (184, 140, 52)},
+    "Silver": {"edge": (96, 98, 106), "outer": (246, 246, 248), "inner": (212, 214, 220), "far": (188, 190, 198),
+               "near": (150, 152, 160)},
+}
+
+
+def write_skins(folder):
+    for name, palette in SKINS.items():
+        skin = os.path.join(folder, name)
+        os.makedirs(skin, exist_ok=True)
+        write_jpeg(os.path.join(skin, "Right.JPG"), right_band(palette, 180))
+        write_jpeg(os.path.join(skin, "Top.JPG"), top_band(palette))
+        write_jpeg(os.path.join(skin, "Down.JPG"), bottom_band(palette))
+        write_jpeg(os.path.join(skin, "TopRight.JPG"), top_right_corner(palette))
+        write_jpeg(os.path.join(skin, "DownRight.JPG"), bottom_right_corner(palette))
 
 
 # The red bar and the logo --------------------------------------------------------------
@@ -131,10 +162,9 @@ def logo():
 
 # Buttons ------------------------------------------------------------------------------
 
-def window_button(background, glyph, state, danger):
-    """16 × 16 exit/minimize button over its piece of the corner picture."""
+def window_button(glyph, state, danger):
+    """16 × 16 exit/minimize button, transparent around its sign, so it sits on any skin."""
     canvas = Canvas(16, 16)
-    canvas.draw(background)
     glyph_colour = INK_SOFT
     if state != "normal":
         fills = {"hover": (danger and (226, 72, 72)) or TITLE_ROW, "pressed": (danger and (176, 36, 42)) or (168, 192, 222)}
@@ -375,16 +405,13 @@ def main():
     jpeg("Top.jpg", top_band())
     jpeg("Down.jpg", bottom_band())
     jpeg("Right.jpg", right_band())
-    corner = top_right_corner()
-    jpeg("TopRight.jpg", corner)
+    jpeg("TopRight.jpg", top_right_corner())
     jpeg("DownRight.jpg", bottom_right_corner())
     jpeg("RedBar.jpg", red_bar())
     png("Logo.png", logo())
-    # The window buttons sit 7 pixels below the top, 23 and 43 pixels left of the right edge.
-    for glyph, left, danger in (("exit", 77, True), ("minimize", 57, False)):
+    for glyph, danger in (("exit", True), ("minimize", False)):
         for state in ("normal", "hover", "pressed"):
-            jpeg("%s-%s.jpg" % (glyph.capitalize(), state), window_button(corner.crop(left, 7, 16, 16), glyph, state,
-                                                                           danger))
+            png("%s-%s.png" % (glyph.capitalize(), state), window_button(glyph, state, danger))
     for sign in ("plus", "minus"):
         for state in ("normal", "hover", "pressed"):
             png("%s-%s.png" % (sign.capitalize(), state), small_button(sign, state))
@@ -406,6 +433,7 @@ def main():
         jpeg("AboutIcon-%s.jpg" % state, kastrel_icon(background.crop(left, top, width, height), state))
 
     write_ico(os.path.join(HERE, "Pendra.ico"), [app_icon(s) for s in (16, 32, 48, 256)])
+    write_skins(os.path.join(HERE, "skins"))
 
 
 if __name__ == "__main__":

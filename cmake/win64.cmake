@@ -31,6 +31,14 @@ add_custom_command(TARGET Pendra POST_BUILD
   WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
   VERBATIM)
 
+# Our own skins go into a Skins folder beside the exe, where a first run finds them.
+file(GLOB_RECURSE SKIN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/skins/*)
+add_custom_command(TARGET Pendra POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E remove_directory Skins
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/assets/skins Skins
+  WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
+  VERBATIM)
+
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 if(WIN_TESTS)

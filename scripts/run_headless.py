@@ -13,6 +13,7 @@ from harness import WineSession  # noqa: E402
 
 def main(arguments):
     with WineSession() as session:
+        session.install_skins()
         program = session.start(*arguments)
         window = session.main_window(until="visible", wait_ms=20000)
         if window is None and "-m" not in arguments:

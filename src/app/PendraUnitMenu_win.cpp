@@ -84,7 +84,9 @@ PopupMenu TToDoForm::MakePopupMenu() {
           .Picture(L"IMG_MENU_COLUMN_MINUS")
           .EnabledWhile([this] { return menuState_.deleteColumn; }),
       Item::Separator(),
-      Item::Submenu(kMenuSkin, {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); })}),
+      Item::Submenu(kMenuSkin, {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); })
+                                                       .CheckedWhile([this] { return noSkinChecked_; })})
+          .FilledOnOpen([this] { return mnuSkinClick(); }),
       Item::Separator(),
       Item::Command(kOpenFolderHere, kMenuOpenFolderHere, [this] { mnuOpenFolderHereClick(); })
           .Picture(L"IMG_MENU_OPEN_FOLDER"),

@@ -21,8 +21,9 @@ namespace {}  // namespace
 
 TToDoForm::TToDoForm()
     : ToDoGrid(*this, sheet_),
-      PanelExitIcon(L"IMG_EXIT_NORMAL", L"IMG_EXIT_HOVER", L"IMG_EXIT_PRESSED", PictureFit::Stretched),
-      PanelMinimizeIcon(L"IMG_MINIMIZE_NORMAL", L"IMG_MINIMIZE_HOVER", L"IMG_MINIMIZE_PRESSED", PictureFit::Stretched),
+      PanelExitIcon(L"IMG_EXIT_NORMAL", L"IMG_EXIT_HOVER", L"IMG_EXIT_PRESSED", PictureFit::Transparent),
+      PanelMinimizeIcon(L"IMG_MINIMIZE_NORMAL", L"IMG_MINIMIZE_HOVER", L"IMG_MINIMIZE_PRESSED",
+                        PictureFit::Transparent),
       PanelPlusRow(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusRow(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
@@ -122,6 +123,8 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
+    case WM_INITMENUPOPUP: popupMenu_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
+    case WM_MENUCHAR: return popupMenu_.OnMenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
     case WM_MEASUREITEM:
       if (popupMenu_.MeasurePicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
       break;
@@ -331,16 +334,6 @@ void TToDoForm::Restart() {
   });
 }
 
-void TToDoForm::mnuNoSkinClick() {
-  if (sheet_.SkinName() == kNoSkinName) return;
-  sheet_.SetSkinName(kNoSkinName);
-  sheet_.SetSkinPath(u" ");
-  SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ShowInfoMessageBox(kNoSkinNoticeText, kNoSkinNoticeTitle);
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  Restart();
-}
-
 void TToDoForm::mnuOpenFolderHereClick() {
   Guarded(*this, u"OpenFolderHereClick", [&] {
     std::u16string parameters = u"/select,\"" + state_.DataFolder + kDataFileName + u"\"";
@@ -390,10 +383,6 @@ void TToDoForm::ImageMinimizeIconClick() {
 // ---- steps other parts fill in ----
 
 void TToDoForm::Internationalization() {}
-
-void TToDoForm::testStartSkin() {}
-
-void TToDoForm::loadSkin() {}
 
 void TToDoForm::mnuAboutClick() {}
 

@@ -20,6 +20,7 @@
 #include "ui/Hints_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
+#include "ui/SkinMenu.h"
 
 namespace pendra {
 
@@ -73,7 +74,11 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void mnuExitClick();
   void Restart();
   void mnuOpenFolderHereClick();
+  // The skin submenu: its list made at every opening, a listed skin chosen, no skin.
+  std::vector<PopupMenuItem> mnuSkinClick();
+  void mnuSelectedSkinClick(int position);
   void mnuNoSkinClick();
+  void RepaintSurface(const Rect& area);
   void mnuChangeTitleClick();
   void mnuMakeTitleBoldClick();
   void mnuShowGridLinesClick();
@@ -163,6 +168,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   UniqueIcon programIcon_;
   PopupMenu popupMenu_;
   PopupMenuState menuState_;
+  std::vector<TSkinMenüEintrag> SkinMenuEntries;
+  bool noSkinChecked_ = false;
   bool closed_ = false;
   bool startTimerArmed_ = false;
   bool redBarPressed_ = false;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "gfx/Bitmap_win.h"
@@ -14,9 +15,9 @@
 namespace pendra {
 
 struct PopupMenuItem {
-  // 0 for a separator.
   UINT id = 0;
-  const char16_t* caption = nullptr;
+  // Empty for a separator.
+  std::u16string caption;
   // The resource name of the item's 16 x 16 picture, or none.
   const wchar_t* picture = nullptr;
   std::function<void()> handler;
@@ -28,15 +29,20 @@ struct PopupMenuItem {
   bool radio = false;
   // The items of a submenu; such an item has no handler of its own.
   std::vector<PopupMenuItem> submenu;
+  // Makes the leading items of the submenu anew each time it is about to open; they stand
+  // above its fixed items.
+  std::function<std::vector<PopupMenuItem>()> fillOnOpen;
 
   static PopupMenuItem Separator() { return {}; }
-  static PopupMenuItem Command(UINT id, const char16_t* caption, std::function<void()> handler);
-  static PopupMenuItem Submenu(const char16_t* caption, std::vector<PopupMenuItem> items);
+  static PopupMenuItem Command(UINT id, std::u16string caption, std::function<void()> handler);
+  static PopupMenuItem Submenu(std::u16string caption, std::vector<PopupMenuItem> items);
 
   PopupMenuItem&& Picture(const wchar_t* name) &&;
   PopupMenuItem&& VisibleWhile(std::function<bool()> rule) &&;
   PopupMenuItem&& EnabledWhile(std::function<bool()> rule) &&;
+  PopupMenuItem&& CheckedWhile(std::function<bool()> rule) &&;
   PopupMenuItem&& RadioCheckedWhile(std::function<bool()> rule) &&;
+  PopupMenuItem&& FilledOnOpen(std::function<std::vector<PopupMenuItem>()> fill) &&;
 };
 
 class PopupMenu {
@@ -46,7 +52,14 @@ class PopupMenu {
   // Shows the menu at the screen point for the owner window and returns once it is closed;
   // the chosen item's command reaches the owner as WM_COMMAND.
   void Track(HWND owner, POINT at) const;
-  // Runs the handler of the item with that identifier; false when there is none.
+  // The owner's WM_INITMENUPOPUP: a submenu filled on opening gets its leading items anew.
+  void OnInitMenuPopup(HMENU submenu) const;
+  // The owner's WM_MENUCHAR. The items made on opening show their names as they are, without
+  // mnemonics; a key chooses the one whose name begins with it, or with several such names
+  // selects the next of them. MNC_IGNORE for other keys and menus.
+  LRESULT OnMenuChar(wchar_t key, HMENU menu) const;
+  // Runs the handler of the item with that identifier (also of the items made at the last
+  // opening of a submenu); false when there is none.
   bool Run(UINT id) const;
   // The owner's WM_MEASUREITEM and WM_DRAWITEM for the items' pictures, which the menu draws
   // through the owner so that they blend over the item's background; false for other items.
@@ -55,11 +68,19 @@ class PopupMenu {
 
  private:
   void AppendItems(HMENU menu, const std::vector<PopupMenuItem>& items) const;
+  void InsertItem(HMENU menu, UINT position, const PopupMenuItem& item) const;
   // Decoded at the first opening that shows them.
   const Bitmap& PictureOf(const wchar_t* name) const;
 
   std::vector<PopupMenuItem> items_;
   mutable std::map<const wchar_t*, Bitmap> pictures_;
+  // The submenus of the last opening that are filled on opening, and what their last filling
+  // made; kept until the next opening, since the chosen item's command comes after the close.
+  struct FilledSubmenu {
+    const PopupMenuItem* item = nullptr;
+    std::vector<PopupMenuItem> made;
+  };
+  mutable std::map<HMENU, FilledSubmenu> filledSubmenus_;
 };
 
 }  // namespace pendra

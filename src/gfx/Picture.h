@@ -21,9 +21,9 @@ struct Picture {
 };
 
 // Largest pictures we decode: far beyond any skin or built-in picture, small enough that a
-// hostile header cannot make us allocate more than a few hundred megabytes.
-constexpr int kMaxPictureSide = 16384;
-constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 25;
+// hostile header cannot make us allocate more than 64 MB for its pixels.
+constexpr int kMaxPictureSide = 8192;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 24;
 
 // Raised for every picture that cannot be decoded: unknown format, damaged, truncated or
 // too large.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Failure.h"
 
@@ -67,5 +68,13 @@ void SetReadOnly(const std::u16string& path);
 void ReplaceFileAtomically(const std::u16string& source, const std::u16string& target);
 // EInOutError when the file is missing, access is denied or it is in use.
 void DeleteFileOrFail(const std::u16string& path);
+
+struct FolderEntry {
+  std::u16string name;
+  bool isFolder = false;
+};
+// Every entry of the folder (its path ends in a delimiter), hidden and system entries
+// included, in the order the file system delivers them; none when it cannot be read.
+std::vector<FolderEntry> ListFolder(const std::u16string& folder);
 
 }  // namespace pendra

@@ -150,4 +150,13 @@ void DeleteFileOrFail(const std::u16string& path) {
   }
 }
 
+std::vector<FolderEntry> ListFolder(const std::u16string& folder) {
+  std::vector<FolderEntry> entries;
+  std::error_code error;
+  for (fs::directory_iterator it(Native(folder), error), end; !error && it != end; it.increment(error)) {
+    entries.push_back({FromUtf8(it->path().filename().string()), it->is_directory(error)});
+  }
+  return entries;
+}
+
 }  // namespace pendra

@@ -200,4 +200,18 @@ void DeleteFileOrFail(const std::u16string& path) {
   if (!DeleteFileW(Wide(path))) throw EInOutError(SystemMessage(GetLastError()));
 }
 
+std::vector<FolderEntry> ListFolder(const std::u16string& folder) {
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW found{};
+  HANDLE first = FindFirstFileExW(Wide(folder + u"*.*"), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  if (first == INVALID_HANDLE_VALUE) return entries;
+  const UniqueFind search(first);
+  do {
+    const std::wstring_view name(found.cFileName);
+    entries.push_back(
+        {std::u16string(name.begin(), name.end()), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileW(search.Get(), &found));
+  return entries;
+}
+
 }  // namespace pendra

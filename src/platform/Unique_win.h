@@ -47,6 +47,9 @@ struct KernelHandleDeleter {
 struct DcDeleter {
   void operator()(HDC h) const { DeleteDC(h); }
 };
+struct FindDeleter {
+  void operator()(HANDLE h) const { FindClose(h); }
+};
 struct WindowDeleter {
   void operator()(HWND h) const { DestroyWindow(h); }
 };
@@ -61,6 +64,7 @@ using UniqueMenu = Unique<HMENU, MenuDeleter>;
 using UniqueHandle = Unique<HANDLE, KernelHandleDeleter>;
 using UniqueDc = Unique<HDC, DcDeleter>;
 using UniqueWindow = Unique<HWND, WindowDeleter>;
+using UniqueFind = Unique<HANDLE, FindDeleter>;
 
 // Selects a GDI object into a DC for the guard's lifetime.
 class SelectGuard {

@@ -37,6 +37,32 @@ void Decoration::Place(const FormLayout& layout, bool skinLoaded) {
   }
 }
 
+DecorationPicture& Decoration::PictureOf(SkinPart part) {
+  switch (part) {
+    case SkinPart::Right: return ImageRight;
+    case SkinPart::Top: return ImageTop;
+    case SkinPart::Down: return ImageBottom;
+    case SkinPart::TopRight: return ImageTopRight;
+    case SkinPart::DownRight: return ImageBottomRight;
+  }
+  return ImageRight;
+}
+
+const DecorationPicture& Decoration::SetSkinPicture(SkinPart part, Bitmap picture) {
+  switch (part) {
+    case SkinPart::Right: ImageRight.rect.width = kSkinRightWidth; break;
+    case SkinPart::TopRight: ImageTopRight.rect.left = ImageRight.rect.left - kCornerInset; break;
+    case SkinPart::DownRight:
+      ImageBottomRight.rect.left = ImageRight.rect.left - kCornerInset;
+      ImageBottomRight.rect.top = ImageBottom.rect.top - kCornerInset;
+      break;
+    default: break;
+  }
+  DecorationPicture& target = PictureOf(part);
+  target.picture = std::move(picture);
+  return target;
+}
+
 void Decoration::Paint(HDC dc) const {
   for (const DecorationPicture* picture : {&ImageRight, &ImageBottom, &ImageBottomRight, &ImageTop, &ImageTopRight,
                                            &ImageRedButtonAufklapper, &ImageLogo}) {

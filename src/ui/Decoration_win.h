@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "gfx/Bitmap_win.h"
+#include "sheet/Skins.h"
 #include "ui/Layout.h"
 
 namespace pendra {
@@ -26,6 +27,11 @@ struct Decoration {
   void Place(const FormLayout& layout, bool skinLoaded);
   // Paints every visible picture, lowest first.
   void Paint(HDC dc) const;
+  // A skin's picture takes the place of a built-in one: the right edge becomes 180 wide, the
+  // corners move to the right edge's left - 70 (the lower one also to the bottom's top - 70).
+  // Returns the picture that changed.
+  const DecorationPicture& SetSkinPicture(SkinPart part, Bitmap picture);
+  DecorationPicture& PictureOf(SkinPart part);
 
   DecorationPicture ImageRight;
   DecorationPicture ImageBottom;

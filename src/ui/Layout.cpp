@@ -8,8 +8,6 @@ namespace {
 
 constexpr int kCornerWidth = 250;
 constexpr int kCornerHeight = 100;
-constexpr int kCornerInset = 70;
-constexpr int kSkinRightWidth = 180;
 constexpr int kLogoWidth = 250;
 
 // Integer halving that rounds toward zero, also for negative values.

@@ -28,6 +28,10 @@ constexpr int kFrameBand = 30;
 constexpr int kSmallButtonSize = 9;
 // The size of the exit and minimize pictures and their holders.
 constexpr int kIconButtonSize = 16;
+// With a skin the right edge picture is this wide (mostly beyond the window's edge).
+constexpr int kSkinRightWidth = 180;
+// The corner pictures begin this far left of the right edge (and above the bottom edge).
+constexpr int kCornerInset = 70;
 
 // The corner pictures are always 250 x 100 (the design size, and the size a skin gets), so
 // the result does not depend on their previous state.

@@ -33,6 +33,7 @@ from pathlib import Path
 REPO = Path(__file__).resolve().parents[2]
 BUILD = REPO / "build" / "win64"
 PROGRAM = BUILD / "Pendra.exe"
+SKINS = BUILD / "Skins"
 DRIVER = BUILD / "PendraDriver.exe"
 PROGRAM_FOLDER = "C:\\Pendra"
 DRIVER_EXE = "C:\\PendraDriver\\PendraDriver.exe"
@@ -474,6 +475,15 @@ class WineSession:
         target = self.linux_path(folder)
         shutil.rmtree(target, ignore_errors=True)
         self._copy_into(self.program, folder + "\\Pendra.exe")
+        return target
+
+    def install_skins(self, names=None, folder=PROGRAM_FOLDER):
+        """Puts our skins (the named ones, or all) into a Skins folder beside the program; returns
+        its Linux path."""
+        target = self.linux_path(folder + "\\Skins")
+        for skin in sorted(SKINS.iterdir()):
+            if names is None or skin.name in names:
+                shutil.copytree(skin, target / skin.name, dirs_exist_ok=True)
         return target
 
     # ----- programs

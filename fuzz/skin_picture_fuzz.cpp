@@ -1,0 +1,32 @@
+// libFuzzer target: a skin picture file of any bytes goes the whole way a skin picture
+// goes (existence, size, reading, libjpeg behind our decoder) and must be refused with
+// EInvalidGraphic, never crash, hang, exit or run out of memory.
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+#include "platform/Utf.h"
+#include "sheet/Skins.h"
+
+namespace {
+
+const std::u16string& PictureFile() {
+  static const std::u16string path = pendra::FromUtf8(
+      (std::filesystem::temp_directory_path() / ("pendra-fuzz-" + std::to_string(::getpid()) + "-Right.JPG")).string());
+  return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  pendra::WriteWholeFile(PictureFile(), std::string_view(reinterpret_cast<const char*>(data), size));
+  try {
+    pendra::LoadSkinPicture(PictureFile());
+  } catch (const pendra::EInvalidGraphic&) {
+  }
+  return 0;
+}
