@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "platform/Folders.h"
@@ -29,6 +30,7 @@ class WinTempFolder : public ::testing::Test {
         std::u16string path = folder + FromWide(found.cFileName);
         SetFileAttributesW(Wide(path), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(Wide(path));
+        RemoveDirectoryW(Wide(path));
       } while (FindNextFileW(search, &found));
       FindClose(search);
     }
@@ -67,6 +69,20 @@ TEST(Folders, LocalPathsKeepTheirFormAndExpandToFullPaths) {
   ASSERT_TRUE(SetCurrentDirectoryTo(u"C:\\windows"));
   EXPECT_EQ(ExpandFileName(u"system32\\..\\Pendra\\"), u"C:\\windows\\Pendra\\");
   EXPECT_EQ(CurrentDirectory(), u"C:\\windows");
+}
+
+TEST_F(WinTempFolder, ListFolderGivesEveryEntryHiddenOnesIncludedAndTellsFoldersFromFiles) {
+  ASSERT_TRUE(CreateDirectoryW(Wide(folder + u"Lime"), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(Wide(folder + u"Hidden"), nullptr));
+  SetFileAttributesW(Wide(folder + u"Hidden"),
+                     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  WriteWholeFile(folder + u"notes.txt", "x");
+  std::vector<std::pair<std::u16string, bool>> listed;
+  for (const FolderEntry& entry : ListFolder(folder)) listed.emplace_back(entry.name, entry.isFolder);
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, (std::vector<std::pair<std::u16string, bool>>{
+                        {u".", true}, {u"..", true}, {u"Hidden", true}, {u"Lime", true}, {u"notes.txt", false}}));
+  EXPECT_TRUE(ListFolder(folder + u"missing\\").empty());
 }
 
 TEST_F(WinTempFolder, ForceDirectoriesCreatesEveryMissingParent) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -66,6 +67,8 @@ class MenuOwner : public Window {
 
   bool opened = false;
   std::vector<ShownItem> shown;
+  // Runs as the menu opens, before it is read.
+  std::function<void(HMENU)> onOpen;
 
  private:
   static constexpr UINT_PTR kCloseTimer = 1;
@@ -75,6 +78,7 @@ class MenuOwner : public Window {
       case WM_INITMENUPOPUP:
         if (!opened) {
           opened = true;
+          if (onOpen) onOpen(reinterpret_cast<HMENU>(wParam));
           shown = ReadMenu(reinterpret_cast<HMENU>(wParam));
           SetTimer(Handle(), kCloseTimer, 10, nullptr);
         }
@@ -209,6 +213,45 @@ TEST_F(PopupMenuTest, RunFindsTheHandlerOfAnItemAlsoInASubmenu) {
     if (c.found) expected.push_back(c.id);
   }
   EXPECT_EQ(ran, expected);
+}
+
+TEST_F(PopupMenuTest, ASubmenuFilledOnOpeningShowsItsItemsOnceAboveTheFixedOnesAndChoosesThemByFirstLetter) {
+  const std::vector<std::u16string> names = {u"Vista", u"Lime", u"Lite"};
+  int fillings = 0;
+  bool noneChecked = false;
+  const PopupMenu menu({
+      Item::Submenu(u"&Skin ...", {Item::Separator(), Item::Command(kRight, u"&Kein Skin", [] {}).CheckedWhile([&] {
+                                     return noneChecked;
+                                   })})
+          .FilledOnOpen([&] {
+            ++fillings;
+            noneChecked = true;
+            std::vector<PopupMenuItem> made;
+            for (UINT i = 0; i < names.size(); ++i) {
+              made.push_back(Item::Command(100 + i, names[i], [this, i] { ran.push_back(100 + i); }));
+            }
+            return made;
+          }),
+  });
+  std::vector<LRESULT> chosen;
+  owner.onOpen = [&](HMENU top) {
+    HMENU skins = GetSubMenu(top, 0);
+    menu.OnInitMenuPopup(skins);
+    menu.OnInitMenuPopup(skins);  // opened a second time while the menu stays open
+    for (wchar_t key : {L'v', L'L', L'x'}) chosen.push_back(menu.OnMenuChar(key, skins));
+  };
+  const std::vector<ShownItem> shown = owner.Open(menu);
+
+  ASSERT_EQ(shown.size(), 1u);
+  std::vector<std::wstring> captions;
+  for (const ShownItem& item : shown[0].submenu) captions.push_back(item.caption);
+  EXPECT_EQ(captions, (std::vector<std::wstring>{L"Vista", L"Lime", L"Lite", L"", L"&Kein Skin"}));
+  EXPECT_TRUE(shown[0].submenu[4].checked);
+  EXPECT_EQ(fillings, 2);
+  EXPECT_EQ(chosen, (std::vector<LRESULT>{MAKELRESULT(0, MNC_EXECUTE), MAKELRESULT(1, MNC_SELECT),
+                                          MAKELRESULT(0, MNC_IGNORE)}));
+  EXPECT_TRUE(menu.Run(101));
+  EXPECT_EQ(ran, std::vector<UINT>{101});
 }
 
 }  // namespace
