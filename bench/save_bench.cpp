@@ -28,6 +28,7 @@ class BenchWindow : public pendra::SheetWindow {
   int PrimaryScreenWidth() const override { return 1920; }
   int PrimaryScreenHeight() const override { return 1080; }
   void loadSkin() override {}
+  pendra::Scale DisplayScale() const override { return pendra::Scale{}; }
   void ShowExceptionMessageBox(const std::u16string&) override { std::abort(); }
   void ShowInfoMessageBox(const std::u16string&, const std::u16string&) override {}
   void ShowErrorMessageBox(const std::u16string&, const std::u16string&) override { std::abort(); }

@@ -31,7 +31,9 @@ LRESULT HitCode(EdgeHit hit, LRESULT ordinary) {
 }  // namespace
 
 void TToDoForm::OnGetMinMaxInfo(MINMAXINFO& limits) {
-  Guarded(*this, u"GetMinMaxInfo", [&] { limits.ptMinTrackSize = {kMinimumTrackSize, kMinimumTrackSize}; });
+  Guarded(*this, u"GetMinMaxInfo", [&] {
+    limits.ptMinTrackSize = {scale_(kMinimumTrackSize), scale_(kMinimumTrackSize)};
+  });
 }
 
 // The edges resize only the expanded window; every hit-test there also grows a window that
@@ -41,9 +43,10 @@ LRESULT TToDoForm::OnHitTest(LRESULT ordinary, POINT screen) {
   RECT window{};
   GetWindowRect(Handle(), &window);
   const EdgeHit hit = FramelessHitTest(screen.x - window.left, screen.y - window.top, window.right - window.left,
-                                       window.bottom - window.top);
-  if (ClientWidth() < kMinimumClientSize || ClientHeight() < kMinimumClientSize) {
-    SetClientSize(std::max(ClientWidth(), kMinimumClientSize), std::max(ClientHeight(), kMinimumClientSize));
+                                       window.bottom - window.top, scale_);
+  const int minimum = scale_(kMinimumClientSize);
+  if (ClientWidth() < minimum || ClientHeight() < minimum) {
+    SetClientSize(std::max(ClientWidth(), minimum), std::max(ClientHeight(), minimum));
   }
   return HitCode(hit, ordinary);
 }
@@ -62,7 +65,7 @@ void TToDoForm::SnapToScreen(WINDOWPOS& position) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   if (!GetMonitorInfoW(MonitorFromRect(&proposedRect, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const Point snapped = SnapToWorkArea(proposed, FromRECT(monitor.rcWork));
+  const Point snapped = SnapToWorkArea(proposed, FromRECT(monitor.rcWork), scale_);
   position.x = snapped.x;
   position.y = snapped.y;
 }
@@ -125,7 +128,8 @@ void TToDoForm::ImageRedButtonAufklapperClick() {
     SetTimer(Handle(), kShrinkTimer, kShrinkIntervalMs, nullptr);
     ToDoGrid.SetScrollBarsAllowed({false, false});
     if (!collapsing) {
-      PanelExitIcon.Place({decoration_.ImageRight.rect.left + 7, 7, kIconButtonSize, kIconButtonSize});
+      PanelExitIcon.Place(
+          {decoration_.ImageRight.rect.left + scale_(7), scale_(7), scale_(kIconButtonSize), scale_(kIconButtonSize)});
       decoration_.ImageLogo.visible = true;
       RepaintControlsForCitrix();
     }
@@ -134,7 +138,7 @@ void TToDoForm::ImageRedButtonAufklapperClick() {
 
 void TToDoForm::TimerShrinkTimer() {
   Guarded(*this, u"Timer1Timer", [&] {
-    const ShrinkTick tick = TickShrinkOrExpand(state_, shrinkTarget_, {Rectangle().left, ClientWidth()});
+    const ShrinkTick tick = TickShrinkOrExpand(state_, shrinkTarget_, {Rectangle().left, ClientWidth()}, scale_);
     if (!tick.last) {
       ApplySpan(tick.span);
       return;
@@ -144,11 +148,11 @@ void TToDoForm::TimerShrinkTimer() {
     ApplySpan(tick.span);
     RECT grid{};
     GetWindowRect(ToDoGrid.Handle(), &grid);
-    SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, std::max(0, tick.span.width - 2 * kFrameBand),
+    SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, std::max(0, tick.span.width - 2 * scale_(kFrameBand)),
                  grid.bottom - grid.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (state_.ExpandState == ExpandStates::Collapsed) {
       ShowWindow(ToDoGrid.Handle(), SW_HIDE);
-      PanelExitIcon.Place({7, 7, kIconButtonSize, kIconButtonSize});
+      PanelExitIcon.Place({scale_(7), scale_(7), scale_(kIconButtonSize), scale_(kIconButtonSize)});
       decoration_.ImageLogo.visible = false;
       InvalidateRect(Handle(), nullptr, FALSE);
       hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
@@ -162,8 +166,8 @@ void TToDoForm::TimerShrinkTimer() {
 
 // Left edge and width in one step, so that the right edge never moves.
 void TToDoForm::ApplySpan(WindowSpan span) {
-  SetWindowPos(Handle(), nullptr, span.left, Rectangle().top, std::max(span.width, kMinimumTrackSize), ClientHeight(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, span.left, Rectangle().top, std::max(span.width, scale_(kMinimumTrackSize)),
+               ClientHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace pendra

@@ -1,4 +1,5 @@
 // The main window's layout pass, column fitting, painting and geometry.
+#include "app/DpiChange.h"
 #include "app/Frameless.h"
 #include "app/PendraUnit_win.h"
 #include "platform/BufferedPaint_win.h"
@@ -12,7 +13,7 @@ void TToDoForm::FormResize() {
   if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
   // Fitting the columns to a new size is no step of the user's.
   history_.Checkpoint();
-  FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded);
+  FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded, scale_);
   const Rect& grid = layout.ToDoGrid;
   // The columns are fitted to the grid's new width before it gets its height and place.
   SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, grid.width, ToDoGrid.Model().ViewHeight(),
@@ -33,11 +34,56 @@ void TToDoForm::FormResize() {
   history_.Absorb();
 }
 
+void TToDoForm::OnDpiChanged(int dpi, const RECT& suggested) {
+  Guarded(*this, u"DpiChanged", [&] {
+    const Scale from = scale_;
+    scale_ = Scale(dpi);
+    if (scale_ == from) return;
+    // Following the display is no step of the user's.
+    history_.Checkpoint();
+    ScaleSheetWidths(from);
+    RescaleShrinkWidths(state_, from, scale_);
+    decoration_.LoadPictures(scale_);
+    popupMenu_.SetScale(scale_);
+    for (PictureButton* button :
+         {&PanelMinimizeIcon, &PanelExitIcon, &PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn}) {
+      button->SetScale(scale_);
+    }
+    ToDoGrid.SetDpi(dpi);
+    if (!sheet_.SkinName().empty() && sheet_.SkinName() != kNoSkinName) loadSkin();
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (state_.ExpandState == ExpandStates::Expanded) {
+      FormResize();
+    } else {
+      // The strip keeps the expanded window's places, cut at its width.
+      decoration_.Place(ComputeFormLayout(state_.ExpandedClientWidth, ClientHeight(), state_.SkinLoaded, scale_),
+                        state_.SkinLoaded);
+      PanelExitIcon.Place({scale_(7), scale_(7), scale_(kIconButtonSize), scale_(kIconButtonSize)});
+    }
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    history_.Absorb();
+  });
+}
+
+void TToDoForm::ScaleSheetWidths(Scale from) {
+  if (from == scale_) return;
+  const std::vector<int> widths = RescaledColumnWidths(sheet_.ColWidths(), from, scale_);
+  Sheet::Batch batch(sheet_);
+  for (size_t col = 0; col < widths.size(); ++col) sheet_.SetColWidth(static_cast<int>(col), widths[col]);
+  sheet_.SetNewColumnWidth(scale_(Sheet::kDefaultColWidth));
+}
+
+FormLayout TToDoForm::FirstWindowLayout() const {
+  return ComputeFormLayout(scale_(kDesignClientWidth), scale_(kDesignClientHeight), false, scale_);
+}
+
 void TToDoForm::AdjustColumnWidths() {
   Guarded(*this, u"AdjustColumnWidths", [&] {
     RECT outer{};
     GetWindowRect(ToDoGrid.Handle(), &outer);
-    std::vector<int> fitted = FitColumnWidths(sheet_.ColWidths(), outer.right - outer.left, sheet_.DrawGridLines());
+    std::vector<int> fitted =
+        FitColumnWidths(sheet_.ColWidths(), outer.right - outer.left, sheet_.DrawGridLines(), scale_);
     {
       Sheet::Batch batch(sheet_);
       for (size_t col = 0; col < fitted.size(); ++col) sheet_.SetColWidth(static_cast<int>(col), fitted[col]);
@@ -116,7 +162,7 @@ int TToDoForm::ClientHeight() const {
 }
 
 void TToDoForm::SetClientSize(int width, int height) {
-  SetWindowPos(Handle(), nullptr, 0, 0, std::max(width, kMinimumTrackSize), height,
+  SetWindowPos(Handle(), nullptr, 0, 0, std::max(width, scale_(kMinimumTrackSize)), height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,6 +1,7 @@
 // The skin: loading its pictures, the first run's choice, and the skin submenu that lists
 // the skin folders anew at every opening.
 #include "app/PendraUnit_win.h"
+#include "gfx/PictureScaling.h"
 #include "lang/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/Geometry_win.h"
@@ -20,9 +21,9 @@ constexpr size_t kMaxSkinItems = 0xFFFF - kFirstSkinItem;
 void TToDoForm::loadSkin() {
   const std::u16string folder = IncludeTrailingPathDelimiter(sheet_.SkinPath() + sheet_.SkinName());
   const bool complete = LoadSkinPictures(folder, [this](SkinPart part, const Picture& picture) {
-    Bitmap bitmap(picture);
+    Bitmap bitmap(ScalePicture(picture, scale_));
     RepaintSurface(decoration_.PictureOf(part).rect);
-    RepaintSurface(decoration_.SetSkinPicture(part, std::move(bitmap)).rect);
+    RepaintSurface(decoration_.SetSkinPicture(part, std::move(bitmap), scale_).rect);
   });
   if (!complete) return;
   state_.SkinLoaded = true;

@@ -44,6 +44,13 @@ void TToDoForm::Create() {
   CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                  CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight, nullptr);
   if (!Handle()) return;
+  scale_ = Scale(static_cast<int>(GetDpiForWindow(Handle())));
+  // The sheet before loading is the design's, at the display's scale.
+  ScaleSheetWidths(Scale{});
+  decoration_.LoadPictures(scale_);
+  // The first window's places; the corners take their full size here once.
+  decoration_.Place(FirstWindowLayout(), true);
+  popupMenu_.SetScale(scale_);
   CreateControls();
   FormCreate();
 }
@@ -52,10 +59,14 @@ HICON TToDoForm::ProgramIcon() const { return programIcon_ ? programIcon_.Get() 
 
 void TToDoForm::CreateControls() {
   constexpr int kGridId = 100;
-  ToDoGrid.Create(Handle(), 30, 30, 310, 151, kGridId);
+  const FormLayout design = FirstWindowLayout();
+  ToDoGrid.Create(Handle(), design.ToDoGrid.left, design.ToDoGrid.top, design.ToDoGrid.width, design.ToDoGrid.height,
+                  kGridId);
   PictureButton::PaintBeneath paintBeneath = [this](HDC dc, POINT origin) { PaintSurface(dc, origin); };
-  PanelExitIcon.Create(Handle(), paintBeneath, [this] { mnuExitClick(); });
-  PanelMinimizeIcon.Create(Handle(), paintBeneath, [this] { ImageMinimizeIconClick(); });
+  PanelExitIcon.Create(
+      Handle(), paintBeneath, [this] { mnuExitClick(); }, scale_);
+  PanelMinimizeIcon.Create(
+      Handle(), paintBeneath, [this] { ImageMinimizeIconClick(); }, scale_);
   // Each press of a button is a step of its own in the history.
   auto step = [this](void (TToDoForm::*command)()) {
     return [this, command] {
@@ -63,10 +74,10 @@ void TToDoForm::CreateControls() {
       (this->*command)();
     };
   };
-  PanelPlusRow.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddRowClick));
-  PanelMinusRow.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteRowClick));
-  PanelPlusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddColumnClick));
-  PanelMinusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteColumnClick));
+  PanelPlusRow.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddRowClick), scale_);
+  PanelMinusRow.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteRowClick), scale_);
+  PanelPlusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddColumnClick), scale_);
+  PanelMinusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteColumnClick), scale_);
   hints_.Create(Handle());
   hints_.AddForArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect, kHintRedBarCollapse);
   hints_.AddForWindow(PanelExitIcon.Handle(), kHintExit);
@@ -123,6 +134,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_INITMENUPOPUP: popupMenu_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
     case WM_MENUCHAR: return popupMenu_.OnMenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
     case WM_MEASUREITEM:
@@ -231,8 +243,8 @@ void TToDoForm::FormCreate() {
   Guarded(*this, u"FormCreate", [&] {
     ToDoGrid.Model().ClearSelection();
     SetClientSize(0, ClientHeight());
-    state_.CollapsedWidth = std::max(ClientWidth(), 30);
-    SetClientSize(kDesignClientWidth, kDesignClientHeight);
+    state_.CollapsedWidth = std::max(ClientWidth(), scale_(kCollapsedWidth));
+    SetClientSize(scale_(kDesignClientWidth), scale_(kDesignClientHeight));
     Internationalization();
     state_.ExeFolder = ExtractFilePath(ExecutablePath());
     SetForegroundWindow(Handle());
@@ -261,11 +273,11 @@ void TToDoForm::FormCreate() {
 }
 
 void TToDoForm::BuildFirstSheet() {
-  Point place =
-      FirstSheetPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), ClientWidth(), ClientHeight());
+  Point place = FirstSheetPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), ClientWidth(),
+                                   ClientHeight(), scale_);
   SetPosition(place.x, place.y);
   FillFirstSheet(sheet_);
-  SetClientSize(kDesignClientWidth, kDesignClientHeight);
+  SetClientSize(scale_(kDesignClientWidth), scale_(kDesignClientHeight));
   state_.ExpandState = ExpandStates::Expanded;
   sheet_.SetTitleBold(false);
   sheet_.SetGridLines(true);

@@ -55,6 +55,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   int PrimaryScreenWidth() const override;
   int PrimaryScreenHeight() const override;
   void loadSkin() override;
+  Scale DisplayScale() const override { return scale_; }
 
  private:
   static constexpr UINT_PTR kStartTimer = 1;
@@ -129,6 +130,12 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void ArmSaveTimer();
   void OnSaveTimer();
   void CreateControls();
+  FormLayout FirstWindowLayout() const;
+  // The column widths, and the width of new columns, from the given scale to the display's.
+  void ScaleSheetWidths(Scale from);
+  // The window moved to a monitor of another scaling: it takes the suggested rectangle, and
+  // its pictures, fonts and column widths follow the new scale.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnPaint();
   // Paints the window's own surface (background and decoration pictures); origin is the
   // window point that lies at the DC's (0, 0).
@@ -153,6 +160,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   HICON ProgramIcon() const;
 
   PendraUnitState state_;
+  // The display's scale where the window is.
+  Scale scale_;
   Sheet sheet_;
   GridControl ToDoGrid;
   Decoration decoration_;

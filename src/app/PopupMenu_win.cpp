@@ -59,8 +59,14 @@ PopupMenuItem&& PopupMenuItem::RadioCheckedWhile(std::function<bool()> rule) && 
 
 const Bitmap& PopupMenu::PictureOf(const wchar_t* name) const {
   auto found = pictures_.find(name);
-  if (found == pictures_.end()) found = pictures_.emplace(name, Bitmap::FromResource(name)).first;
+  if (found == pictures_.end()) found = pictures_.emplace(name, Bitmap::FromResource(name, scale_)).first;
   return found->second;
+}
+
+void PopupMenu::SetScale(Scale scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  pictures_.clear();
 }
 
 bool PopupMenu::MeasurePicture(MEASUREITEMSTRUCT& item) const {

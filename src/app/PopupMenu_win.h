@@ -49,6 +49,9 @@ class PopupMenu {
  public:
   explicit PopupMenu(std::vector<PopupMenuItem> items) : items_(std::move(items)) {}
 
+  // The items' pictures are shown at the display's scale.
+  void SetScale(Scale scale);
+
   // Shows the menu at the screen point for the owner window and returns once it is closed;
   // the chosen item's command reaches the owner as WM_COMMAND.
   void Track(HWND owner, POINT at) const;
@@ -74,6 +77,7 @@ class PopupMenu {
 
   std::vector<PopupMenuItem> items_;
   mutable std::map<const wchar_t*, Bitmap> pictures_;
+  Scale scale_;
   // The submenus of the last opening that are filled on opening, and what their last filling
   // made; kept until the next opening, since the chosen item's command comes after the close.
   struct FilledSubmenu {

@@ -15,18 +15,19 @@ void StartShrinkOrExpand(PendraUnitState& state, ShrinkTarget& target, WindowSpa
   state.ExpandState = ExpandStates::Expanding;
 }
 
-ShrinkTick TickShrinkOrExpand(PendraUnitState& state, const ShrinkTarget& target, WindowSpan current) {
+ShrinkTick TickShrinkOrExpand(PendraUnitState& state, const ShrinkTarget& target, WindowSpan current, Scale scale) {
   const WindowSpan final{target.TargetLeft, target.TargetClientWidth};
+  const int step = scale(kShrinkStep);
   switch (state.ExpandState) {
     case ExpandStates::Collapsing:
-      if (current.width > target.TargetClientWidth + kShrinkStep) {
-        return {{current.left + kShrinkStep, current.width - kShrinkStep}, false};
+      if (current.width > target.TargetClientWidth + step) {
+        return {{current.left + step, current.width - step}, false};
       }
       state.ExpandState = ExpandStates::Collapsed;
       return {final, true};
     case ExpandStates::Expanding:
-      if (current.width < target.TargetClientWidth - kShrinkStep) {
-        return {{current.left - kShrinkStep, current.width + kShrinkStep}, false};
+      if (current.width < target.TargetClientWidth - step) {
+        return {{current.left - step, current.width + step}, false};
       }
       state.ExpandState = ExpandStates::Expanded;
       return {final, true};

@@ -1,11 +1,15 @@
 #pragma once
 // The red bar's animation: the window collapses to a narrow strip and expands back to its
-// former width in steps of 20 pixels every tick, its right edge staying where it is.
+// former width in steps of 20 pixels (at the design's scale) every tick, its right edge
+// staying where it is.
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 #include "sheet/PendraUnitState.h"
 
 namespace pendra {
 
+// The collapsed window's width.
+inline constexpr int kCollapsedWidth = 30;
 inline constexpr int kShrinkStep = 20;
 inline constexpr int kShrinkIntervalMs = 10;
 
@@ -33,6 +37,6 @@ struct ShrinkTick {
 };
 
 // One tick in state 3 (collapsing) or 1 (expanding); in other states the span stays.
-ShrinkTick TickShrinkOrExpand(PendraUnitState& state, const ShrinkTarget& target, WindowSpan current);
+ShrinkTick TickShrinkOrExpand(PendraUnitState& state, const ShrinkTarget& target, WindowSpan current, Scale scale = {});
 
 }  // namespace pendra

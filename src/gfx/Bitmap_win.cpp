@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gfx/PictureLoader.h"
+#include "gfx/PictureScaling.h"
 
 namespace pendra {
 
@@ -24,8 +25,8 @@ Bitmap::Bitmap(const Picture& picture) {
   height_ = picture.height;
 }
 
-Bitmap Bitmap::FromResource(const wchar_t* name, HMODULE module) {
-  return Bitmap(DecodePicture(ResourceBytes(name, module)));
+Bitmap Bitmap::FromResource(const wchar_t* name, Scale scale, HMODULE module) {
+  return Bitmap(ScalePicture(DecodePicture(ResourceBytes(name, module)), scale));
 }
 
 Bitmap Bitmap::FromFile(const std::wstring& path) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "gfx/Picture.h"
+#include "platform/Scale.h"
 #include "platform/Unique_win.h"
 
 namespace pendra {
@@ -37,8 +38,9 @@ class Bitmap {
  public:
   Bitmap() = default;  // no picture: draws nothing
   explicit Bitmap(const Picture& picture);
-  // A picture embedded as RCDATA (PNG or JPEG); module nullptr is the program itself.
-  static Bitmap FromResource(const wchar_t* name, HMODULE module = nullptr);
+  // A picture embedded as RCDATA (PNG or JPEG), made for the design's scale and resized
+  // smoothly to the given one; module nullptr is the program itself.
+  static Bitmap FromResource(const wchar_t* name, Scale scale = {}, HMODULE module = nullptr);
   // A PNG or JPEG file, such as a skin's picture.
   static Bitmap FromFile(const std::wstring& path);
 

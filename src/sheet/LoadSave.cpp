@@ -38,8 +38,9 @@ void PlaceWindow(SheetWindow& window, const Rect& stored) {
   Rect desktop = window.VirtualDesktop();
   window.SetLeft(EdgeOrCentre(stored.left, desktop.left, desktop.right(), current.width, window.PrimaryScreenWidth()));
   window.SetTop(EdgeOrCentre(stored.top, desktop.top, desktop.bottom(), current.height, window.PrimaryScreenHeight()));
-  window.SetClientWidth(stored.width >= window.State().CollapsedWidth ? stored.width : kDesignClientWidth);
-  window.SetClientHeight(stored.height >= kMinimumLoadedHeight ? stored.height : kDesignClientHeight);
+  const Scale scale = window.DisplayScale();
+  window.SetClientWidth(stored.width >= window.State().CollapsedWidth ? stored.width : scale(kDesignClientWidth));
+  window.SetClientHeight(stored.height >= kMinimumLoadedHeight ? stored.height : scale(kDesignClientHeight));
 }
 
 bool LoadWindowPosition(SheetWindow& window, XmlElem& root) {
@@ -49,8 +50,8 @@ bool LoadWindowPosition(SheetWindow& window, XmlElem& root) {
   } catch (...) {
     // The window is in its default place before the report appears.
     Centre(window);
-    window.SetClientWidth(kDesignClientWidth);
-    window.SetClientHeight(kDesignClientHeight);
+    window.SetClientWidth(window.DisplayScale()(kDesignClientWidth));
+    window.SetClientHeight(window.DisplayScale()(kDesignClientHeight));
     window.ShowExceptionMessageBox(u"Load WindowPosition");
     return false;
   }

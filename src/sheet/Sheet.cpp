@@ -49,7 +49,7 @@ void Sheet::SetRowCount(int count) {
 void Sheet::SetColCount(int count) {
   const int cols = std::clamp(count, 1, kMaxColCount);
   if (cols == ColCount()) return;
-  content_.widths.resize(cols, kDefaultColWidth);
+  content_.widths.resize(cols, newColumnWidth_);
   content_.alignments.resize(cols, ALIGNLEFT);
   for (std::vector<std::u16string>& cells : content_.rows) {
     if (static_cast<int>(cells.size()) > cols) cells.resize(cols);

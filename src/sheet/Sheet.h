@@ -119,6 +119,9 @@ class Sheet {
   int ColWidth(int col) const;
   const std::vector<int>& ColWidths() const { return content_.widths; }
   void SetColWidth(int col, int width);
+  // The width of the columns added from now on (kDefaultColWidth at first): the display's scale
+  // of the design's width.
+  void SetNewColumnWidth(int width) { newColumnWidth_ = width; }
 
   // The title row is fixed (1) or an ordinary, editable row (0); always fewer than the rows.
   int FixedRows() const { return content_.fixedRows; }
@@ -173,6 +176,7 @@ class Sheet {
   // The cells (one entry per row; a row holds only the cells up to its last written one), the
   // widths, alignments, fixed title row and flags.
   Content content_;
+  int newColumnWidth_ = kDefaultColWidth;
   std::u16string skinName_;
   std::u16string skinPath_;
   Rect windowRect_{0, 0, kDesignClientWidth, kDesignClientHeight};

@@ -5,6 +5,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/Guard.h"
+#include "platform/Scale.h"
 #include "sheet/PendraUnitState.h"
 #include "sheet/Sheet.h"
 
@@ -28,6 +29,8 @@ class SheetWindow : public virtual ExceptionReporter {
 
   // Loads the pictures of the skin the sheet's SkinPath + SkinName names.
   virtual void loadSkin() = 0;
+  // The display's scale where the window is: the first window's size is the design's at it.
+  virtual Scale DisplayScale() const = 0;
 
   virtual void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) = 0;
   virtual void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) = 0;

@@ -10,8 +10,8 @@ int CentredCoordinate(int screenExtent, int windowExtent) {
   return RoundHalfEven(screenExtent / 2.0 - windowExtent / 2.0);
 }
 
-Point FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
-  return {screenWidth - windowWidth - 40, CentredCoordinate(screenHeight, windowHeight)};
+Point FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight, Scale scale) {
+  return {screenWidth - windowWidth - scale(40), CentredCoordinate(screenHeight, windowHeight)};
 }
 
 }  // namespace pendra

@@ -1,7 +1,8 @@
 #pragma once
 // Where the main window goes when it has no stored place: centred on the primary
-// screen, or for a first sheet 40 pixels left of the screen's right edge.
+// screen, or for a first sheet 40 pixels (at the design's scale) left of the screen's right edge.
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 
 namespace pendra {
 
@@ -12,6 +13,6 @@ int RoundHalfEven(double value);
 int CentredCoordinate(int screenExtent, int windowExtent);
 
 // The top-left corner of a first sheet's window.
-Point FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+Point FirstSheetPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight, Scale scale = {});
 
 }  // namespace pendra

@@ -1,7 +1,10 @@
 #pragma once
 // The arithmetic of AdjustColumnWidths: the SlackColumn takes up the difference between the
-// columns' total width and the grid's width; then every column gets at least 20 pixels.
+// columns' total width and the grid's width; then every column gets at least 20 pixels (at
+// the design's scale).
 #include <vector>
+
+#include "platform/Scale.h"
 
 namespace pendra {
 
@@ -15,7 +18,7 @@ int SlackColumn(int columnCount);
 int AvailableColumnSpace(int gridWidth, int columnCount, bool drawGridLines);
 
 // The fitted widths. Totals are summed without overflow, and widths stay within int.
-std::vector<int> FitColumnWidths(std::vector<int> widths, int gridWidth, bool drawGridLines);
+std::vector<int> FitColumnWidths(std::vector<int> widths, int gridWidth, bool drawGridLines, Scale scale = {});
 
 struct ScrollBarsAllowed {
   bool vertical = false;

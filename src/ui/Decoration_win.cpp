@@ -10,16 +10,11 @@ void DecorationPicture::Draw(HDC dc) const {
   picture.Draw(dc, ToRECT(rect), fit);
 }
 
-Decoration::Decoration()
-    : ImageRight{Bitmap::FromResource(L"IMG_RIGHT"), PictureFit::Stretched, {}},
-      ImageBottom{Bitmap::FromResource(L"IMG_DOWN"), PictureFit::Stretched, {}},
-      ImageBottomRight{Bitmap::FromResource(L"IMG_DOWNRIGHT"), PictureFit::Unscaled, {}},
-      ImageTop{Bitmap::FromResource(L"IMG_TOP"), PictureFit::Stretched, {}},
-      ImageTopRight{Bitmap::FromResource(L"IMG_TOPRIGHT"), PictureFit::Unscaled, {}},
-      ImageRedButtonAufklapper{Bitmap::FromResource(L"IMG_REDBAR"), PictureFit::Stretched, {}},
-      ImageLogo{Bitmap::FromResource(L"IMG_LOGO"), PictureFit::Transparent, {}} {
-  // The design places; the corners take their full size here once.
-  Place(ComputeFormLayout(kDesignClientWidth, kDesignClientHeight, false), true);
+void Decoration::LoadPictures(Scale scale) {
+  for (DecorationPicture* picture : {&ImageRight, &ImageBottom, &ImageBottomRight, &ImageTop, &ImageTopRight,
+                                     &ImageRedButtonAufklapper, &ImageLogo}) {
+    picture->picture = Bitmap::FromResource(picture->resource, scale);
+  }
 }
 
 void Decoration::Place(const FormLayout& layout, bool skinLoaded) {
@@ -48,13 +43,13 @@ DecorationPicture& Decoration::PictureOf(SkinPart part) {
   return ImageRight;
 }
 
-const DecorationPicture& Decoration::SetSkinPicture(SkinPart part, Bitmap picture) {
+const DecorationPicture& Decoration::SetSkinPicture(SkinPart part, Bitmap picture, Scale scale) {
   switch (part) {
-    case SkinPart::Right: ImageRight.rect.width = kSkinRightWidth; break;
-    case SkinPart::TopRight: ImageTopRight.rect.left = ImageRight.rect.left - kCornerInset; break;
+    case SkinPart::Right: ImageRight.rect.width = scale(kSkinRightWidth); break;
+    case SkinPart::TopRight: ImageTopRight.rect.left = ImageRight.rect.left - scale(kCornerInset); break;
     case SkinPart::DownRight:
-      ImageBottomRight.rect.left = ImageRight.rect.left - kCornerInset;
-      ImageBottomRight.rect.top = ImageBottom.rect.top - kCornerInset;
+      ImageBottomRight.rect.left = ImageRight.rect.left - scale(kCornerInset);
+      ImageBottomRight.rect.top = ImageBottom.rect.top - scale(kCornerInset);
       break;
     default: break;
   }

@@ -11,8 +11,11 @@
 namespace pendra {
 
 struct DecorationPicture {
+  DecorationPicture(const wchar_t* builtIn, PictureFit pictureFit) : resource(builtIn), fit(pictureFit) {}
+
+  const wchar_t* resource;  // the built-in picture
+  PictureFit fit;
   Bitmap picture;
-  PictureFit fit = PictureFit::Stretched;
   Rect rect;
   bool visible = true;
 
@@ -20,8 +23,8 @@ struct DecorationPicture {
 };
 
 struct Decoration {
-  // The built-in pictures, in their design places for a 370 x 211 window.
-  Decoration();
+  // The built-in pictures at the display's scale.
+  void LoadPictures(Scale scale);
 
   // Places the pictures as a layout pass does; the corners take their size only with a skin.
   void Place(const FormLayout& layout, bool skinLoaded);
@@ -30,16 +33,16 @@ struct Decoration {
   // A skin's picture takes the place of a built-in one: the right edge becomes 180 wide, the
   // corners move to the right edge's left - 70 (the lower one also to the bottom's top - 70).
   // Returns the picture that changed.
-  const DecorationPicture& SetSkinPicture(SkinPart part, Bitmap picture);
+  const DecorationPicture& SetSkinPicture(SkinPart part, Bitmap picture, Scale scale);
   DecorationPicture& PictureOf(SkinPart part);
 
-  DecorationPicture ImageRight;
-  DecorationPicture ImageBottom;
-  DecorationPicture ImageBottomRight;
-  DecorationPicture ImageTop;
-  DecorationPicture ImageTopRight;
-  DecorationPicture ImageRedButtonAufklapper;
-  DecorationPicture ImageLogo;
+  DecorationPicture ImageRight{L"IMG_RIGHT", PictureFit::Stretched};
+  DecorationPicture ImageBottom{L"IMG_DOWN", PictureFit::Stretched};
+  DecorationPicture ImageBottomRight{L"IMG_DOWNRIGHT", PictureFit::Unscaled};
+  DecorationPicture ImageTop{L"IMG_TOP", PictureFit::Stretched};
+  DecorationPicture ImageTopRight{L"IMG_TOPRIGHT", PictureFit::Unscaled};
+  DecorationPicture ImageRedButtonAufklapper{L"IMG_REDBAR", PictureFit::Stretched};
+  DecorationPicture ImageLogo{L"IMG_LOGO", PictureFit::Transparent};
 };
 
 }  // namespace pendra

@@ -24,8 +24,9 @@ static_assert(vk::Tab == VK_TAB && vk::Return == VK_RETURN && vk::Shift == VK_SH
 namespace {
 
 constexpr wchar_t kClassName[] = L"PendraToDoGrid";
-constexpr int kDesignDpi = 120;
 constexpr int kDesignRowHeight = 24;
+// Room above and below a row's text.
+constexpr int kDesignTextRoom = 2;
 constexpr int kPointsPerInch = 72;
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
@@ -138,12 +139,31 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void GridControl::OnCreate() {
-  HDC screen = GetDC(Handle());
-  dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(Handle(), screen);
-  model_.SetDefaultRowHeight(MulDiv(kDesignRowHeight, dpi_, kDesignDpi));
+  dpi_ = static_cast<int>(GetDpiForWindow(Handle()));
   MakeFont();
+  model_.SetDefaultRowHeight(RowHeight());
   editor_.Create(Handle(), font_.Get());
+}
+
+void GridControl::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  MakeFont();
+  model_.SetDefaultRowHeight(RowHeight());
+  Changed();
+}
+
+// The design's row height at the display's scale, and never less than the font's text needs.
+int GridControl::RowHeight() const {
+  const Scale scale(dpi_);
+  HDC dc = GetDC(Handle());
+  TEXTMETRICW metrics{};
+  {
+    const SelectGuard selected(dc, font_.Get());
+    GetTextMetricsW(dc, &metrics);
+  }
+  ReleaseDC(Handle(), dc);
+  return std::max(scale(kDesignRowHeight), static_cast<int>(metrics.tmHeight) + scale(kDesignTextRoom));
 }
 
 void GridControl::MakeFont() {

@@ -67,8 +67,10 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   GridControl(GridEvents& events, Sheet& sheet);
   ~GridControl() override;
 
-  // A bordered child window at the given place; the row height and font follow the screen's dpi.
+  // A bordered child window at the given place; the row height and font follow the display's dpi.
   void Create(HWND parent, int x, int y, int width, int height, int id);
+  // The display's dpi changed: the font and the row height follow it.
+  void SetDpi(int dpi);
 
   // The view of the sheet: current cell, editing, scroll position.
   GridModel& Model() { return model_; }
@@ -119,6 +121,7 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   void MoveFocusAway();
   void EndSizing();
   void MakeFont();
+  int RowHeight() const;
   void Changed();
   void UpdateScrollBars();
   void UpdateScrollInfo();
@@ -135,7 +138,7 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   InplaceEditor editor_;
   UniqueFont font_;
   int fontPoints_ = 10;
-  int dpi_ = 96;
+  int dpi_ = kDesignDpi;
   ScrollBarsAllowed allowedBars_;
   ScrollBarsShown shownBars_;
   bool updatingScrollBars_ = false;

@@ -17,27 +17,31 @@ int NonNegative(int value) { return std::max(0, value); }
 
 }  // namespace
 
-FormLayout ComputeFormLayout(int clientWidth, int clientHeight, bool skinLoaded) {
-  const int gridWidth = clientWidth - 2 * kFrameBand;
-  const int gridHeight = clientHeight - 2 * kFrameBand;
-  const int rightLeft = gridWidth + kFrameBand;
-  const int bottomTop = gridHeight + kFrameBand;
+FormLayout ComputeFormLayout(int clientWidth, int clientHeight, bool skinLoaded, Scale scale) {
+  const int band = scale(kFrameBand);
+  const int gridWidth = clientWidth - 2 * band;
+  const int gridHeight = clientHeight - 2 * band;
+  const int rightLeft = gridWidth + band;
+  const int bottomTop = gridHeight + band;
+  const int inset = scale(kCornerInset);
+  const int icon = scale(kIconButtonSize);
+  const int small = scale(kSmallButtonSize);
 
   FormLayout layout;
-  layout.ToDoGrid = {kFrameBand, kFrameBand, NonNegative(gridWidth), NonNegative(gridHeight)};
-  layout.ImageRedButtonAufklapper = {0, kFrameBand, kFrameBand, NonNegative(gridHeight)};
-  layout.ImageTop = {0, 0, NonNegative(clientWidth), kFrameBand};
-  layout.ImageRight = {rightLeft, kFrameBand, skinLoaded ? kSkinRightWidth : kFrameBand, NonNegative(gridHeight)};
-  layout.ImageBottom = {0, bottomTop, NonNegative(clientWidth), kFrameBand};
-  layout.ImageTopRight = {rightLeft - kCornerInset, 0, kCornerWidth, kCornerHeight};
-  layout.ImageBottomRight = {rightLeft - kCornerInset, bottomTop - kCornerInset, kCornerWidth, kCornerHeight};
-  layout.PanelExitIcon = {rightLeft + 7, 7, kIconButtonSize, kIconButtonSize};
-  layout.PanelMinimizeIcon = {rightLeft + 7 - 20, 7, kIconButtonSize, kIconButtonSize};
-  layout.ImageLogo = {0, 0, kLogoWidth, kFrameBand};
-  layout.PanelPlusRow = {Half(clientWidth) - 11, bottomTop - 5, kSmallButtonSize, kSmallButtonSize};
-  layout.PanelMinusRow = {Half(clientWidth), bottomTop - 5, kSmallButtonSize, kSmallButtonSize};
-  layout.PanelPlusColumn = {rightLeft - 5, Half(gridHeight) + kFrameBand - 5, kSmallButtonSize, kSmallButtonSize};
-  layout.PanelMinusColumn = {rightLeft - 5, Half(gridHeight) + kFrameBand + 4, kSmallButtonSize, kSmallButtonSize};
+  layout.ToDoGrid = {band, band, NonNegative(gridWidth), NonNegative(gridHeight)};
+  layout.ImageRedButtonAufklapper = {0, band, band, NonNegative(gridHeight)};
+  layout.ImageTop = {0, 0, NonNegative(clientWidth), band};
+  layout.ImageRight = {rightLeft, band, skinLoaded ? scale(kSkinRightWidth) : band, NonNegative(gridHeight)};
+  layout.ImageBottom = {0, bottomTop, NonNegative(clientWidth), band};
+  layout.ImageTopRight = {rightLeft - inset, 0, scale(kCornerWidth), scale(kCornerHeight)};
+  layout.ImageBottomRight = {rightLeft - inset, bottomTop - inset, scale(kCornerWidth), scale(kCornerHeight)};
+  layout.PanelExitIcon = {rightLeft + scale(7), scale(7), icon, icon};
+  layout.PanelMinimizeIcon = {rightLeft + scale(7 - 20), scale(7), icon, icon};
+  layout.ImageLogo = {0, 0, scale(kLogoWidth), band};
+  layout.PanelPlusRow = {Half(clientWidth) - scale(11), bottomTop - scale(5), small, small};
+  layout.PanelMinusRow = {Half(clientWidth), bottomTop - scale(5), small, small};
+  layout.PanelPlusColumn = {rightLeft - scale(5), Half(gridHeight) + band - scale(5), small, small};
+  layout.PanelMinusColumn = {rightLeft - scale(5), Half(gridHeight) + band + scale(4), small, small};
   return layout;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// Where FormResize places the main window's controls, as a pure function of the client size.
-// Positions follow the formulas even for tiny windows; sizes never drop below 0.
+// Where FormResize places the main window's controls, as a pure function of the client size
+// and the display's scale. Positions follow the formulas even for tiny windows; sizes never
+// drop below 0. The sizes below are the design's (120 dpi); a Scale gives them in pixels.
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 
 namespace pendra {
 
@@ -35,6 +37,6 @@ constexpr int kCornerInset = 70;
 
 // The corner pictures are always 250 x 100 (the design size, and the size a skin gets), so
 // the result does not depend on their previous state.
-FormLayout ComputeFormLayout(int clientWidth, int clientHeight, bool skinLoaded);
+FormLayout ComputeFormLayout(int clientWidth, int clientHeight, bool skinLoaded, Scale scale = {});
 
 }  // namespace pendra

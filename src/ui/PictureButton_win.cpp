@@ -13,16 +13,21 @@ constexpr wchar_t kHolderClass[] = L"PendraPictureButton";
 }  // namespace
 
 PictureButton::PictureButton(const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, PictureFit fit)
-    : normal_(Bitmap::FromResource(normal)),
-      hover_(Bitmap::FromResource(hover)),
-      pressed_(Bitmap::FromResource(pressed)),
-      fit_(fit) {}
+    : normalName_(normal), hoverName_(hover), pressedName_(pressed), fit_(fit) {}
 
-void PictureButton::Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick) {
+void PictureButton::Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick, Scale scale) {
+  SetScale(scale);
   paintBeneath_ = std::move(paintBeneath);
   onClick_ = std::move(onClick);
   RegisterClassOnce(kHolderClass, 0, nullptr);
   CreateWindowOf(kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, parent);
+}
+
+void PictureButton::SetScale(Scale scale) {
+  normal_ = Bitmap::FromResource(normalName_, scale);
+  hover_ = Bitmap::FromResource(hoverName_, scale);
+  pressed_ = Bitmap::FromResource(pressedName_, scale);
+  Repaint();
 }
 
 void PictureButton::Place(const Rect& rect) {

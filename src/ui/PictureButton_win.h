@@ -17,9 +17,12 @@ class PictureButton : public Window {
   // Paints the owner's surface into dc, whose origin lies at the given owner point.
   using PaintBeneath = std::function<void(HDC dc, POINT origin)>;
 
+  // The pictures' resource names; they are loaded by Create.
   PictureButton(const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, PictureFit fit);
 
-  void Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick);
+  void Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick, Scale scale);
+  // The pictures anew at the display's new scale.
+  void SetScale(Scale scale);
   // The holder's rectangle; the picture keeps the holder's size.
   void Place(const Rect& rect);
   void Repaint();
@@ -33,6 +36,9 @@ class PictureButton : public Window {
   void OnButtonUp(int x, int y);
   const Bitmap& CurrentPicture() const;
 
+  const wchar_t* normalName_;
+  const wchar_t* hoverName_;
+  const wchar_t* pressedName_;
   Bitmap normal_;
   Bitmap hover_;
   Bitmap pressed_;

@@ -16,6 +16,7 @@ import ctypes
 import glob
 import os
 import pwd
+import re
 import select
 import shutil
 import signal
@@ -295,8 +296,9 @@ def _remove_abandoned_sessions():
 class WineSession:
     """A fresh Wine prefix on a private Xvfb with Pendra.exe installed in C:\\Pendra\\."""
 
-    def __init__(self, program=PROGRAM):
+    def __init__(self, program=PROGRAM, dpi=None):
         self.program = Path(program)
+        self.dpi = dpi
         self.prefix = None
         self.display = None
         self._xvfb = None
@@ -332,11 +334,20 @@ class WineSession:
         (self._work / "owner").write_text(str(os.getpid()))
         self.prefix = self._work / "prefix"
         subprocess.run(["cp", "-a", str(pristine), str(self.prefix)], check=True)
+        if self.dpi:
+            self._set_dpi(self.dpi)
         self._start_xvfb()
         self._start_wineserver()
         self._copy_into(DRIVER, DRIVER_EXE)
         self.install()
         self.driver("count")  # starts Wine's desktop and services, so the first test does not wait for them
+
+    def _set_dpi(self, dpi):
+        """The display's scaling of the prefix (the test prefix has 120 dpi), before Wine starts."""
+        registry = self.prefix / "user.reg"
+        text = registry.read_text(encoding="utf-8", errors="surrogateescape")
+        text = re.sub(r'"LogPixels"=dword:[0-9a-f]{8}', f'"LogPixels"=dword:{dpi:08x}', text)
+        registry.write_text(text, encoding="utf-8", errors="surrogateescape")
 
     def close(self):
         """Ends everything the session started and removes its files; safe to call more than once."""

@@ -29,6 +29,7 @@ class FakeSheetWindow : public SheetWindow {
   int PrimaryScreenWidth() const override { return 1920; }
   int PrimaryScreenHeight() const override { return 1080; }
   void loadSkin() override { ++skinLoads; }
+  Scale DisplayScale() const override { return Scale{}; }
   void ShowExceptionMessageBox(const std::u16string& methode) override {
     reports.push_back(methode);
     leftAtReport.push_back(rect.left);

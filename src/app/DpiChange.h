@@ -1,0 +1,21 @@
+#pragma once
+// What follows the window to a monitor of another scaling: its sizes in device pixels grow or
+// shrink by the ratio of the two dpi values, so the sheet looks the same there.
+#include <vector>
+
+#include "platform/Geometry.h"
+#include "platform/Scale.h"
+#include "sheet/PendraUnitState.h"
+
+namespace pendra {
+
+// A size in device pixels at one scale, at another; rounded to the nearest, halves away from 0.
+int Rescale(int pixels, Scale from, Scale to);
+
+// The column widths at the new scale, each at least one pixel.
+std::vector<int> RescaledColumnWidths(const std::vector<int>& widths, Scale from, Scale to);
+
+// The collapsed width and the width to expand back to, at the new scale.
+void RescaleShrinkWidths(PendraUnitState& state, Scale from, Scale to);
+
+}  // namespace pendra
