@@ -1,8 +1,7 @@
 // The window's geometry at the usual display scalings: 100 % (96 dpi), the design's 125 %
 // (120 dpi, every number as designed), 150 % (144 dpi) and 200 % (192 dpi).
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 
 #include "app/DpiChange.h"
 #include "app/Frameless.h"
