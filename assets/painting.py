@@ -4,8 +4,30 @@ A Canvas holds premultiplied RGBA floats. Shapes are given as signed distance fu
 (negative inside, in pixels) and painted with coverage clamp(0.5 - distance), which gives
 clean edges at any size. Colours are (r, g, b) or (r, g, b, a) tuples of 0..255, or
 functions of the pixel centre (x, y) returning such a tuple.
+
+Pictures are drawn in the coordinates of the design (125 % display scaling). Inside
+`drawing_scale(factor)` every new canvas has that many pixels per design pixel, so the same
+drawing gives a sharp picture for another scaling; its width and height are its pixels.
 """
+import contextlib
 import math
+
+_scale = 1.0
+
+
+@contextlib.contextmanager
+def drawing_scale(factor):
+    global _scale
+    previous, _scale = _scale, factor
+    try:
+        yield
+    finally:
+        _scale = previous
+
+
+def scaled(length, factor):
+    """Pixels of a design length at the factor, rounded to the nearest, halves up."""
+    return int(math.floor(length * factor + 0.5))
 
 
 def lerp(a, b, t):
@@ -19,12 +41,19 @@ def rgba(colour):
 
 class Canvas:
     def __init__(self, width, height, fill=None):
-        self.width, self.height = width, height
-        self.px = [0.0] * (4 * width * height)
+        self.scale = _scale
+        self.width, self.height = scaled(width, self.scale), scaled(height, self.scale)
+        self.px = [0.0] * (4 * self.width * self.height)
         if fill is not None:
             self.fill(fill)
 
     def blend(self, x, y, colour, coverage=1.0):
+        """Paints the pixels of the design pixel (x, y) with the colour over what is there."""
+        for py in range(scaled(y, self.scale), max(scaled(y + 1, self.scale), scaled(y, self.scale) + 1)):
+            for px in range(scaled(x, self.scale), max(scaled(x + 1, self.scale), scaled(x, self.scale) + 1)):
+                self._blend(px, py, colour, coverage)
+
+    def _blend(self, x, y, colour, coverage=1.0):
         """Paints one pixel with the colour over what is there."""
         if coverage <= 0 or not (0 <= x < self.width and 0 <= y < self.height):
             return
@@ -39,36 +68,44 @@ class Canvas:
         p[i + 3] = alpha + p[i + 3] * keep
 
     def fill(self, colour, box=None):
-        """Paints a rectangle of whole pixels (all by default); colour may be a function."""
-        x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
-        for y in range(max(0, y0), min(self.height, y1)):
-            for x in range(max(0, x0), min(self.width, x1)):
-                self.blend(x, y, colour(x + 0.5, y + 0.5) if callable(colour) else colour)
+        """Paints a design rectangle of whole pixels (all by default); colour may be a function
+        of the design point."""
+        s = self.scale
+        x0, y0, x1, y1 = box or (0, 0, self.width / s, self.height / s)
+        for y in range(max(0, scaled(y0, s)), min(self.height, scaled(y1, s))):
+            for x in range(max(0, scaled(x0, s)), min(self.width, scaled(x1, s))):
+                self._blend(x, y, colour((x + 0.5) / s, (y + 0.5) / s) if callable(colour) else colour)
 
     def shape(self, distance, colour, box):
-        """Paints the shape whose signed distance function is given, inside box (x0, y0, x1, y1)."""
-        x0, y0, x1, y1 = (int(math.floor(box[0])) - 1, int(math.floor(box[1])) - 1,
-                          int(math.ceil(box[2])) + 1, int(math.ceil(box[3])) + 1)
+        """Paints the shape whose signed distance function is given, inside box (x0, y0, x1, y1);
+        both in design coordinates."""
+        s = self.scale
+        x0, y0, x1, y1 = (int(math.floor(box[0] * s)) - 1, int(math.floor(box[1] * s)) - 1,
+                          int(math.ceil(box[2] * s)) + 1, int(math.ceil(box[3] * s)) + 1)
         for y in range(max(0, y0), min(self.height, y1)):
             for x in range(max(0, x0), min(self.width, x1)):
-                cx, cy = x + 0.5, y + 0.5
-                coverage = 0.5 - distance(cx, cy)
+                cx, cy = (x + 0.5) / s, (y + 0.5) / s
+                coverage = 0.5 - distance(cx, cy) * s
                 if coverage > 0:
-                    self.blend(x, y, colour(cx, cy) if callable(colour) else colour, coverage)
+                    self._blend(x, y, colour(cx, cy) if callable(colour) else colour, coverage)
 
     def draw(self, other, left=0, top=0):
-        """Composites another canvas over this one."""
+        """Composites another canvas of the same scale over this one, at a design point."""
+        dx, dy = scaled(left, self.scale), scaled(top, self.scale)
         for y in range(other.height):
             for x in range(other.width):
                 r, g, b, a = other.get(x, y)
                 if a:
-                    self.blend(left + x, top + y, (r, g, b, a))
+                    self._blend(dx + x, dy + y, (r, g, b, a))
 
     def crop(self, left, top, width, height):
-        part = Canvas(width, height)
-        for y in range(height):
-            for x in range(width):
-                i, j = 4 * (y * width + x), 4 * ((top + y) * self.width + left + x)
+        """The part of the design rectangle, as a canvas of the same scale."""
+        with drawing_scale(self.scale):
+            part = Canvas(width, height)
+        dx, dy = scaled(left, self.scale), scaled(top, self.scale)
+        for y in range(part.height):
+            for x in range(part.width):
+                i, j = 4 * (y * part.width + x), 4 * ((dy + y) * self.width + dx + x)
                 part.px[i:i + 4] = self.px[j:j + 4]
         return part
 

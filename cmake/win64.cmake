@@ -17,7 +17,8 @@ add_executable(Pendra WIN32 src/app/WinMain_win.cpp)
 if(EXISTS ${RESOURCE_SCRIPT})
   target_sources(Pendra PRIVATE ${RESOURCE_SCRIPT})
   # windres does not report the files it embeds: rebuild the resources when any asset changes.
-  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.manifest assets/*.h assets/pictures/*)
+  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.manifest assets/*.h
+       assets/ScaledPictures.rc assets/pictures/*)
   set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 endif()
 target_link_libraries(Pendra PRIVATE pendra_win)

@@ -1,16 +1,8 @@
 #include "app/DpiChange.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace pendra {
-
-int Rescale(int pixels, Scale from, Scale to) {
-  const long long scaled = static_cast<long long>(pixels) * to.Dpi();
-  const long long half = from.Dpi() / 2;
-  const long long rounded = (scaled >= 0 ? scaled + half : scaled - half) / from.Dpi();
-  return static_cast<int>(std::clamp<long long>(rounded, INT_MIN, INT_MAX));
-}
 
 std::vector<int> RescaledColumnWidths(const std::vector<int>& widths, Scale from, Scale to) {
   std::vector<int> rescaled;

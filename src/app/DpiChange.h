@@ -9,9 +9,6 @@
 
 namespace pendra {
 
-// A size in device pixels at one scale, at another; rounded to the nearest, halves away from 0.
-int Rescale(int pixels, Scale from, Scale to);
-
 // The column widths at the new scale, each at least one pixel.
 std::vector<int> RescaledColumnWidths(const std::vector<int>& widths, Scale from, Scale to);
 

@@ -1,7 +1,9 @@
 #include "gfx/Bitmap_win.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "gfx/PictureLoader.h"
 #include "gfx/PictureScaling.h"
@@ -25,8 +27,45 @@ Bitmap::Bitmap(const Picture& picture) {
   height_ = picture.height;
 }
 
+namespace {
+
+// The scalings the built-in pictures are drawn for, by resource name suffix.
+struct Drawing {
+  const wchar_t* suffix;
+  Scale scale;
+};
+constexpr Drawing kDrawings[] = {
+    {L"_100", Scale(96)}, {L"", Scale(kDesignDpi)}, {L"_150", Scale(144)}, {L"_200", Scale(192)}};
+
+// The drawing nearest to the display's scaling; of two equally near the larger, which loses
+// less when made smaller.
+const Drawing& NearestDrawing(Scale scale) {
+  const Drawing* nearest = &kDrawings[0];
+  for (const Drawing& drawing : kDrawings) {
+    if (std::abs(drawing.scale.Dpi() - scale.Dpi()) <= std::abs(nearest->scale.Dpi() - scale.Dpi())) {
+      nearest = &drawing;
+    }
+  }
+  return *nearest;
+}
+
+bool HasResource(const std::wstring& name, HMODULE module) {
+  return FindResourceW(module ? module : GetModuleHandleW(nullptr), name.c_str(), RT_RCDATA) != nullptr;
+}
+
+}  // namespace
+
 Bitmap Bitmap::FromResource(const wchar_t* name, Scale scale, HMODULE module) {
-  return Bitmap(ScalePicture(DecodePicture(ResourceBytes(name, module)), scale));
+  Drawing drawing = NearestDrawing(scale);
+  std::wstring drawn = std::wstring(name) + drawing.suffix;
+  if (!HasResource(drawn, module)) {
+    drawing = kDrawings[1];
+    drawn = name;
+  }
+  Picture picture = DecodePicture(ResourceBytes(drawn.c_str(), module));
+  if (drawing.scale == scale) return Bitmap(picture);
+  return Bitmap(ResizePicture(picture, Rescale(picture.width, drawing.scale, scale),
+                              Rescale(picture.height, drawing.scale, scale)));
 }
 
 Bitmap Bitmap::FromFile(const std::wstring& path) {

@@ -38,8 +38,9 @@ class Bitmap {
  public:
   Bitmap() = default;  // no picture: draws nothing
   explicit Bitmap(const Picture& picture);
-  // A picture embedded as RCDATA (PNG or JPEG), made for the design's scale and resized
-  // smoothly to the given one; module nullptr is the program itself.
+  // A picture embedded as RCDATA (PNG or JPEG) at the display's scale: the drawing made for
+  // the nearest scaling (NAME_100, NAME for the design's 125 %, NAME_150, NAME_200), resized
+  // smoothly when the scaling lies between them. Module nullptr is the program itself.
   static Bitmap FromResource(const wchar_t* name, Scale scale = {}, HMODULE module = nullptr);
   // A PNG or JPEG file, such as a skin's picture.
   static Bitmap FromFile(const std::wstring& path);

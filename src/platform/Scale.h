@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <climits>
 // The window's sizes are designed in device pixels at 120 dots per inch (125 % scaling). A
 // Scale turns a design size into device pixels at the dpi of the monitor the window is on;
 // at 120 dpi every size stays exactly as designed.
@@ -27,5 +29,14 @@ class Scale {
  private:
   int dpi_ = kDesignDpi;
 };
+
+// A size in device pixels at one scale, at another; rounded to the nearest, halves away from
+// zero, and kept within int.
+constexpr int Rescale(int pixels, Scale from, Scale to) {
+  const long long scaled = static_cast<long long>(pixels) * to.Dpi();
+  const long long half = from.Dpi() / 2;
+  const long long rounded = (scaled >= 0 ? scaled + half : scaled - half) / from.Dpi();
+  return static_cast<int>(std::clamp<long long>(rounded, INT_MIN, INT_MAX));
+}
 
 }  // namespace pendra

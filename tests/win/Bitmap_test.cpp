@@ -111,6 +111,28 @@ TEST(Bitmap, EmbeddedPicturesHaveTheirDesignSizes) {
   }
 }
 
+TEST(Bitmap, EmbeddedPicturesComeAtTheDisplaysScale) {
+  struct Case {
+    const wchar_t* name;
+    int dpi;
+    int width, height;
+  };
+  const Case cases[] = {
+      {L"IMG_EXIT_NORMAL", 96, 13, 13},          // drawn for 100 %
+      {L"IMG_EXIT_NORMAL", 144, 19, 19},         // 150 %
+      {L"IMG_EXIT_NORMAL", 192, 26, 26},         // 200 %
+      {L"IMG_EXIT_NORMAL", 168, 23, 23},         // 175 %: the 200 % drawing made smaller
+      {L"IMG_TOPRIGHT", 240, 200, 200},          // 250 %: the 200 % drawing made larger
+      {L"IMG_ABOUT_BACKGROUND", 192, 763, 661},  // one drawing only: the design's, made larger
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.name << " " << c.dpi);
+    const Bitmap bitmap = Bitmap::FromResource(c.name, Scale(c.dpi));
+    EXPECT_EQ(bitmap.Width(), c.width);
+    EXPECT_EQ(bitmap.Height(), c.height);
+  }
+}
+
 TEST(Bitmap, TheProgramIconHasEverySize) {
   for (int size : {16, 32, 48, 256}) {
     UniqueIcon icon(static_cast<HICON>(
