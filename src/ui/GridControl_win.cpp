@@ -142,7 +142,7 @@ void GridControl::OnCreate() {
   dpi_ = static_cast<int>(GetDpiForWindow(Handle()));
   MakeFont();
   model_.SetDefaultRowHeight(RowHeight());
-  editor_.Create(Handle(), font_.Get());
+  editor_.Create(Handle(), font_.Get(), Scale(dpi_));
 }
 
 void GridControl::SetDpi(int dpi) {
@@ -170,7 +170,7 @@ void GridControl::MakeFont() {
   UniqueFont font(::CreateFontW(-MulDiv(fontPoints_, dpi_, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
-  if (editor_.Handle()) editor_.SetFont(font.Get());
+  if (editor_.Handle()) editor_.SetFont(font.Get(), Scale(dpi_));
   font_ = std::move(font);
 }
 

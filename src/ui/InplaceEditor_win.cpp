@@ -23,16 +23,17 @@ InplaceEditor::~InplaceEditor() {
   DestroyWindow(edit_);
 }
 
-void InplaceEditor::Create(HWND grid, HFONT font) {
+void InplaceEditor::Create(HWND grid, HFONT font, Scale scale) {
   edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, grid, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   SetWindowSubclass(edit_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  SetFont(font);
+  SetFont(font, scale);
 }
 
-void InplaceEditor::SetFont(HFONT font) {
+void InplaceEditor::SetFont(HFONT font, Scale scale) {
   SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageW(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kTextMargin, kTextMargin));
+  const int margin = scale(kTextMargin);
+  SendMessageW(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
 void InplaceEditor::Open(const RECT& rect, const std::u16string& text, bool selectAll) {

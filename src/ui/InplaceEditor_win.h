@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/Scale.h"
+
 namespace pendra {
 
 class InplaceEditorHost {
@@ -26,8 +28,9 @@ class InplaceEditor {
   InplaceEditor& operator=(const InplaceEditor&) = delete;
   ~InplaceEditor();
 
-  void Create(HWND grid, HFONT font);
-  void SetFont(HFONT font);
+  // The font and the margins (2 pixels at the design's scale) of the display's scale.
+  void Create(HWND grid, HFONT font, Scale scale);
+  void SetFont(HFONT font, Scale scale);
   // Shows the editor over the rectangle with the text and gives it the focus; either the whole
   // text is selected or the caret is placed after it.
   void Open(const RECT& rect, const std::u16string& text, bool selectAll);
