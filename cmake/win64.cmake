@@ -21,13 +21,16 @@ if(EXISTS ${RESOURCE_SCRIPT})
   set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 endif()
 target_link_libraries(Pendra PRIVATE pendra_win)
-target_link_options(Pendra PRIVATE -mwindows -municode)
+# The PE header's time stamp stays 0 (the linker and binutils would write the build's time), so
+# that a rebuild gives the same bytes.
+target_link_options(Pendra PRIVATE -mwindows -municode -Wl,--no-insert-timestamp)
+set(NO_TIME_STAMP ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0)
 # The shipped exe is stripped; its debug information goes to Pendra.exe.debug beside it,
 # where gdb finds it through the debug link.
 add_custom_command(TARGET Pendra POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
-  COMMAND ${CMAKE_STRIP} --strip-all Pendra.exe
-  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
+  COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
+  COMMAND ${NO_TIME_STAMP} ${CMAKE_STRIP} --strip-all Pendra.exe
+  COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
   WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
   VERBATIM)
 
