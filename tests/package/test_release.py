@@ -16,6 +16,10 @@ UNINSTALL_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\
 RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 
 
+def files_below(folder):
+    return {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
+
+
 def windows_z(path):
     return "Z:" + str(path).replace("/", "\\")
 
@@ -81,8 +85,10 @@ class InstallTest(ReleaseTestCase):
         self.install_silently()
 
         folder = self.session.linux_path(self.install_folder)
+        with zipfile.ZipFile(ZIP) as archive:
+            released = {name.removeprefix("Pendra/") for name in archive.namelist() if not name.endswith("/")}
+        self.assertEqual(files_below(folder), released | {"Uninstall.exe"})
         self.assertEqual((folder / "Pendra.exe").read_bytes(), (BUILD / "Pendra.exe").read_bytes())
-        self.assertTrue((folder / "README.txt").is_file() and (folder / "LICENSE.txt").is_file())
         shortcut = self.session.appdata / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Pendra.lnk"
         self.assertIn("Pendra.exe".encode("utf-16-le"), shortcut.read_bytes())
         self.assertEqual(self.registry_value(UNINSTALL_KEY, "DisplayName"), "Pendra")
@@ -105,9 +111,13 @@ class InstallTest(ReleaseTestCase):
         written = data_file.read_bytes()
         self.assertFalse((folder / "Pendra.xml").exists())
 
+        own_skin = folder / "Skins" / "Mine" / "Top.jpg"
+        own_skin.parent.mkdir(parents=True)
+        own_skin.write_bytes(b"a skin of the user's own")
+
         self.session.start_program(f"{self.install_folder}\\Uninstall.exe", "/S")
         # The uninstaller runs on from a copy of itself in the temporary folder.
-        self.assertTrue(wait_until(lambda: not folder.exists(), 60), sorted(folder.rglob("*")))
+        self.assertTrue(wait_until(lambda: files_below(folder) == {"Skins/Mine/Top.jpg"}, 60), files_below(folder))
         self.assertTrue(wait_until(lambda: self.registry_value(UNINSTALL_KEY, "DisplayName") is None, 30))
         self.assertIsNone(self.registry_value(RUN_KEY, "Pendra"))
         self.assertFalse(shortcut.exists())
