@@ -13,12 +13,20 @@ target_link_libraries(pendra_win PUBLIC pendra_core ${WIN_LIBS})
 target_link_libraries(pendra_core PUBLIC pendra_win)
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/assets/Pendra.rc)
+# The manifest carries the version of src/lang/Version.h, the one place it is written; the
+# resource script finds the made manifest in the build tree.
+file(STRINGS ${CMAKE_SOURCE_DIR}/src/lang/Version.h FILE_VERSION_LINE REGEX "^#define PENDRA_FILE_VERSION_TEXT ")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" PENDRA_FILE_VERSION "${FILE_VERSION_LINE}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/lang/Version.h)
+set(MANIFEST ${CMAKE_BINARY_DIR}/generated/Pendra.manifest)
+configure_file(${CMAKE_SOURCE_DIR}/assets/Pendra.manifest.in ${MANIFEST} @ONLY)
+set_property(SOURCE ${RESOURCE_SCRIPT} APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
 add_executable(Pendra WIN32 src/app/WinMain_win.cpp)
 if(EXISTS ${RESOURCE_SCRIPT})
   target_sources(Pendra PRIVATE ${RESOURCE_SCRIPT})
   # windres does not report the files it embeds: rebuild the resources when any asset changes.
-  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.manifest assets/*.h assets/pictures/*)
-  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
+  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.h assets/pictures/*)
+  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES};${MANIFEST}")
 endif()
 target_link_libraries(Pendra PRIVATE pendra_win)
 # The PE header's time stamp stays 0 (the linker and binutils would write the build's time), so
