@@ -125,17 +125,21 @@ class InstallTest(ReleaseTestCase):
 
 
 class UpgradeTest(ReleaseTestCase):
-    def test_installing_over_a_running_pendra_closes_it_the_normal_way_and_starts_the_new_one(self):
+    def test_installing_over_a_running_pendra_closes_it_the_normal_way_and_starts_the_new_one_alike(self):
         self.install_silently()
-        old = self.session.start_program(f"{self.install_folder}\\Pendra.exe")
-        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=20000))
-        self.session.settle()
+        for args, until in [((), "visible"), (("-m",), "hidden")]:
+            with self.subTest(args=args):
+                old = self.session.start_program(f"{self.install_folder}\\Pendra.exe", *args)
+                self.assertIsNotNone(self.session.main_window(until=until, wait_ms=20000))
+                self.session.settle()
 
-        self.install_silently()
+                self.install_silently()
 
-        self.assertEqual(old.wait(30), 0)  # a closed window ends with 0, a killed process not
-        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=20000), "the new Pendra did not start")
-        self.assertEqual(self.session.count_main_windows(), 1)
+                self.assertEqual(old.wait(30), 0)  # a closed window ends with 0, a killed process not
+                self.assertTrue(wait_until(lambda: self.session.count_main_windows() == 1, 20),
+                                "the new Pendra did not start")
+                self.assertIsNotNone(self.session.main_window(until=until))
+                self.session.end_programs()
 
     def test_a_pendra_running_from_elsewhere_is_left_alone(self):
         self.session.install()
