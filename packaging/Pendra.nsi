@@ -2,7 +2,7 @@
 ; %LOCALAPPDATA%\Programs\Pendra, with a Start-menu shortcut, an optional start with Windows
 ; (hidden, -m) and an entry in the user's list of installed programs.
 ;
-; scripts/package compiles it and defines:
+; scripts/package compiles it (paths are relative to this folder) and defines:
 ;   VERSION, FILE_VERSION, VERSION_MAJOR, VERSION_MINOR   from src/lang/Version.h
 ;   STAGE            the folder holding the release's files
 ;   FILE_LISTS       the folder holding install.nsh and uninstall.nsh, made from STAGE
@@ -17,6 +17,7 @@ ManifestDPIAware true
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include Sections.nsh
 
 !define PUBLISHER "The Pendra developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pendra"
@@ -32,8 +33,8 @@ InstallDir "$LOCALAPPDATA\Programs\Pendra"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Pendra ${VERSION}"
 
-!define MUI_ICON "${__FILEDIR__}\..\assets\Pendra.ico"
-!define MUI_UNICON "${__FILEDIR__}\..\assets\Pendra.ico"
+!define MUI_ICON "../assets/Pendra.ico"
+!define MUI_UNICON "../assets/Pendra.ico"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Pendra.exe"
@@ -141,6 +142,17 @@ SectionEnd
 Section "$(SectionStartWithWindows)" SectionStartWithWindows
   WriteRegStr HKCU "${RUN_KEY}" "Pendra" '"$INSTDIR\Pendra.exe" -m'
 SectionEnd
+
+; An update keeps the choice of the installation before: without its start with Windows, the
+; box starts unticked.
+Function .onInit
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayName"
+  ReadRegStr $1 HKCU "${RUN_KEY}" "Pendra"
+  ${If} $0 != ""
+  ${AndIf} $1 == ""
+    !insertmacro UnselectSection ${SectionStartWithWindows}
+  ${EndIf}
+FunctionEnd
 
 Section "-StartAgain"
   ${If} $PendraWasRunning == 1

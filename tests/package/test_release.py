@@ -141,6 +141,15 @@ class UpgradeTest(ReleaseTestCase):
                 self.assertIsNotNone(self.session.main_window(until=until))
                 self.session.end_programs()
 
+    def test_an_update_of_an_installation_without_start_with_windows_adds_none(self):
+        self.install_silently()
+        subprocess.run(["wine", "reg", "delete", RUN_KEY, "/v", "Pendra", "/f"], env=self.session.env(),
+                       capture_output=True, check=True, timeout=60)
+
+        self.install_silently()
+
+        self.assertIsNone(self.registry_value(RUN_KEY, "Pendra"))
+
     def test_a_pendra_running_from_elsewhere_is_left_alone(self):
         self.session.install()
         other = self.session.start()
