@@ -7,7 +7,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import BUILD, REPO, WineSession, wait_until
+from harness import BUILD, REPO, WineSession, wait_until, windows_path
 
 VERSION = re.search(r'PENDRA_VERSION_TEXT "([^"]+)"', (REPO / "src" / "lang" / "Version.h").read_text()).group(1)
 ZIP = REPO / "dist" / f"Pendra-{VERSION}-win64.zip"
@@ -20,10 +20,6 @@ def files_below(folder):
     return {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
 
 
-def windows_z(path):
-    return "Z:" + str(path).replace("/", "\\")
-
-
 class ReleaseTestCase(unittest.TestCase):
     """One fresh Wine session per test class."""
 
@@ -31,7 +27,7 @@ class ReleaseTestCase(unittest.TestCase):
     def setUpClass(cls):
         for made in (ZIP, SETUP):
             if not made.is_file():
-                raise unittest.SkipTest(f"{made} is missing: run scripts/package")
+                raise FileNotFoundError(f"{made} is missing: run scripts/package")
         cls.session = WineSession().__enter__()
 
     @classmethod
@@ -49,7 +45,7 @@ class ReleaseTestCase(unittest.TestCase):
         return found.group(1) if done.returncode == 0 and found else None
 
     def install_silently(self):
-        setup = self.session.start_program(windows_z(SETUP), "/S")
+        setup = self.session.start_program(windows_path(SETUP), "/S")
         self.assertEqual(setup.wait(120), 0)
 
     @property
@@ -66,7 +62,9 @@ class ZipTest(ReleaseTestCase):
                          for p in skins.rglob("*")} | {"Pendra/Skins/"}
         with zipfile.ZipFile(ZIP) as archive:
             self.assertEqual(set(archive.namelist()), expected)
-            self.assertEqual(archive.read("Pendra/Pendra.exe"), (BUILD / "Pendra.exe").read_bytes())
+            program = archive.read("Pendra/Pendra.exe")
+        self.assertEqual(program, (BUILD / "Pendra.exe").read_bytes())
+        self.assertNotIn(b".debug_", program)  # stripped: the debug information stays in the build
 
     def test_unpacked_into_a_fresh_folder_pendra_starts_and_shows_its_window(self):
         folder = self.session.linux_path("C:\\Unpacked")
