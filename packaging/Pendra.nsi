@@ -44,6 +44,7 @@ BrandingText "Pendra ${VERSION}"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW OfferToStartUnlessStarted
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -142,6 +143,14 @@ SectionEnd
 Section "$(SectionStartWithWindows)" SectionStartWithWindows
   WriteRegStr HKCU "${RUN_KEY}" "Pendra" '"$INSTDIR\Pendra.exe" -m'
 SectionEnd
+
+; The finish page offers to start Pendra unless the installer has started it again already.
+Function OfferToStartUnlessStarted
+  ${If} $PendraWasRunning == 1
+    SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
+  ${EndIf}
+FunctionEnd
 
 ; An update keeps the choice of the installation before: without its start with Windows, the
 ; box starts unticked.
