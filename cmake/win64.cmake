@@ -13,32 +13,47 @@ target_link_libraries(pendra_win PUBLIC pendra_core ${WIN_LIBS})
 target_link_libraries(pendra_core PUBLIC pendra_win)
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/assets/Pendra.rc)
+# The manifest carries the version of src/lang/Version.h, the one place it is written; the
+# resource script finds the made manifest in the build tree.
+file(STRINGS ${CMAKE_SOURCE_DIR}/src/lang/Version.h FILE_VERSION_LINE REGEX "^#define PENDRA_FILE_VERSION_TEXT ")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" PENDRA_FILE_VERSION "${FILE_VERSION_LINE}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/lang/Version.h)
+set(MANIFEST ${CMAKE_BINARY_DIR}/generated/Pendra.manifest)
+configure_file(${CMAKE_SOURCE_DIR}/assets/Pendra.manifest.in ${MANIFEST} @ONLY)
+set_property(SOURCE ${RESOURCE_SCRIPT} APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
 add_executable(Pendra WIN32 src/app/WinMain_win.cpp)
 if(EXISTS ${RESOURCE_SCRIPT})
   target_sources(Pendra PRIVATE ${RESOURCE_SCRIPT})
   # windres does not report the files it embeds: rebuild the resources when any asset changes.
-  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.manifest assets/*.h
-       assets/ScaledPictures.rc assets/pictures/*)
-  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
+  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.h assets/ScaledPictures.rc
+       assets/pictures/*)
+  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES};${MANIFEST}")
 endif()
 target_link_libraries(Pendra PRIVATE pendra_win)
-target_link_options(Pendra PRIVATE -mwindows -municode)
+# The PE header's time stamp stays 0 (the linker and binutils would write the build's time), so
+# that a rebuild gives the same bytes.
+target_link_options(Pendra PRIVATE -mwindows -municode -Wl,--no-insert-timestamp)
+set(NO_TIME_STAMP ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0)
 # The shipped exe is stripped; its debug information goes to Pendra.exe.debug beside it,
 # where gdb finds it through the debug link.
 add_custom_command(TARGET Pendra POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
-  COMMAND ${CMAKE_STRIP} --strip-all Pendra.exe
-  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
+  COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
+  COMMAND ${NO_TIME_STAMP} ${CMAKE_STRIP} --strip-all Pendra.exe
+  COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
   WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
   VERBATIM)
 
-# Our own skins go into a Skins folder beside the exe, where a first run finds them.
+# Our own skins go into a Skins folder beside the exe, where a first run finds them; the
+# folder is made anew whenever a skin file changes, so it always mirrors assets/skins.
 file(GLOB_RECURSE SKIN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/skins/*)
-add_custom_command(TARGET Pendra POST_BUILD
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Skins.stamp
   COMMAND ${CMAKE_COMMAND} -E remove_directory Skins
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/assets/skins Skins
-  WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
+  COMMAND ${CMAKE_COMMAND} -E touch Skins.stamp
+  DEPENDS ${SKIN_FILES}
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   VERBATIM)
+add_custom_target(Skins ALL DEPENDS ${CMAKE_BINARY_DIR}/Skins.stamp)
 
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
