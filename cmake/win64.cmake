@@ -2,7 +2,7 @@
 add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
-set(WIN_LIBS user32 gdi32 comctl32 shell32 kernel32)
+set(WIN_LIBS user32 gdi32 comctl32 shell32 kernel32 uxtheme)
 
 # The Win32 layer without the entry point, so that its tests can link it.
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
@@ -13,33 +13,50 @@ target_link_libraries(pendra_win PUBLIC pendra_core ${WIN_LIBS})
 target_link_libraries(pendra_core PUBLIC pendra_win)
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/assets/Pendra.rc)
-add_executable(Pendra WIN32 src/app/WinMain_win.cpp)
-if(EXISTS ${RESOURCE_SCRIPT})
-  target_sources(Pendra PRIVATE ${RESOURCE_SCRIPT})
-  # windres does not report the files it embeds: rebuild the resources when any asset changes.
-  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.manifest assets/*.h assets/pictures/*)
-  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
-endif()
-target_link_libraries(Pendra PRIVATE pendra_win)
-target_link_options(Pendra PRIVATE -mwindows -municode)
-# The shipped exe is stripped; its debug information goes to Pendra.exe.debug beside it,
-# where gdb finds it through the debug link.
-add_custom_command(TARGET Pendra POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
-  COMMAND ${CMAKE_STRIP} --strip-all Pendra.exe
-  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
-  WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
-  VERBATIM)
+# windres does not report the files it embeds: rebuild the resources when any asset changes.
+file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.manifest assets/*.h assets/pictures/*)
+set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
+
+# The interface language of Pendra.exe, fixed when it is built.
+set(PENDRA_LANGUAGE DEUTSCH CACHE STRING "Interface language of Pendra.exe: DEUTSCH or ENGLISH")
+set_property(CACHE PENDRA_LANGUAGE PROPERTY STRINGS DEUTSCH ENGLISH)
+
+# Pendra.exe in one language: that language's constants and resources made in it. The shipped
+# exe is stripped; its debug information goes to Pendra.exe.debug beside it, where gdb finds it
+# through the debug link.
+function(add_pendra_executable target language)
+  if(language STREQUAL "DEUTSCH")
+    set(constants src/lang/LanguageDeutsch.cpp)
+  elseif(language STREQUAL "ENGLISH")
+    set(constants src/lang/LanguageEnglish.cpp)
+    set(definitions PENDRA_LANGUAGE_ENGLISH)
+  else()
+    message(FATAL_ERROR "PENDRA_LANGUAGE must be DEUTSCH or ENGLISH, not ${language}")
+  endif()
+  add_executable(${target} WIN32 ${ARGN} src/app/WinMain_win.cpp ${constants} ${RESOURCE_SCRIPT})
+  target_compile_definitions(${target} PRIVATE ${definitions})
+  target_link_libraries(${target} PRIVATE pendra_win)
+  target_link_options(${target} PRIVATE -mwindows -municode)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME Pendra)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
+    COMMAND ${CMAKE_STRIP} --strip-all Pendra.exe
+    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()
+
+add_pendra_executable(Pendra ${PENDRA_LANGUAGE})
+# The English build beside it, in english/, for the end-to-end tests; built only on request.
+add_pendra_executable(PendraEnglish ENGLISH EXCLUDE_FROM_ALL)
+set_target_properties(PendraEnglish PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/english)
 
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 if(WIN_TESTS)
-  add_executable(pendra_win_tests ${WIN_TESTS})
-  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main)
   # The tests read the built-in pictures from their own resources.
-  if(EXISTS ${RESOURCE_SCRIPT})
-    target_sources(pendra_win_tests PRIVATE ${RESOURCE_SCRIPT})
-  endif()
+  add_executable(pendra_win_tests ${WIN_TESTS} src/lang/LanguageDeutsch.cpp ${RESOURCE_SCRIPT})
+  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main)
   add_test(NAME pendra_win_tests COMMAND pendra_win_tests)
 endif()
 

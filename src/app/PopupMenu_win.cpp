@@ -19,8 +19,9 @@ PopupMenuItem PopupMenuItem::Command(UINT id, const char16_t* caption, std::func
   return item;
 }
 
-PopupMenuItem PopupMenuItem::Submenu(const char16_t* caption, std::vector<PopupMenuItem> items) {
+PopupMenuItem PopupMenuItem::Submenu(UINT id, const char16_t* caption, std::vector<PopupMenuItem> items) {
   PopupMenuItem item;
+  item.id = id;
   item.caption = caption;
   item.submenu = std::move(items);
   return item;
@@ -111,10 +112,12 @@ void PopupMenu::Track(HWND owner, POINT at) const {
 
 namespace {
 
-const PopupMenuItem* Find(const std::vector<PopupMenuItem>& items, UINT id) {
-  for (const PopupMenuItem& item : items) {
-    if (item.caption && item.id == id && item.handler) return &item;
-    if (const PopupMenuItem* inner = Find(item.submenu, id)) return inner;
+// The item or submenu with that identifier; separators have none.
+template <typename Items>
+auto Find(Items& items, UINT id) -> decltype(&items.front()) {
+  for (auto& item : items) {
+    if (item.caption && item.id == id) return &item;
+    if (auto* inner = Find(item.submenu, id)) return inner;
   }
   return nullptr;
 }
@@ -123,9 +126,13 @@ const PopupMenuItem* Find(const std::vector<PopupMenuItem>& items, UINT id) {
 
 bool PopupMenu::Run(UINT id) const {
   const PopupMenuItem* item = Find(items_, id);
-  if (!item) return false;
+  if (!item || !item->handler) return false;
   item->handler();
   return true;
+}
+
+void PopupMenu::SetCaption(UINT id, const char16_t* caption) {
+  if (PopupMenuItem* item = Find(items_, id)) item->caption = caption;
 }
 
 }  // namespace pendra

@@ -14,7 +14,7 @@
 namespace pendra {
 
 struct PopupMenuItem {
-  // 0 for a separator.
+  // 0 for a separator; a submenu's identifier only names it.
   UINT id = 0;
   const char16_t* caption = nullptr;
   // The resource name of the item's 16 x 16 picture, or none.
@@ -31,7 +31,7 @@ struct PopupMenuItem {
 
   static PopupMenuItem Separator() { return {}; }
   static PopupMenuItem Command(UINT id, const char16_t* caption, std::function<void()> handler);
-  static PopupMenuItem Submenu(const char16_t* caption, std::vector<PopupMenuItem> items);
+  static PopupMenuItem Submenu(UINT id, const char16_t* caption, std::vector<PopupMenuItem> items);
 
   PopupMenuItem&& Picture(const wchar_t* name) &&;
   PopupMenuItem&& VisibleWhile(std::function<bool()> rule) &&;
@@ -48,6 +48,8 @@ class PopupMenu {
   void Track(HWND owner, POINT at) const;
   // Runs the handler of the item with that identifier; false when there is none.
   bool Run(UINT id) const;
+  // The caption of the item or submenu with that identifier, from its next opening on.
+  void SetCaption(UINT id, const char16_t* caption);
   // The owner's WM_MEASUREITEM and WM_DRAWITEM for the items' pictures, which the menu draws
   // through the owner so that they blend over the item's background; false for other items.
   bool MeasurePicture(MEASUREITEMSTRUCT& item) const;
