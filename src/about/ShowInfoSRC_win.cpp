@@ -91,8 +91,8 @@ void TShowInfoDialog::Create(HWND owner) {
   smallIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON,
                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   RegisterClassOnce(kDialogClass, 0, DialogBrush());
-  CreateWindowOf(kDialogClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, kInfoDialogWidth,
-                 kInfoDialogHeight, owner);
+  CreateWindowOf(kDialogClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, kInfoDialogWidth, kInfoDialogHeight,
+                 owner);
   if (!Handle()) return;
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));

@@ -20,13 +20,15 @@ void PlaceInBand(HWND window, HWND band) {
   SetWindowPos(window, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
 }  // namespace
 
-MessageBoxScope::MessageBoxScope(HWND mainWindow) : active_(GetActiveWindow()) {
+MessageBoxScope::MessageBoxScope(HWND mainWindow)
+    : mainWindow_(mainWindow), mainTopMost_(IsTopMost(mainWindow)), active_(GetActiveWindow()) {
   const std::vector<HWND> windows = ProgramWindows();
   for (HWND window : windows) {
-    const bool topMost = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    if (topMost && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == mainWindow) {
+    if (IsTopMost(window) && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == mainWindow) {
       PlaceInBand(window, HWND_NOTOPMOST);
       lowered_.push_back(window);
     }
@@ -44,6 +46,7 @@ MessageBoxScope::~MessageBoxScope() {
     if (IsWindow(window)) EnableWindow(window, TRUE);
   }
   if (active_ && IsWindow(active_) && IsWindowVisible(active_)) SetActiveWindow(active_);
+  if (mainTopMost_ && IsWindow(mainWindow_) && !IsTopMost(mainWindow_)) PlaceInBand(mainWindow_, HWND_TOPMOST);
   for (HWND window : lowered_) {
     if (IsWindow(window)) PlaceInBand(window, HWND_TOPMOST);
   }

@@ -404,13 +404,20 @@ void TToDoForm::testStartSkin() {}
 void TToDoForm::loadSkin() {}
 
 // The dialog comes above the main window, which is back in the top-most band right after, as
-// the dialog is modeless. A hidden main window (the first start builds its sheet before it
-// shows) stays where it is: a hidden window cannot always be put back into the band.
+// the dialog is modeless; the new dialog then goes to the front of the band, before the dialogs
+// of earlier openings that came back with the main window. A hidden main window (the first
+// start builds its sheet before it shows) stays where it is: a hidden window cannot always be
+// put back into the band.
 void TToDoForm::mnuAboutClick() {
-  const bool visible = IsWindowVisible(Handle()) != FALSE;
-  if (visible) SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!IsWindowVisible(Handle())) {
+    showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+    return;
+  }
+  constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, kOrderOnly);
   showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
-  if (visible) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
+  SetWindowPos(showInfo_.ShowInfoDialog()->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
 }
 
 }  // namespace pendra
