@@ -65,6 +65,10 @@ if(DRIVER_SOURCES)
   add_executable(PendraDriver ${DRIVER_SOURCES})
   target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS})
   target_link_options(PendraDriver PRIVATE -municode)
+  # The driver's hook inside Pendra's process, for reading its popup menu.
+  add_library(MenuProbe SHARED tests/e2e/probe/MenuProbe.cpp)
+  set_target_properties(MenuProbe PROPERTIES PREFIX "")
+  target_link_libraries(MenuProbe PRIVATE user32)
 endif()
 
 # bench/startup.py: a bare window with Pendra's class, caption, styles and place, to compare against.

@@ -36,6 +36,7 @@ PROGRAM = BUILD / "Pendra.exe"
 DRIVER = BUILD / "PendraDriver.exe"
 PROGRAM_FOLDER = "C:\\Pendra"
 DRIVER_EXE = "C:\\PendraDriver\\PendraDriver.exe"
+MENU_PROBE = BUILD / "MenuProbe.dll"  # the driver's hook for reading the popup menu, beside it
 SCREEN = (1920, 1080)
 
 # Extended window styles the tests look at.
@@ -318,7 +319,7 @@ class WineSession:
         self.close()
 
     def open(self):
-        for needed in (self.program, DRIVER):
+        for needed in (self.program, DRIVER, MENU_PROBE):
             if not needed.is_file():
                 raise HarnessError(f"{needed} is missing: build the win64 tree first (scripts/build)")
         pristine = pristine_prefix()
@@ -334,6 +335,7 @@ class WineSession:
         self._start_xvfb()
         self._start_wineserver()
         self._copy_into(DRIVER, DRIVER_EXE)
+        self._copy_into(MENU_PROBE, DRIVER_EXE.rpartition("\\")[0] + "\\MenuProbe.dll")
         self.install()
         self.driver("count")  # starts Wine's desktop and services, so the first test does not wait for them
 
