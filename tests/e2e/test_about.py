@@ -23,6 +23,11 @@ GERMAN_MENU = ["&Titelzeile ändern", "Titelzeile &Fett", "Tabellen-Linien &male
 ENGLISH_MENU = ["Change &Title Text", "Title &Bold", "Draw &Grid Lines", "-", "&Column ...", "-", "&Add Row",
                 "&Delete Row", "-", "A&dd Column", "D&elete Column", "-", "&Skin ...", "-", "&Open File Folder",
                 "&About Pendra", "-", "E&xit"]
+# Client points of the main window: the button that adds a row, and the red bar.
+PLUS_ROW = (178, 180)
+RED_BAR = (12, 100)
+RED_BAR_COLLAPSE = "Zum Verkleinern auf den roten Balken klicken"
+RED_BAR_EXPAND = "Zum Vergrößern auf den roten Balken klicken"
 # Client points of the dialog, below its title bar: the background left of the small window
 # picture, and the first help line.
 BACKGROUND = (150, 30)
@@ -58,6 +63,18 @@ class AboutTestCase(PendraTestCase):
         r = self.session.driver("menu", window.left + 150, window.top + 100)
         items = [r[f"item.{i}"] for i in range(int(r["count"]))]
         return [i for i in items if not i.startswith("\t")], [i[1:] for i in items if i.startswith("\t")]
+
+    def hint_at(self, x, y):
+        """Rests the mouse there and returns the hint (tooltip window) that shows, or None."""
+        self.session.driver("move", x, y)
+        self.session.driver("move", x + 1, y)
+        hints = lambda: [w for w in self.session.top_level_windows()
+                         if w.class_name.lower() == "tooltips_class32" and w.visible]
+        return hints()[0] if wait_until(hints) else None
+
+    def hint_text_at(self, x, y):
+        hint = self.hint_at(x, y)
+        return hint.title if hint else None
 
     def area(self, shot, dialog, area):
         left, top = self.client_point(dialog, area[:2])
@@ -122,6 +139,20 @@ class GermanAboutTest(AboutTestCase):
         self.assertFalse(window.style & WS_DISABLED)
         self.assertTrue(window.topmost)
 
+    def test_hints_name_the_buttons_show_white_and_the_red_bars_hint_follows_the_collapse(self):
+        self.first_start()  # the About dialog sets the program's hints to white
+        window = self.session.main_window()
+        hint = self.hint_at(window.left + PLUS_ROW[0], window.top + PLUS_ROW[1])
+        self.assertEqual(hint.title, "Neue Zeile hinzufügen")
+        self.assertEqual(self.session.screen_pixel(hint.left + 3, hint.top + 3), (255, 255, 255))
+
+        red_bar = (window.left + RED_BAR[0], window.top + RED_BAR[1])
+        self.assertTrue(wait_until(lambda: self.hint_text_at(*red_bar) == RED_BAR_COLLAPSE))
+        self.session.click(*red_bar)
+        self.assertTrue(wait_until(lambda: self.session.main_window().width == 30))
+        strip = self.session.main_window()
+        self.assertTrue(wait_until(lambda: self.hint_text_at(strip.left + RED_BAR[0], red_bar[1]) == RED_BAR_EXPAND))
+
     def test_the_menu_shows_the_german_captions_in_order(self):
         self.first_start()
         top_level, submenus = self.menu_items()
@@ -147,6 +178,10 @@ class EnglishBuildTest(AboutTestCase):
         self.assertEqual((dialog.left, dialog.top, dialog.width, dialog.height), DIALOG_RECT)
         english = self.session.screenshot()
 
+        window = self.session.main_window()
+        self.assertEqual(self.hint_text_at(window.left + PLUS_ROW[0], window.top + PLUS_ROW[1]), "Add Row")
+        self.assertEqual(self.hint_text_at(window.left + RED_BAR[0], window.top + RED_BAR[1]),
+                         "To make small click on the red bar")
         top_level, submenus = self.menu_items()
         self.assertEqual(top_level, ENGLISH_MENU)
         self.assertEqual(submenus[:3], ["Left Align", "Center Align", "RightAlign"])
