@@ -47,9 +47,13 @@ function(add_pendra_executable target language)
 endfunction()
 
 add_pendra_executable(Pendra ${PENDRA_LANGUAGE})
-# The English build beside it, in english/, for the end-to-end tests; built only on request.
+# For the end-to-end tests, built only on request: the English build in english/, and in
+# mismatch/ a German build whose resources are English, which must report the disagreement.
 add_pendra_executable(PendraEnglish ENGLISH EXCLUDE_FROM_ALL)
 set_target_properties(PendraEnglish PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/english)
+add_pendra_executable(PendraMismatch DEUTSCH EXCLUDE_FROM_ALL)
+target_compile_definitions(PendraMismatch PRIVATE PENDRA_LANGUAGE_ENGLISH)
+set_target_properties(PendraMismatch PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/mismatch)
 
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)

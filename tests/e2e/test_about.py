@@ -199,5 +199,30 @@ class EnglishBuildTest(AboutTestCase):
         self.assertNotEqual(self.area(english, dialog, HELP_LINES_AREA), self.area(german, dialog, HELP_LINES_AREA))
 
 
+MISMATCH_PROGRAM = BUILD / "mismatch" / "Pendra.exe"
+
+
+@unittest.skipUnless(MISMATCH_PROGRAM.is_file(), "the build of disagreeing constants is made by tests/e2e/run")
+class LanguageMismatchTest(AboutTestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.session = WineSession(MISMATCH_PROGRAM).__enter__()
+
+    def test_resources_of_another_language_are_reported_twice_and_the_start_goes_on_in_german(self):
+        self.program = self.session.start()
+        for expected in ("Wrong language! ", "Wrong constants!"):
+            (box,) = self.session.message_boxes(wait_ms=15000)
+            self.assertEqual(box.title, "Ausnahmefehler")
+            self.assertTrue(box.text.startswith(f'Exception in "{expected}\r\n\r\nExpected:  ENGLISH\r\nFound:  '
+                                                f'DEUTSCH"'), box.text)
+            self.session.answer_box("Ausnahmefehler")
+            self.assertTrue(wait_until(lambda: all(b.text != box.text for b in self.session.message_boxes())))
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=15000))
+        self.session.settle()
+        (dialog,) = self.wait_for_dialogs(1)
+        self.assertEqual(dialog.title, GERMAN_CAPTION)
+        self.assertEqual(self.menu_items()[0], GERMAN_MENU)
+
+
 if __name__ == "__main__":
     unittest.main()
