@@ -1,6 +1,7 @@
 #include "lang/MainWindowTexts.h"
 
 #include "lang/Language.h"
+#include "lang/Texts.h"
 
 namespace pendra {
 
@@ -89,7 +90,7 @@ const std::vector<ControlText> kGermanTexts = {
     {C::mnuOpenFolderHere, u"Datei Ordner hier &öffnen"},
     {C::mnuAbout, u"Über Pendra"},
     {C::mnuExit, u"&Beenden"},
-    {C::ImageRedButtonAufklapper, u"Zum Verkleinern auf den roten Balken klicken"},
+    {C::ImageRedButtonAufklapper, kHintRedBarCollapse},
     {C::PanelExitIcon, u"Beenden"},
     {C::PanelMinimizeIcon, u"Minimieren"},
     {C::PanelPlusRow, u"Neue Zeile hinzufügen"},
