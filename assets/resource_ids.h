@@ -4,3 +4,6 @@
 
 /* The program icon: the first icon, so Explorer and the window class show it. */
 #define MAINICON 1
+
+/* The language identifier of the resources ("DEUTSCH" or "ENGLISH"), a string. */
+#define IDS_LANGUAGE 100

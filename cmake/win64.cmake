@@ -2,7 +2,7 @@
 add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
-set(WIN_LIBS user32 gdi32 comctl32 shell32 kernel32)
+set(WIN_LIBS user32 gdi32 comctl32 shell32 kernel32 uxtheme)
 
 # The Win32 layer without the entry point, so that its tests can link it.
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
@@ -21,27 +21,52 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DI
 set(MANIFEST ${CMAKE_BINARY_DIR}/generated/Pendra.manifest)
 configure_file(${CMAKE_SOURCE_DIR}/assets/Pendra.manifest.in ${MANIFEST} @ONLY)
 set_property(SOURCE ${RESOURCE_SCRIPT} APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
-add_executable(Pendra WIN32 src/app/WinMain_win.cpp)
-if(EXISTS ${RESOURCE_SCRIPT})
-  target_sources(Pendra PRIVATE ${RESOURCE_SCRIPT})
-  # windres does not report the files it embeds: rebuild the resources when any asset changes.
-  file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.h assets/ScaledPictures.rc
-       assets/pictures/*)
-  set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES};${MANIFEST}")
-endif()
-target_link_libraries(Pendra PRIVATE pendra_win)
+# windres does not report the files it embeds: rebuild the resources when any asset changes.
+file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS assets/*.ico assets/*.h assets/ScaledPictures.rc
+     assets/pictures/*)
+set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES};${MANIFEST}")
+
+# The interface language of Pendra.exe, fixed when it is built.
+set(PENDRA_LANGUAGE DEUTSCH CACHE STRING "Interface language of Pendra.exe: DEUTSCH or ENGLISH")
+set_property(CACHE PENDRA_LANGUAGE PROPERTY STRINGS DEUTSCH ENGLISH)
+
 # The PE header's time stamp stays 0 (the linker and binutils would write the build's time), so
 # that a rebuild gives the same bytes.
-target_link_options(Pendra PRIVATE -mwindows -municode -Wl,--no-insert-timestamp)
 set(NO_TIME_STAMP ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0)
-# The shipped exe is stripped; its debug information goes to Pendra.exe.debug beside it,
-# where gdb finds it through the debug link.
-add_custom_command(TARGET Pendra POST_BUILD
-  COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
-  COMMAND ${NO_TIME_STAMP} ${CMAKE_STRIP} --strip-all Pendra.exe
-  COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
-  WORKING_DIRECTORY $<TARGET_FILE_DIR:Pendra>
-  VERBATIM)
+
+# Pendra.exe in one language: that language's constants and resources made in it. The shipped
+# exe is stripped; its debug information goes to Pendra.exe.debug beside it, where gdb finds it
+# through the debug link.
+function(add_pendra_executable target language)
+  if(language STREQUAL "DEUTSCH")
+    set(constants src/lang/LanguageDeutsch.cpp)
+  elseif(language STREQUAL "ENGLISH")
+    set(constants src/lang/LanguageEnglish.cpp)
+    set(definitions PENDRA_LANGUAGE_ENGLISH)
+  else()
+    message(FATAL_ERROR "PENDRA_LANGUAGE must be DEUTSCH or ENGLISH, not ${language}")
+  endif()
+  add_executable(${target} WIN32 ${ARGN} src/app/WinMain_win.cpp ${constants} ${RESOURCE_SCRIPT})
+  target_compile_definitions(${target} PRIVATE ${definitions})
+  target_link_libraries(${target} PRIVATE pendra_win)
+  target_link_options(${target} PRIVATE -mwindows -municode -Wl,--no-insert-timestamp)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME Pendra)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --only-keep-debug Pendra.exe Pendra.exe.debug
+    COMMAND ${NO_TIME_STAMP} ${CMAKE_STRIP} --strip-all Pendra.exe
+    COMMAND ${NO_TIME_STAMP} ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pendra.exe.debug Pendra.exe
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()
+
+add_pendra_executable(Pendra ${PENDRA_LANGUAGE})
+# For the end-to-end tests, built only on request: the English build in english/, and in
+# mismatch/ a German build whose resources are English, which must report the disagreement.
+add_pendra_executable(PendraEnglish ENGLISH EXCLUDE_FROM_ALL)
+set_target_properties(PendraEnglish PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/english)
+add_pendra_executable(PendraMismatch DEUTSCH EXCLUDE_FROM_ALL)
+target_compile_definitions(PendraMismatch PRIVATE PENDRA_LANGUAGE_ENGLISH)
+set_target_properties(PendraMismatch PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/mismatch)
 
 # Our own skins go into a Skins folder beside the exe, where a first run finds them; the
 # folder is made anew whenever a skin file changes, so it always mirrors assets/skins.
@@ -58,12 +83,9 @@ add_custom_target(Skins ALL DEPENDS ${CMAKE_BINARY_DIR}/Skins.stamp)
 find_package(GTest REQUIRED)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 if(WIN_TESTS)
-  add_executable(pendra_win_tests ${WIN_TESTS})
-  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main)
   # The tests read the built-in pictures from their own resources.
-  if(EXISTS ${RESOURCE_SCRIPT})
-    target_sources(pendra_win_tests PRIVATE ${RESOURCE_SCRIPT})
-  endif()
+  add_executable(pendra_win_tests ${WIN_TESTS} src/lang/LanguageDeutsch.cpp ${RESOURCE_SCRIPT})
+  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main)
   add_test(NAME pendra_win_tests COMMAND pendra_win_tests)
 endif()
 
@@ -72,6 +94,10 @@ if(DRIVER_SOURCES)
   add_executable(PendraDriver ${DRIVER_SOURCES})
   target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS})
   target_link_options(PendraDriver PRIVATE -municode)
+  # The driver's hook inside Pendra's process, for reading its popup menu.
+  add_library(MenuProbe SHARED tests/e2e/probe/MenuProbe.cpp)
+  set_target_properties(MenuProbe PROPERTIES PREFIX "")
+  target_link_libraries(MenuProbe PRIVATE user32)
 endif()
 
 # bench/startup.py: a bare window with Pendra's class, caption, styles and place, to compare against.

@@ -1,7 +1,7 @@
 // The popup menu: its table, its opening, and the commands that change the title row, the
 // flags and the current column's alignment.
 #include "app/PendraUnit_win.h"
-#include "lang/Texts.h"
+#include "lang/MainWindowTexts.h"
 #include "ui/PopupMenuRules.h"
 
 namespace pendra {
@@ -28,9 +28,38 @@ enum : UINT {
   kDeleteRow = 1016,
   kAddColumn = 1017,
   kDeleteColumn = 1018,
+  kThisColumn = 1019,
+  kSkin = 1020,
 };
 
 }  // namespace
+
+UINT TToDoForm::MenuItemOf(MainWindowControl control) {
+  using C = MainWindowControl;
+  switch (control) {
+    case C::mnuChangeTitle: return kChangeTitle;
+    case C::mnuMakeTitleBoldDeaktiv: return kMakeTitleBoldDeaktiv;
+    case C::mnuMakeTitleBoldAktiv: return kMakeTitleBoldAktiv;
+    case C::mnuTitleFettDeaktiv: return kTitleFettDeaktiv;
+    case C::mnuTitleFettAktiv: return kTitleFettAktiv;
+    case C::mnuShowGridLinesDeaktiv: return kShowGridLinesDeaktiv;
+    case C::mnuShowGridLinesAktiv: return kShowGridLinesAktiv;
+    case C::mnuThisColumn: return kThisColumn;
+    case C::mnuLeftAlign: return kLeftAlign;
+    case C::mnuCenterAlign: return kCenterAlign;
+    case C::mnuRightAlign: return kRightAlign;
+    case C::mnuAddRow: return kAddRow;
+    case C::mnuDeleteRow: return kDeleteRow;
+    case C::mnuAddColumn: return kAddColumn;
+    case C::mnuDeleteColumn: return kDeleteColumn;
+    case C::mnuSkin: return kSkin;
+    case C::mnuNoSkin: return kNoSkin;
+    case C::mnuOpenFolderHere: return kOpenFolderHere;
+    case C::mnuAbout: return kAbout;
+    case C::mnuExit: return kExit;
+    default: return 0;
+  }
+}
 
 PopupMenu TToDoForm::MakePopupMenu() {
   using Item = PopupMenuItem;
@@ -45,10 +74,10 @@ PopupMenu TToDoForm::MakePopupMenu() {
       Item::Command(kMakeTitleBoldAktiv, kMenuTitleBold, bold).Picture(L"IMG_MENU_BOLD_B").VisibleWhile([&flags] {
         return flags.MakeTitleBold.AktivVisible;
       }),
-      Item::Command(kTitleFettDeaktiv, kMenuTitleBold, bold).VisibleWhile([&flags] {
+      Item::Command(kTitleFettDeaktiv, kMenuTitleFett, bold).VisibleWhile([&flags] {
         return flags.TitleFett.DeaktivVisible;
       }),
-      Item::Command(kTitleFettAktiv, kMenuTitleBold, bold).Picture(L"IMG_MENU_BOLD_F").VisibleWhile([&flags] {
+      Item::Command(kTitleFettAktiv, kMenuTitleFett, bold).Picture(L"IMG_MENU_BOLD_F").VisibleWhile([&flags] {
         return flags.TitleFett.AktivVisible;
       }),
       Item::Command(kShowGridLinesDeaktiv, kMenuGridLines, lines).Picture(L"IMG_MENU_GRID").VisibleWhile([&flags] {
@@ -59,7 +88,7 @@ PopupMenu TToDoForm::MakePopupMenu() {
           .VisibleWhile([&flags] { return flags.ShowGridLines.AktivVisible; }),
       Item::Separator(),
       Item::Submenu(
-          kMenuThisColumn,
+          kThisColumn, kMenuThisColumn,
           {
               Item::Command(kLeftAlign, kMenuLeftAlign, [this] { SetCurrentColumnAlignment(ALIGNLEFT); })
                   .RadioCheckedWhile([this] { return menuState_.checkedAlignment == ALIGNLEFT; }),
@@ -84,8 +113,11 @@ PopupMenu TToDoForm::MakePopupMenu() {
           .Picture(L"IMG_MENU_COLUMN_MINUS")
           .EnabledWhile([this] { return menuState_.deleteColumn; }),
       Item::Separator(),
-      Item::Submenu(kMenuSkin, {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); })
-                                                       .CheckedWhile([this] { return noSkinChecked_; })})
+      Item::Submenu(
+          kSkin, kMenuSkin,
+          {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); }).CheckedWhile([this] {
+             return noSkinChecked_;
+           })})
           .FilledOnOpen([this] { return mnuSkinClick(); }),
       Item::Separator(),
       Item::Command(kOpenFolderHere, kMenuOpenFolderHere, [this] { mnuOpenFolderHereClick(); })

@@ -3,8 +3,11 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "../../assets/resource_ids.h"
 #include "app/CommandLine.h"
+#include "app/MessageBoxScope_win.h"
 #include "app/SingleInstance_win.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
@@ -16,8 +19,6 @@
 #include "sheet/WindowPlacement.h"
 
 namespace pendra {
-
-namespace {}  // namespace
 
 TToDoForm::TToDoForm()
     : ToDoGrid(*this, sheet_),
@@ -39,7 +40,8 @@ TToDoForm::~TToDoForm() {
 
 void TToDoForm::Create() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  programIcon_.Reset(static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  programIcon_.Reset(
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
   RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), ProgramIcon());
   CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                  CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight, nullptr);
@@ -79,7 +81,7 @@ void TToDoForm::CreateControls() {
   PanelPlusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuAddColumnClick), scale_);
   PanelMinusColumn.Create(Handle(), paintBeneath, step(&TToDoForm::mnuDeleteColumnClick), scale_);
   hints_.Create(Handle());
-  hints_.AddForArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect, kHintRedBarCollapse);
+  hints_.AddForArea(kRedBarHint, decoration_.ImageRedButtonAufklapper.rect, kHintRedBar);
   hints_.AddForWindow(PanelExitIcon.Handle(), kHintExit);
   hints_.AddForWindow(PanelMinimizeIcon.Handle(), kHintMinimize);
   hints_.AddForWindow(PanelPlusRow.Handle(), kHintAddRow);
@@ -90,6 +92,8 @@ void TToDoForm::CreateControls() {
   ButtonForFocus.Reset(CreateWindowExW(0, L"BUTTON", L"ButtonForFocus", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, -100, 48,
                                        75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
 }
+
+void TToDoForm::CreateHiddenInfoDialog() { showInfo_.CreateHiddenDialog(Handle()); }
 
 // The start timer's first tick shows the window; when the window's creation failed before it
 // armed the timer, the window shows here.
@@ -215,17 +219,23 @@ HWND TToDoForm::MessageBoxOwner() const {
   return active ? active : Handle();
 }
 
+int TToDoForm::ShowMessageBox(const std::u16string& text, const std::u16string& title, UINT flags) {
+  HWND owner = MessageBoxOwner();
+  MessageBoxScope scope(Handle());
+  return MessageBoxW(owner, Wide(text), Wide(title), flags);
+}
+
 void TToDoForm::ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
-  MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_OK | MB_ICONINFORMATION);
+  ShowMessageBox(text, Überschrift, MB_OK | MB_ICONINFORMATION);
 }
 
 void TToDoForm::ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
   if (silenceSaveReports_) return;
-  MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_OK | MB_ICONERROR);
+  ShowMessageBox(text, Überschrift, MB_OK | MB_ICONERROR);
 }
 
 bool TToDoForm::ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift) {
-  return MessageBoxW(MessageBoxOwner(), Wide(text), Wide(Überschrift), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return ShowMessageBox(text, Überschrift, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void TToDoForm::ShowExceptionMessageBox(const std::u16string& methode) {
@@ -394,8 +404,21 @@ void TToDoForm::ImageMinimizeIconClick() {
 
 // ---- steps other parts fill in ----
 
-void TToDoForm::Internationalization() {}
-
-void TToDoForm::mnuAboutClick() {}
+// The dialog comes above the main window, which is back in the top-most band right after, as
+// the dialog is modeless; the new dialog then goes to the front of the band, before the dialogs
+// of earlier openings that came back with the main window. A hidden main window (the first
+// start builds its sheet before it shows) stays where it is: a hidden window cannot always be
+// put back into the band.
+void TToDoForm::mnuAboutClick() {
+  if (!IsWindowVisible(Handle())) {
+    showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+    return;
+  }
+  constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, kOrderOnly);
+  showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
+  SetWindowPos(showInfo_.ShowInfoDialog()->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
+}
 
 }  // namespace pendra

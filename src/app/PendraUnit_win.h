@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "about/ShowInfoSRC_win.h"
 #include "app/PopupMenu_win.h"
 #include "app/ShrinkExpand.h"
 #include "app/TrayIcon_win.h"
+#include "lang/MainWindowTexts.h"
+#include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
 #include "sheet/PendraUnitState.h"
@@ -17,7 +20,6 @@
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
 #include "ui/GridControl_win.h"
-#include "ui/Hints_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
 #include "ui/SkinMenu.h"
@@ -34,11 +36,15 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // What the message loop does first: nothing while the start timer is armed (its first tick
   // shows the window), else show the window unless it is to start hidden.
   void ShowAtStart();
+  // The About dialog the program entry makes at start and never shows.
+  void CreateHiddenInfoDialog();
 
   void ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) override;
   void ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) override;
   bool ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift);
   void ShowExceptionMessageBox(const std::u16string& methode) override;
+  // The language the main window's resources are made in.
+  std::u16string getIdentifierLangString() const;
 
   // The application-wide report of a failure that no handler caught.
   void ApplicationEventsOnException(const std::exception& failure);
@@ -66,6 +72,11 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
   PopupMenu MakePopupMenu();
+  // The popup menu's item for a control of the language table; 0 for the hints.
+  static UINT MenuItemOf(MainWindowControl control);
+  void SetControlText(const ControlText& setting);
+  // A message box as every part of the program shows it; its answer.
+  int ShowMessageBox(const std::u16string& text, const std::u16string& title, UINT flags);
 
   void ShowFinishedWindow();
   void FormCreate();
@@ -179,6 +190,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   PopupMenuState menuState_;
   std::vector<TSkinMenüEintrag> SkinMenuEntries;
   bool noSkinChecked_ = false;
+  ShowInfoSRC showInfo_;
   bool closed_ = false;
   bool startTimerArmed_ = false;
   bool redBarPressed_ = false;

@@ -19,8 +19,9 @@ PopupMenuItem PopupMenuItem::Command(UINT id, std::u16string caption, std::funct
   return item;
 }
 
-PopupMenuItem PopupMenuItem::Submenu(std::u16string caption, std::vector<PopupMenuItem> items) {
+PopupMenuItem PopupMenuItem::Submenu(UINT id, std::u16string caption, std::vector<PopupMenuItem> items) {
   PopupMenuItem item;
+  item.id = id;
   item.caption = std::move(caption);
   item.submenu = std::move(items);
   return item;
@@ -177,10 +178,12 @@ LRESULT PopupMenu::OnMenuChar(wchar_t key, HMENU menu) const {
 
 namespace {
 
-const PopupMenuItem* Find(const std::vector<PopupMenuItem>& items, UINT id) {
-  for (const PopupMenuItem& item : items) {
-    if (!item.caption.empty() && item.id == id && item.handler) return &item;
-    if (const PopupMenuItem* inner = Find(item.submenu, id)) return inner;
+// The item or submenu with that identifier; separators have none.
+template <typename Items>
+auto Find(Items& items, UINT id) -> decltype(&items.front()) {
+  for (auto& item : items) {
+    if (!item.caption.empty() && item.id == id) return &item;
+    if (auto* inner = Find(item.submenu, id)) return inner;
   }
   return nullptr;
 }
@@ -192,9 +195,13 @@ bool PopupMenu::Run(UINT id) const {
   for (auto filled = filledSubmenus_.begin(); !item && filled != filledSubmenus_.end(); ++filled) {
     item = Find(filled->second.made, id);
   }
-  if (!item) return false;
+  if (!item || !item->handler) return false;
   item->handler();
   return true;
+}
+
+void PopupMenu::SetCaption(UINT id, std::u16string caption) {
+  if (PopupMenuItem* item = Find(items_, id)) item->caption = std::move(caption);
 }
 
 }  // namespace pendra

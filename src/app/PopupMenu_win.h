@@ -15,6 +15,7 @@
 namespace pendra {
 
 struct PopupMenuItem {
+  // A submenu's identifier only names it.
   UINT id = 0;
   // Empty for a separator.
   std::u16string caption;
@@ -35,7 +36,7 @@ struct PopupMenuItem {
 
   static PopupMenuItem Separator() { return {}; }
   static PopupMenuItem Command(UINT id, std::u16string caption, std::function<void()> handler);
-  static PopupMenuItem Submenu(std::u16string caption, std::vector<PopupMenuItem> items);
+  static PopupMenuItem Submenu(UINT id, std::u16string caption, std::vector<PopupMenuItem> items);
 
   PopupMenuItem&& Picture(const wchar_t* name) &&;
   PopupMenuItem&& VisibleWhile(std::function<bool()> rule) &&;
@@ -64,6 +65,8 @@ class PopupMenu {
   // Runs the handler of the item with that identifier (also of the items made at the last
   // opening of a submenu); false when there is none.
   bool Run(UINT id) const;
+  // The caption of the item or submenu with that identifier, from its next opening on.
+  void SetCaption(UINT id, std::u16string caption);
   // The owner's WM_MEASUREITEM and WM_DRAWITEM for the items' pictures, which the menu draws
   // through the owner so that they blend over the item's background; false for other items.
   bool MeasurePicture(MEASUREITEMSTRUCT& item) const;

@@ -1,4 +1,5 @@
-// Program entry: one instance per logon, the main window, the message loop.
+// Program entry: one instance per logon, the main window and a hidden About dialog, the
+// message loop.
 #include <windows.h>
 
 #include "app/PendraUnit_win.h"
@@ -31,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form.Create();
   // Without its window the program could never be reached nor ended: it ends at once.
   if (form.Handle()) {
+    form.CreateHiddenInfoDialog();
     form.ShowAtStart();
     RunMessageLoop();
   }

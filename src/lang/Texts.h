@@ -1,6 +1,7 @@
 #pragma once
-// Every text the user sees: the titles and texts of the message boxes, the popup menu's
-// captions and the first sheet. One module per interface language defines them.
+// The texts the user sees in every build, whatever its language: the titles and texts of the
+// message boxes, the red bar's alternating hint and the first sheet. The texts that follow the
+// build's language are in MainWindowTexts.h and AboutTexts.h.
 #include <string>
 
 namespace pendra {
@@ -41,34 +42,10 @@ extern const char16_t kDeleteColumnQuestion[];
 extern const char16_t kNoSkinNoticeTitle[];
 extern const char16_t kNoSkinNoticeText[];
 
-// The popup menu.
-extern const char16_t kMenuChangeTitle[];
-extern const char16_t kMenuTitleBold[];
-extern const char16_t kMenuGridLines[];
-extern const char16_t kMenuThisColumn[];
-extern const char16_t kMenuLeftAlign[];
-extern const char16_t kMenuCenterAlign[];
-extern const char16_t kMenuRightAlign[];
-extern const char16_t kMenuAddRow[];
-extern const char16_t kMenuDeleteRow[];
-extern const char16_t kMenuAddColumn[];
-extern const char16_t kMenuDeleteColumn[];
-extern const char16_t kMenuSkin[];
-extern const char16_t kMenuNoSkin[];
-extern const char16_t kMenuOpenFolderHere[];
-extern const char16_t kMenuAbout[];
-extern const char16_t kMenuExit[];
-
-// The hints of the red bar (while the window is expanded, and while it is collapsed) and of
-// the small buttons.
+// The red bar's hint while the window is expanded, and while it is collapsed, as they
+// alternate with the collapse and the expansion.
 extern const char16_t kHintRedBarCollapse[];
 extern const char16_t kHintRedBarExpand[];
-extern const char16_t kHintExit[];
-extern const char16_t kHintMinimize[];
-extern const char16_t kHintAddRow[];
-extern const char16_t kHintDeleteRow[];
-extern const char16_t kHintAddColumn[];
-extern const char16_t kHintDeleteColumn[];
 
 // The captions and the example task of a first sheet, left to right.
 extern const char16_t* const kFirstSheetCaptions[3];

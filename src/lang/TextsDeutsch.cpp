@@ -67,31 +67,8 @@ const char16_t kNoSkinNoticeTitle[] = u"Hinweis";
 const char16_t kNoSkinNoticeText[] =
     u"Skin wurde abgewählt!\r\nPendra wird jetzt neu gestartet, um diese Einstellung zu übernehmen";
 
-const char16_t kMenuChangeTitle[] = u"&Titelzeile ändern";
-const char16_t kMenuTitleBold[] = u"Titelzeile &Fett";
-const char16_t kMenuGridLines[] = u"Tabellen-Linien &malen";
-const char16_t kMenuThisColumn[] = u"&Spalte...";
-const char16_t kMenuLeftAlign[] = u"&Linksbündig";
-const char16_t kMenuCenterAlign[] = u"&Zentriert";
-const char16_t kMenuRightAlign[] = u"&Rechtsbündig";
-const char16_t kMenuAddRow[] = u"&Neue Zeile hinzufügen";
-const char16_t kMenuDeleteRow[] = u"Letzte Zeile &entfernen";
-const char16_t kMenuAddColumn[] = u"Neue Spalte &hinzufügen";
-const char16_t kMenuDeleteColumn[] = u"&Letzte Spalte entfernen";
-const char16_t kMenuSkin[] = u"&Skin ...";
-const char16_t kMenuNoSkin[] = u"&Kein Skin";
-const char16_t kMenuOpenFolderHere[] = u"Datei Ordner hier &öffnen";
-const char16_t kMenuAbout[] = u"Über Pendra";
-const char16_t kMenuExit[] = u"&Beenden";
-
 const char16_t kHintRedBarCollapse[] = u"Zum Verkleinern auf den roten Balken klicken";
 const char16_t kHintRedBarExpand[] = u"Zum Vergrößern auf den roten Balken klicken";
-const char16_t kHintExit[] = u"Beenden";
-const char16_t kHintMinimize[] = u"Minimieren";
-const char16_t kHintAddRow[] = u"Neue Zeile hinzufügen";
-const char16_t kHintDeleteRow[] = u"Letzte Zeile entfernen";
-const char16_t kHintAddColumn[] = u"Neue Spalte hinzufügen";
-const char16_t kHintDeleteColumn[] = u"Letzte Spalte entfernen";
 
 const char16_t* const kFirstSheetCaptions[3] = {u"Prio", u"Aufgabe", u"Zeit"};
 const char16_t* const kFirstSheetTask[3] = {u"Hoch", u"...Klicken für neue Aufgabe", u"10min"};

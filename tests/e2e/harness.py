@@ -38,6 +38,7 @@ SKINS = BUILD / "Skins"
 DRIVER = BUILD / "PendraDriver.exe"
 PROGRAM_FOLDER = "C:\\Pendra"
 DRIVER_EXE = "C:\\PendraDriver\\PendraDriver.exe"
+MENU_PROBE = BUILD / "MenuProbe.dll"  # the driver's hook for reading the popup menu, beside it
 SCREEN = (1920, 1080)
 
 # Extended window styles the tests look at.
@@ -321,7 +322,7 @@ class WineSession:
         self.close()
 
     def open(self):
-        for needed in (self.program, DRIVER):
+        for needed in (self.program, DRIVER, MENU_PROBE):
             if not needed.is_file():
                 raise HarnessError(f"{needed} is missing: build the win64 tree first (scripts/build)")
         pristine = pristine_prefix()
@@ -339,6 +340,7 @@ class WineSession:
         self._start_xvfb()
         self._start_wineserver()
         self._copy_into(DRIVER, DRIVER_EXE)
+        self._copy_into(MENU_PROBE, DRIVER_EXE.rpartition("\\")[0] + "\\MenuProbe.dll")
         self.install()
         self.driver("count")  # starts Wine's desktop and services, so the first test does not wait for them
 
@@ -619,10 +621,16 @@ class WineSession:
     def type_text(self, text):
         self.driver("type", escape(text))
 
+    # Xvfb reports a pointer warp late, at the next one: on a busy machine a button pressed right after
+    # a move could still meet the pointer's former place (an About dialog there would take the press).
+    # Moving there first makes the late report point at the same place.
+
     def click(self, x, y, button="left", double=False, mods=""):
+        self.driver("move", x, y)
         self.driver("click", x, y, "--button", button, *(["--double"] if double else []), "--mods", mods)
 
     def drag(self, x1, y1, x2, y2, button="left", steps=8, mods=""):
+        self.driver("move", x1, y1)
         self.driver("drag", x1, y1, x2, y2, "--button", button, "--steps", steps, "--mods", mods)
 
     def wheel(self, x, y, notches):

@@ -92,7 +92,7 @@ class MenuOwner : public Window {
   }
 };
 
-constexpr UINT kFirst = 11, kSecond = 12, kHidden = 13, kLeft = 21, kRight = 22;
+constexpr UINT kFirst = 11, kSecond = 12, kHidden = 13, kColumn = 20, kLeft = 21, kRight = 22, kSkins = 30;
 
 class PopupMenuTest : public ::testing::Test {
  protected:
@@ -111,7 +111,7 @@ class PopupMenuTest : public ::testing::Test {
         }),
         Item::Separator(),
         Item::Submenu(
-            u"&Spalte...",
+            kColumn, u"&Spalte...",
             {
                 Item::Command(kLeft, u"&Links", [this] { ran.push_back(kLeft); }).RadioCheckedWhile([this] {
                   return leftChecked;
@@ -205,8 +205,8 @@ TEST_F(PopupMenuTest, RunFindsTheHandlerOfAnItemAlsoInASubmenu) {
     UINT id;
     bool found;
   };
-  // 0 is the separators' and the submenu's: they run nothing.
-  const Case cases[] = {{kFirst, true}, {kRight, true}, {0, false}, {99, false}};
+  // 0 is the separators': they and the submenu run nothing.
+  const Case cases[] = {{kFirst, true}, {kRight, true}, {0, false}, {kColumn, false}, {99, false}};
   std::vector<UINT> expected;
   for (const Case& c : cases) {
     EXPECT_EQ(menu.Run(c.id), c.found) << c.id;
@@ -220,9 +220,9 @@ TEST_F(PopupMenuTest, ASubmenuFilledOnOpeningShowsItsItemsOnceAboveTheFixedOnesA
   int fillings = 0;
   bool noneChecked = false;
   const PopupMenu menu({
-      Item::Submenu(u"&Skin ...", {Item::Separator(), Item::Command(kRight, u"&Kein Skin", [] {}).CheckedWhile([&] {
-                                     return noneChecked;
-                                   })})
+      Item::Submenu(
+          kSkins, u"&Skin ...",
+          {Item::Separator(), Item::Command(kRight, u"&Kein Skin", [] {}).CheckedWhile([&] { return noneChecked; })})
           .FilledOnOpen([&] {
             ++fillings;
             noneChecked = true;
@@ -252,6 +252,25 @@ TEST_F(PopupMenuTest, ASubmenuFilledOnOpeningShowsItsItemsOnceAboveTheFixedOnesA
                                           MAKELRESULT(0, MNC_IGNORE)}));
   EXPECT_TRUE(menu.Run(101));
   EXPECT_EQ(ran, std::vector<UINT>{101});
+}
+
+TEST_F(PopupMenuTest, ACaptionSetByIdentifierShowsFromTheNextOpeningOnAlsoForASubmenu) {
+  PopupMenu menu = MakeMenu();
+  menu.SetCaption(kFirst, u"&First");
+  menu.SetCaption(kColumn, u"&Column ...");
+  menu.SetCaption(kRight, u"Right Align");
+  menu.SetCaption(99, u"nowhere");
+
+  const std::vector<ShownItem> shown = owner.Open(menu);
+
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].caption, L"&First");
+  EXPECT_EQ(shown[1].caption, L"&Zweiter");
+  EXPECT_TRUE(shown[2].separator);
+  EXPECT_EQ(shown[3].caption, L"&Column ...");
+  ASSERT_EQ(shown[3].submenu.size(), 2u);
+  EXPECT_EQ(shown[3].submenu[0].caption, L"&Links");
+  EXPECT_EQ(shown[3].submenu[1].caption, L"Right Align");
 }
 
 }  // namespace

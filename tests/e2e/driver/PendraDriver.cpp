@@ -24,6 +24,9 @@
 //   rects --until-width W [--ready FILE]        writes FILE when watching, then reports every distinct rectangle
 //                                               of the main window until it is W wide (or --wait ends)
 //   hittest X Y [X Y ...]                       the main window's WM_NCHITTEST answers at screen points
+//   menu X Y                                    opens the popup menu with a right click there and reports its
+//                                               items as the program holds them (item.N: a tab per submenu
+//                                               level, "-" a separator), then closes it; needs MenuProbe.dll
 //
 // Options for every command: --class NAME and --title TEXT choose the main window (default TToDoForm,
 // "Pendra"; title "*" matches any); --wait MS waits that long for the window, box or condition.
@@ -41,6 +44,7 @@
 #include "Clipboard.h"
 #include "FrameProbe.h"
 #include "Input.h"
+#include "MenuCaptions.h"
 #include "MessageBoxes.h"
 #include "Report.h"
 #include "StartWatch.h"
@@ -362,6 +366,17 @@ int HitTest(const Arguments& args, Report& report) {
 
 using Command = int (*)(const Arguments&, Report&);
 
+int Menu(const Arguments& args, Report& report) {
+  POINT at = PointAt(args, 0);
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  std::vector<std::wstring> items;
+  if (!ReadMenuItems(main, at, std::max<DWORD>(args.WaitMs(), 5000), PrepareInput(args), items)) return kFailed;
+  report.Add(L"count", static_cast<long long>(items.size()));
+  for (size_t i = 0; i < items.size(); ++i) report.Add(L"item." + std::to_wstring(i), items[i]);
+  return kDone;
+}
+
 const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"count", Count},
                                                    {L"windows", ListWindows},
@@ -384,7 +399,8 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"pixel", Pixel},
                                                    {L"watch", Watch},
                                                    {L"rects", Rects},
-                                                   {L"hittest", HitTest}};
+                                                   {L"hittest", HitTest},
+                                                   {L"menu", Menu}};
 
 }  // namespace
 

@@ -1,0 +1,16 @@
+#pragma once
+// The items of the popup menu the main window opens, read inside its process by the hook of
+// MenuProbe.dll (beside the driver).
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// Opens the menu with a right click at the screen point, reads its items (one line each, a tab
+// per level of submenu, "-" for a separator) and closes it again with Escape. False when the
+// probe is missing or the menu did not open within the time.
+bool ReadMenuItems(HWND main, POINT at, DWORD waitMs, HWND settle, std::vector<std::wstring>& items);
+
+}  // namespace driver

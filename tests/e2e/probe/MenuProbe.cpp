@@ -1,0 +1,61 @@
+// MenuProbe.dll: a hook the driver sets on the thread of Pendra's main window, so that a popup
+// menu can be read as the program holds it (menu handles are of no use in another process).
+// When a window of that thread prepares a popup menu, the hook writes the menu's items,
+// submenus included, to MenuProbe.txt beside this DLL: one line per item, a tab per level of
+// depth, "-" for a separator. Only the first menu after the file was removed is written.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+void AppendItems(HMENU menu, int depth, std::wstring& text) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t caption[256] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
+    info.dwTypeData = caption;
+    info.cch = 256;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    text.append(static_cast<size_t>(depth), L'\t');
+    text += (info.fType & MFT_SEPARATOR) ? L"-" : caption;
+    text += L"\n";
+    if (info.hSubMenu) AppendItems(info.hSubMenu, depth + 1, text);
+  }
+}
+
+std::wstring PathBeside(const wchar_t* name) {
+  HMODULE self = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&PathBeside), &self);
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(self, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+// Written whole under another name first, so that the driver never reads half a file.
+void WriteOnce(const std::wstring& text) {
+  const std::wstring done = PathBeside(L"MenuProbe.txt");
+  if (GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  const std::wstring writing = PathBeside(L"MenuProbe.tmp");
+  HANDLE file = CreateFileW(writing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &written, nullptr);
+  CloseHandle(file);
+  MoveFileExW(writing.c_str(), done.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK MenuProbeHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && !HIWORD(message->lParam)) {
+    std::wstring text;
+    AppendItems(reinterpret_cast<HMENU>(message->wParam), 0, text);
+    WriteOnce(text);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
