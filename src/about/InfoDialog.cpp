@@ -47,17 +47,18 @@ const std::array<InfoLabel, 19>& InfoLabelStack() {
   return stack;
 }
 
-Point InfoDialogPosition(int screenWidth, int screenHeight) {
-  return {CentredCoordinate(screenWidth, kInfoDialogWidth), CentredCoordinate(screenHeight, kInfoDialogHeight)};
+Point InfoDialogPosition(int screenWidth, int screenHeight, Scale scale) {
+  return {CentredCoordinate(screenWidth, scale(kInfoDialogWidth)),
+          CentredCoordinate(screenHeight, scale(kInfoDialogHeight))};
 }
 
-InfoPart InfoPartAt(const InfoLook& look, const std::vector<PlacedLabel>& labels, Point at) {
+InfoPart InfoPartAt(const InfoLook& look, const std::vector<PlacedLabel>& labels, Point at, Scale scale) {
   const std::array<InfoLabel, 19>& stack = InfoLabelStack();
   for (auto label = stack.rbegin(); label != stack.rend(); ++label) {
     auto placed = std::find_if(labels.begin(), labels.end(), [&](const PlacedLabel& p) { return p.label == *label; });
     if (placed != labels.end() && Contains(placed->rect, at)) return PartOfLabel(*label);
   }
-  if (!Contains(kKSIconRect, at)) return InfoPart::Background;
+  if (!Contains(ScaledRect(kKSIconRect, scale), at)) return InfoPart::Background;
   if (look.activeVisible) return InfoPart::KSIconActive;
   if (look.hoverVisible) return InfoPart::KSIconHover;
   return InfoPart::KSIconNormal;

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 
 namespace pendra {
 
 // The dialog's outer size; the background picture's size; the rectangle the three icon
-// pictures share.
+// pictures share. Design sizes (120 dpi); the dialog has them at the display's scale.
 inline constexpr int kInfoDialogWidth = 483;
 inline constexpr int kInfoDialogHeight = 456;
 inline constexpr Rect kKSIconRect{390, 310, 77, 90};
@@ -52,7 +53,7 @@ const std::array<InfoLabelPlace, 19>& InfoLabelPlaces();
 const std::array<InfoLabel, 19>& InfoLabelStack();
 
 // The dialog centred on a screen of that size, halves to the even neighbour.
-Point InfoDialogPosition(int screenWidth, int screenHeight);
+Point InfoDialogPosition(int screenWidth, int screenHeight, Scale scale = {});
 
 // What lies under the mouse: the uppermost visible part.
 enum class InfoPart { Background, KSIconNormal, KSIconHover, KSIconActive, HelpLabel, lblLink, llbKSLink };
@@ -72,7 +73,7 @@ struct PlacedLabel {
 };
 
 // The part at a client point; labels as placed and sized, in any order.
-InfoPart InfoPartAt(const InfoLook& look, const std::vector<PlacedLabel>& labels, Point at);
+InfoPart InfoPartAt(const InfoLook& look, const std::vector<PlacedLabel>& labels, Point at, Scale scale = {});
 
 // The mouse moved over a part: the hover picture and the links change.
 void InfoMouseMove(InfoLook& look, InfoPart part);

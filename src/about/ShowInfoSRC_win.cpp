@@ -23,9 +23,8 @@ constexpr HintAppearance kInfoHints{RGB(255, 255, 255), 400, 25000};
 constexpr UINT kIconHint = 1;
 constexpr UINT kLinkHint = 2;
 
-UniqueFont Verdana(int pointSize, bool underlined) {
-  UniqueDc screen(CreateCompatibleDC(nullptr));
-  const int height = -MulDiv(pointSize, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+UniqueFont Verdana(int pointSize, bool underlined, Scale scale) {
+  const int height = -MulDiv(pointSize, scale.Dpi(), 72);
   return UniqueFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Verdana"));
 }
@@ -94,23 +93,25 @@ void TShowInfoDialog::Create(HWND owner) {
   CreateWindowOf(kDialogClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, kInfoDialogWidth, kInfoDialogHeight,
                  owner);
   if (!Handle()) return;
+  scale_ = Scale(static_cast<int>(GetDpiForWindow(owner ? owner : Handle())));
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
-  font7_ = Verdana(7, false);
-  link7_ = Verdana(7, true);
-  font6_ = Verdana(6, false);
-  link6_ = Verdana(6, true);
+  font7_ = Verdana(7, false, scale_);
+  link7_ = Verdana(7, true, scale_);
+  font6_ = Verdana(6, false, scale_);
+  link6_ = Verdana(6, true, scale_);
   hints_.Create(Handle());
 }
 
 void TShowInfoDialog::ShowProgramInfo(const std::u16string& language, const std::u16string& versionText) {
   SetApplicationHintAppearance(kInfoHints);
-  const Point place = InfoDialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  SetWindowPos(Handle(), nullptr, place.x, place.y, kInfoDialogWidth, kInfoDialogHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Point place = InfoDialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), scale_);
+  SetWindowPos(Handle(), nullptr, place.x, place.y, scale_(kInfoDialogWidth), scale_(kInfoDialogHeight),
+               SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceLabels(language);
   SetWindowTextW(Handle(), Wide(AboutCaption(versionText)));
   const std::u16string hint = AboutTextsFor(language).ksHint;
-  hints_.AddForArea(kIconHint, kKSIconRect, hint);
+  hints_.AddForArea(kIconHint, ScaledRect(kKSIconRect, scale_), hint);
   hints_.AddForArea(kLinkHint, RectOf(InfoPart::llbKSLink), hint);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -124,7 +125,7 @@ void TShowInfoDialog::PlaceLabels(const std::u16string& language) {
     const bool small = place.pointSize == 6;
     HFONT font = IsLink(place.label) ? (small ? link6_.Get() : link7_.Get()) : (small ? font6_.Get() : font7_.Get());
     std::u16string text = TextOf(texts, place.label);
-    labels_.push_back({place.label, text, font, LabelRect(font, place.left, place.top, text)});
+    labels_.push_back({place.label, text, font, LabelRect(font, scale_(place.left), scale_(place.top), text)});
   }
 }
 
@@ -169,7 +170,7 @@ COLORREF TShowInfoDialog::TextColour(InfoLabel label) const {
 
 void TShowInfoDialog::Paint(HDC dc, const RECT& client) const {
   FillRect(dc, &client, DialogBrush());
-  const InfoPictures& pictures = unit_.Pictures();
+  const InfoPictures& pictures = unit_.Pictures(scale_);
   pictures.background.Draw(dc, client, PictureFit::Unscaled);
   // Where the system's title bar is lower than the design's, the client area is taller than
   // the picture: the picture's lowest line goes on to the bottom.
@@ -177,7 +178,7 @@ void TShowInfoDialog::Paint(HDC dc, const RECT& client) const {
     const int last = pictures.background.Height() - 1;
     StretchBlt(dc, 0, last + 1, client.right, client.bottom - last - 1, dc, 0, last, client.right, 1, SRCCOPY);
   }
-  const RECT icon = ToRECT(kKSIconRect);
+  const RECT icon = ToRECT(ScaledRect(kKSIconRect, scale_));
   pictures.iconNormal.Draw(dc, icon, PictureFit::Unscaled);
   if (look_.hoverVisible) pictures.iconHover.Draw(dc, icon, PictureFit::Unscaled);
   if (look_.activeVisible) pictures.iconActive.Draw(dc, icon, PictureFit::Unscaled);
@@ -202,7 +203,7 @@ std::vector<PlacedLabel> TShowInfoDialog::PlacedLabels() const {
 
 // The rectangle of a clickable part: a link's label, or the icon's pictures.
 Rect TShowInfoDialog::RectOf(InfoPart part) const {
-  if (part != InfoPart::lblLink && part != InfoPart::llbKSLink) return kKSIconRect;
+  if (part != InfoPart::lblLink && part != InfoPart::llbKSLink) return ScaledRect(kKSIconRect, scale_);
   const InfoLabel link = part == InfoPart::lblLink ? InfoLabel::lblLink : InfoLabel::llbKSLink;
   for (const LabelView& view : labels_) {
     if (view.label == link) return view.rect;
@@ -211,7 +212,7 @@ Rect TShowInfoDialog::RectOf(InfoPart part) const {
 }
 
 InfoPart TShowInfoDialog::PartAt(LPARAM clientPoint) const {
-  return InfoPartAt(look_, PlacedLabels(), ClientPoint(clientPoint));
+  return InfoPartAt(look_, PlacedLabels(), ClientPoint(clientPoint), scale_);
 }
 
 void TShowInfoDialog::Relook(const InfoLook& look) {
@@ -263,7 +264,7 @@ bool TShowInfoDialog::SetHandCursor() const {
   POINT cursor{};
   GetCursorPos(&cursor);
   ScreenToClient(Handle(), &cursor);
-  const InfoPart part = InfoPartAt(look_, PlacedLabels(), {cursor.x, cursor.y});
+  const InfoPart part = InfoPartAt(look_, PlacedLabels(), {cursor.x, cursor.y}, scale_);
   if (InfoClickPage(part) == InfoPage::None) return false;
   SetCursor(LoadCursorW(nullptr, IDC_HAND));
   return true;
@@ -271,11 +272,12 @@ bool TShowInfoDialog::SetHandCursor() const {
 
 // ---- the unit ----
 
-const InfoPictures& ShowInfoSRC::Pictures() const {
-  if (!pictures_) {
-    pictures_ = std::make_unique<InfoPictures>(
-        InfoPictures{Bitmap::FromResource(L"IMG_ABOUT_BACKGROUND"), Bitmap::FromResource(L"IMG_ABOUT_ICON_NORMAL"),
-                     Bitmap::FromResource(L"IMG_ABOUT_ICON_HOVER"), Bitmap::FromResource(L"IMG_ABOUT_ICON_PRESSED")});
+const InfoPictures& ShowInfoSRC::Pictures(Scale scale) const {
+  if (!pictures_ || pictures_->scale != scale) {
+    pictures_ = std::make_unique<InfoPictures>(InfoPictures{scale, Bitmap::FromResource(L"IMG_ABOUT_BACKGROUND", scale),
+                                                            Bitmap::FromResource(L"IMG_ABOUT_ICON_NORMAL", scale),
+                                                            Bitmap::FromResource(L"IMG_ABOUT_ICON_HOVER", scale),
+                                                            Bitmap::FromResource(L"IMG_ABOUT_ICON_PRESSED", scale)});
   }
   return *pictures_;
 }

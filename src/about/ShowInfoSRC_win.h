@@ -19,6 +19,7 @@ namespace pendra {
 
 // The dialog's pictures, decoded once for all its openings.
 struct InfoPictures {
+  Scale scale;
   Bitmap background;
   Bitmap iconNormal;
   Bitmap iconHover;
@@ -59,6 +60,8 @@ class TShowInfoDialog : public Window {
   void Close();
 
   const ShowInfoSRC& unit_;
+  // The display's scale where the dialog opened.
+  Scale scale_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   UniqueFont font7_, link7_, font6_, link6_;
@@ -81,7 +84,8 @@ class ShowInfoSRC {
   const std::u16string& InfoLanguage() const { return infoLanguage_; }
   const std::u16string& InfoVersionText() const { return infoVersionText_; }
   HWND MainWindow() const { return owner_; }
-  const InfoPictures& Pictures() const;
+  // At the display's scale; made anew when the scale changes.
+  const InfoPictures& Pictures(Scale scale) const;
 
  private:
   TShowInfoDialog& NewDialog(HWND owner);

@@ -1,6 +1,8 @@
 #pragma once
 #include <algorithm>
 #include <climits>
+
+#include "platform/Geometry.h"
 // The window's sizes are designed in device pixels at 120 dots per inch (125 % scaling). A
 // Scale turns a design size into device pixels at the dpi of the monitor the window is on;
 // at 120 dpi every size stays exactly as designed.
@@ -29,6 +31,11 @@ class Scale {
  private:
   int dpi_ = kDesignDpi;
 };
+
+// A design rectangle in device pixels.
+constexpr Rect ScaledRect(const Rect& design, Scale scale) {
+  return {scale(design.left), scale(design.top), scale(design.width), scale(design.height)};
+}
 
 // A size in device pixels at one scale, at another; rounded to the nearest, halves away from
 // zero, and kept within int.

@@ -3,7 +3,7 @@ The window, its bands and its rows grow with the scaling; the text keeps fitting
 
 import unittest
 
-from harness import WineSession
+from harness import WineSession, wait_until
 
 GRID_LINE = (192, 192, 192)
 TITLE_ROW = (215, 228, 242)
@@ -22,6 +22,18 @@ def is_ink(colour):
 
 
 class DisplayScaleTest(unittest.TestCase):
+    def check_and_close_the_first_about_dialog(self, session, factor):
+        """The first start's About dialog has the design's outer size times the factor; a press on
+        its background and Escape close it, so that it hides nothing of the main window."""
+        (dialog,) = [w for w in session.top_level_windows() if w.class_name == "TShowInfoDialog" and w.visible]
+        self.assertAlmostEqual(dialog.width, 483 * factor, delta=1)
+        self.assertAlmostEqual(dialog.height, 456 * factor, delta=1)
+        session.click(dialog.left + dialog.width // 2, dialog.top + dialog.height - 20)
+        session.keys("Escape")
+        self.assertTrue(wait_until(lambda: not any(w.class_name == "TShowInfoDialog" and w.visible
+                                                   for w in session.top_level_windows())))
+        session.settle()
+
     def check_first_window(self, dpi):
         factor = dpi / 120
         with WineSession(dpi=dpi) as session:
@@ -29,6 +41,7 @@ class DisplayScaleTest(unittest.TestCase):
             window = session.main_window(until="visible", wait_ms=20000)
             self.assertIsNotNone(window)
             session.settle()
+            self.check_and_close_the_first_about_dialog(session, factor)
             shot = session.screenshot()
 
             self.assertAlmostEqual(window.client_width, 370 * factor, delta=1)
