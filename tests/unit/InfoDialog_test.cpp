@@ -22,9 +22,17 @@ const Point kOnKSLink{40, 368};
 }  // namespace
 
 TEST(InfoDialog, IsCentredOnThePrimaryScreenWithHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(InfoDialogPosition(1920, 1080), (Point{718, 312}));  // 960 - 241.5 = 718.5
-  EXPECT_EQ(InfoDialogPosition(1366, 768), (Point{442, 156}));   // 683 - 241.5 = 441.5
-  EXPECT_EQ(InfoDialogPosition(1280, 1024), (Point{398, 284}));  // 640 - 241.5 = 398.5
+  EXPECT_EQ(InfoDialogPosition(1920, 1080), (Point{718, 312}));              // 960 - 241.5 = 718.5
+  EXPECT_EQ(InfoDialogPosition(1366, 768), (Point{442, 156}));               // 683 - 241.5 = 441.5
+  EXPECT_EQ(InfoDialogPosition(1280, 1024), (Point{398, 284}));              // 640 - 241.5 = 398.5
+  EXPECT_EQ(InfoDialogPosition(1920, 1080, Scale(192)), (Point{574, 175}));  // 773 x 730: 960 - 386.5 = 573.5
+}
+
+TEST(InfoDialog, TheIconLiesWhereTheDisplaysScalePutsIt) {
+  const Point onScaledIcon{700, 560};  // inside 624, 496, 123 x 144 at 200 %, outside the design's place
+  EXPECT_EQ(InfoPartAt({}, {}, onScaledIcon, Scale(192)), InfoPart::KSIconNormal);
+  EXPECT_EQ(InfoPartAt({}, {}, onScaledIcon), InfoPart::Background);
+  EXPECT_EQ(InfoPartAt({}, {}, kOnIcon, Scale(192)), InfoPart::Background);
 }
 
 TEST(InfoDialog, TheUppermostVisiblePartGetsTheMouse) {
