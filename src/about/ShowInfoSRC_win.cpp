@@ -96,11 +96,28 @@ void TShowInfoDialog::Create(HWND owner) {
   scale_ = Scale(static_cast<int>(GetDpiForWindow(owner ? owner : Handle())));
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+  MakeFonts();
+  hints_.Create(Handle());
+}
+
+void TShowInfoDialog::MakeFonts() {
   font7_ = Verdana(7, false, scale_);
   link7_ = Verdana(7, true, scale_);
   font6_ = Verdana(6, false, scale_);
   link6_ = Verdana(6, true, scale_);
-  hints_.Create(Handle());
+}
+
+// Moved to a monitor of another scaling: the fonts, labels and pictures follow, in the
+// rectangle the system suggests.
+void TShowInfoDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+  scale_ = Scale(dpi);
+  MakeFonts();
+  PlaceLabels(language_);
+  hints_.MoveArea(kIconHint, ScaledRect(kKSIconRect, scale_));
+  hints_.MoveArea(kLinkHint, RectOf(InfoPart::llbKSLink));
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TShowInfoDialog::ShowProgramInfo(const std::u16string& language, const std::u16string& versionText) {
@@ -108,6 +125,7 @@ void TShowInfoDialog::ShowProgramInfo(const std::u16string& language, const std:
   const Point place = InfoDialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), scale_);
   SetWindowPos(Handle(), nullptr, place.x, place.y, scale_(kInfoDialogWidth), scale_(kInfoDialogHeight),
                SWP_NOZORDER | SWP_NOACTIVATE);
+  language_ = language;
   PlaceLabels(language);
   SetWindowTextW(Handle(), Wide(AboutCaption(versionText)));
   const std::u16string hint = AboutTextsFor(language).ksHint;
@@ -151,6 +169,7 @@ LRESULT TShowInfoDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == VK_RETURN || wParam == VK_ESCAPE) Close();
       return 0;
     case WM_CLOSE: Close(); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
   }
   return DefaultProc(message, wParam, lParam);
 }

@@ -46,6 +46,8 @@ class TShowInfoDialog : public Window {
   };
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void MakeFonts();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void PlaceLabels(const std::u16string& language);
   void Paint(HDC dc, const RECT& client) const;
   COLORREF TextColour(InfoLabel label) const;
@@ -60,8 +62,9 @@ class TShowInfoDialog : public Window {
   void Close();
 
   const ShowInfoSRC& unit_;
-  // The display's scale where the dialog opened.
+  // The display's scale where the dialog is; the language of its opening.
   Scale scale_;
+  std::u16string language_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   UniqueFont font7_, link7_, font6_, link6_;

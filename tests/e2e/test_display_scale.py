@@ -1,6 +1,7 @@
 """The first window at the usual display scalings besides the design's 125 %: 100 %, 150 % and 200 %.
 The window, its bands and its rows grow with the scaling; the text keeps fitting."""
 
+import re
 import unittest
 
 from harness import WineSession, wait_until
@@ -86,6 +87,36 @@ class DisplayScaleTest(unittest.TestCase):
 
     def test_at_200_percent(self):
         self.check_first_window(192)
+
+
+class DisplayChangeTest(unittest.TestCase):
+    def test_a_move_to_a_display_of_200_percent_takes_the_suggested_rectangle_and_rescales(self):
+        with WineSession() as session:
+            program = session.start()
+            self.assertIsNotNone(session.main_window(until="visible", wait_ms=20000))
+            session.settle()
+            DisplayScaleTest.check_and_close_the_first_about_dialog(self, session, 1.0)
+            data_file = session.appdata / "Pendra" / "Pendra.xml"
+            before = column_widths(data_file)
+
+            session.driver("dpi-change", 192, 1000, 300, 592, 338)
+            session.settle()
+            window = session.main_window()
+            self.assertEqual((window.left, window.top, window.width, window.height), (1000, 300, 592, 338))
+            shot = session.screenshot()
+            red = [x for x in range(1000, 1080) if is_red(shot.pixel(x, 300 + 169))]
+            self.assertAlmostEqual(len(red), 48, delta=1)
+
+            session.close_main_window()
+            self.assertEqual(program.wait(15), 0)
+            after = column_widths(data_file)
+            self.assertEqual(len(after), len(before))
+            for old, new in zip(before, after):
+                self.assertAlmostEqual(new, old * 1.6, delta=3, msg=f"{before} -> {after}")
+
+
+def column_widths(data_file):
+    return [int(w) for w in re.findall(r"<ColumnWidth>(-?\d+)</ColumnWidth>", data_file.read_text(encoding="utf-8"))]
 
 
 if __name__ == "__main__":

@@ -59,4 +59,21 @@ bool ReadMenuItems(HWND main, POINT at, DWORD waitMs, HWND settle, std::vector<s
   return read;
 }
 
+bool SendDpiChange(HWND main, int dpi, const RECT& suggested) {
+  HMODULE probe = LoadLibraryW(PathBesideDriver(L"MenuProbe.dll").c_str());
+  if (!probe) return false;
+  auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "MenuProbeHook")));
+  HHOOK installed =
+      hook ? SetWindowsHookExW(WH_CALLWNDPROC, hook, probe, GetWindowThreadProcessId(main, nullptr)) : nullptr;
+  if (installed) {
+    const auto field = [](LONG value, int index) { return static_cast<LPARAM>(value & 0xFFFF) << (16 * index); };
+    const LPARAM packed = field(suggested.left, 3) | field(suggested.top, 2) |
+                          field(suggested.right - suggested.left, 1) | field(suggested.bottom - suggested.top, 0);
+    SendMessageW(main, RegisterWindowMessageW(L"PendraProbeDpiChange"), static_cast<WPARAM>(dpi), packed);
+    UnhookWindowsHookEx(installed);
+  }
+  FreeLibrary(probe);
+  return installed != nullptr;
+}
+
 }  // namespace driver

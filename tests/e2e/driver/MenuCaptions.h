@@ -13,4 +13,8 @@ namespace driver {
 // probe is missing or the menu did not open within the time.
 bool ReadMenuItems(HWND main, POINT at, DWORD waitMs, HWND settle, std::vector<std::wstring>& items);
 
+// Tells the main window, inside its process, that it is now on a display of that dpi and is
+// to take the suggested rectangle (WM_DPICHANGED). False when the probe is missing.
+bool SendDpiChange(HWND main, int dpi, const RECT& suggested);
+
 }  // namespace driver

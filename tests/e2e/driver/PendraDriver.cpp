@@ -27,6 +27,8 @@
 //   menu X Y                                    opens the popup menu with a right click there and reports its
 //                                               items as the program holds them (item.N: a tab per submenu
 //                                               level, "-" a separator), then closes it; needs MenuProbe.dll
+//   dpi-change DPI LEFT TOP WIDTH HEIGHT        the main window learns it is on a display of that dpi, with
+//                                               that suggested rectangle (WM_DPICHANGED); needs MenuProbe.dll
 //
 // Options for every command: --class NAME and --title TEXT choose the main window (default TToDoForm,
 // "Pendra"; title "*" matches any); --wait MS waits that long for the window, box or condition.
@@ -377,6 +379,16 @@ int Menu(const Arguments& args, Report& report) {
   return kDone;
 }
 
+int DpiChange(const Arguments& args, Report&) {
+  const int dpi = static_cast<int>(Number(Positional(args, 0)));
+  const POINT topLeft = PointAt(args, 1);
+  const POINT size = PointAt(args, 3);
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  const RECT suggested{topLeft.x, topLeft.y, topLeft.x + size.x, topLeft.y + size.y};
+  return SendDpiChange(main, dpi, suggested) ? kDone : kFailed;
+}
+
 const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"count", Count},
                                                    {L"windows", ListWindows},
@@ -400,7 +412,8 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"watch", Watch},
                                                    {L"rects", Rects},
                                                    {L"hittest", HitTest},
-                                                   {L"menu", Menu}};
+                                                   {L"menu", Menu},
+                                                   {L"dpi-change", DpiChange}};
 
 }  // namespace
 

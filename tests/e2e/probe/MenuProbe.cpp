@@ -3,6 +3,10 @@
 // When a window of that thread prepares a popup menu, the hook writes the menu's items,
 // submenus included, to MenuProbe.txt beside this DLL: one line per item, a tab per level of
 // depth, "-" for a separator. Only the first menu after the file was removed is written.
+// It also delivers a change of the display's scaling as the system would: the driver sends
+// the registered message "PendraProbeDpiChange" (wParam the new dpi, lParam the suggested
+// rectangle's left, top, width and height in 16 bits each), and the hook sends WM_DPICHANGED
+// with a pointer to that rectangle, which only works inside the process.
 #include <windows.h>
 
 #include <string>
@@ -48,10 +52,19 @@ void WriteOnce(const std::wstring& text) {
   MoveFileExW(writing.c_str(), done.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
+void DeliverDpiChange(HWND window, WPARAM dpi, LPARAM packed) {
+  const auto field = [packed](int index) { return static_cast<int>(static_cast<short>(packed >> (16 * index))); };
+  RECT suggested{field(3), field(2), field(3) + field(1), field(2) + field(0)};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuProbeHook(int code, WPARAM wParam, LPARAM lParam) {
+  static const UINT dpiChange = RegisterWindowMessageW(L"PendraProbeDpiChange");
   const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->message == dpiChange)
+    DeliverDpiChange(message->hwnd, message->wParam, message->lParam);
   if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && !HIWORD(message->lParam)) {
     std::wstring text;
     AppendItems(reinterpret_cast<HMENU>(message->wParam), 0, text);
