@@ -85,15 +85,22 @@ bool Contains(const Rect& rect, Point at) {
 TShowInfoDialog::TShowInfoDialog(const ShowInfoSRC& unit) : unit_(unit) {}
 
 void TShowInfoDialog::Create(HWND owner) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  bigIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 48, 48, 0)));
-  smallIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   RegisterClassOnce(kDialogClass, 0, DialogBrush());
   CreateWindowOf(kDialogClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, kInfoDialogWidth, kInfoDialogHeight,
                  owner);
   if (!Handle()) return;
   scale_ = Scale(static_cast<int>(GetDpiForWindow(owner ? owner : Handle())));
+}
+
+// What only a shown dialog needs; the program entry's dialog never shows, so its start costs
+// nothing of this.
+void TShowInfoDialog::PrepareToShow() {
+  if (prepared_) return;
+  prepared_ = true;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  bigIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 48, 48, 0)));
+  smallIcon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   MakeFonts();
@@ -121,6 +128,7 @@ void TShowInfoDialog::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void TShowInfoDialog::ShowProgramInfo(const std::u16string& language, const std::u16string& versionText) {
+  PrepareToShow();
   SetApplicationHintAppearance(kInfoHints);
   const Point place = InfoDialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), scale_);
   SetWindowPos(Handle(), nullptr, place.x, place.y, scale_(kInfoDialogWidth), scale_(kInfoDialogHeight),

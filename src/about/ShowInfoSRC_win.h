@@ -46,6 +46,7 @@ class TShowInfoDialog : public Window {
   };
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PrepareToShow();
   void MakeFonts();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void PlaceLabels(const std::u16string& language);
@@ -71,6 +72,7 @@ class TShowInfoDialog : public Window {
   std::vector<LabelView> labels_;
   Hints hints_;
   InfoLook look_;
+  bool prepared_ = false;
   // The part a left press began on, when a click there opens a page.
   InfoPart pressed_ = InfoPart::Background;
 };
