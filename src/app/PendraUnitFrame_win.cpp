@@ -152,7 +152,7 @@ void TToDoForm::TimerShrinkTimer() {
                  grid.bottom - grid.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (state_.ExpandState == ExpandStates::Collapsed) {
       ShowWindow(ToDoGrid.Handle(), SW_HIDE);
-      PanelExitIcon.Place({scale_(7), scale_(7), scale_(kIconButtonSize), scale_(kIconButtonSize)});
+      PlaceExitIconOnStrip();
       decoration_.ImageLogo.visible = false;
       InvalidateRect(Handle(), nullptr, FALSE);
       hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
@@ -162,6 +162,11 @@ void TToDoForm::TimerShrinkTimer() {
       if (GetActiveWindow() == Handle()) SetFocus(ToDoGrid.Handle());
     }
   });
+}
+
+// On the collapsed strip the exit button sits at the strip's top left.
+void TToDoForm::PlaceExitIconOnStrip() {
+  PanelExitIcon.Place({scale_(7), scale_(7), scale_(kIconButtonSize), scale_(kIconButtonSize)});
 }
 
 // Left edge and width in one step, so that the right edge never moves.

@@ -59,7 +59,7 @@ void TToDoForm::OnDpiChanged(int dpi, const RECT& suggested) {
       // The strip keeps the expanded window's places, cut at its width.
       decoration_.Place(ComputeFormLayout(state_.ExpandedClientWidth, ClientHeight(), state_.SkinLoaded, scale_),
                         state_.SkinLoaded);
-      PanelExitIcon.Place({scale_(7), scale_(7), scale_(kIconButtonSize), scale_(kIconButtonSize)});
+      PlaceExitIconOnStrip();
     }
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     history_.Absorb();

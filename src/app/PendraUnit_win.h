@@ -133,6 +133,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void ImageRedButtonAufklapperClick();
   void TimerShrinkTimer();
   void ApplySpan(WindowSpan span);
+  void PlaceExitIconOnStrip();
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
   void OnWindowMoved();

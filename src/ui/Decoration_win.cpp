@@ -1,7 +1,6 @@
 #include "ui/Decoration_win.h"
 
 #include "platform/Geometry_win.h"
-#include "sheet/Sheet.h"
 
 namespace pendra {
 
