@@ -45,10 +45,7 @@ void TToDoForm::OnDpiChanged(int dpi, const RECT& suggested) {
     RescaleShrinkWidths(state_, from, scale_);
     decoration_.LoadPictures(scale_);
     popupMenu_.SetScale(scale_);
-    for (PictureButton* button :
-         {&PanelMinimizeIcon, &PanelExitIcon, &PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn}) {
-      button->SetScale(scale_);
-    }
+    for (PictureButton* button : PictureButtons()) button->SetScale(scale_);
     ToDoGrid.SetDpi(dpi);
     if (!sheet_.SkinName().empty() && sheet_.SkinName() != kNoSkinName) loadSkin();
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -72,6 +69,10 @@ void TToDoForm::ScaleSheetWidths(Scale from) {
   Sheet::Batch batch(sheet_);
   for (size_t col = 0; col < widths.size(); ++col) sheet_.SetColWidth(static_cast<int>(col), widths[col]);
   sheet_.SetNewColumnWidth(scale_(Sheet::kDefaultColWidth));
+}
+
+std::array<PictureButton*, 6> TToDoForm::PictureButtons() {
+  return {&PanelMinimizeIcon, &PanelExitIcon, &PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn};
 }
 
 FormLayout TToDoForm::FirstWindowLayout() const {
@@ -104,10 +105,7 @@ void TToDoForm::RepaintControlsForCitrix() {
     InvalidateRect(Handle(), &area, FALSE);
     UpdateWindow(Handle());
   }
-  for (PictureButton* holder :
-       {&PanelMinimizeIcon, &PanelExitIcon, &PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn}) {
-    holder->Repaint();
-  }
+  for (PictureButton* holder : PictureButtons()) holder->Repaint();
 }
 
 void TToDoForm::PaintSurface(HDC dc, POINT origin) {

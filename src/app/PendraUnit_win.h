@@ -3,6 +3,7 @@
 // the message boxes every part of the program reports through.
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "about/ShowInfoSRC_win.h"
@@ -153,6 +154,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // window point that lies at the DC's (0, 0).
   void PaintSurface(HDC dc, POINT origin);
   void RepaintPlusMinusHolders();
+  // The six picture buttons, the window's two first.
+  std::array<PictureButton*, 6> PictureButtons();
 
   // Steps other parts of the program fill in.
   void Internationalization();

@@ -62,10 +62,7 @@ Bitmap Bitmap::FromResource(const wchar_t* name, Scale scale, HMODULE module) {
     drawing = kDrawings[1];
     drawn = name;
   }
-  Picture picture = DecodePicture(ResourceBytes(drawn.c_str(), module));
-  if (drawing.scale == scale) return Bitmap(picture);
-  return Bitmap(ResizePicture(picture, Rescale(picture.width, drawing.scale, scale),
-                              Rescale(picture.height, drawing.scale, scale)));
+  return Bitmap(ScalePicture(DecodePicture(ResourceBytes(drawn.c_str(), module)), scale, drawing.scale));
 }
 
 Bitmap Bitmap::FromFile(const std::wstring& path) {

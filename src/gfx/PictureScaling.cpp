@@ -94,9 +94,9 @@ Picture ResizePicture(const Picture& source, int width, int height) {
   return result;
 }
 
-Picture ScalePicture(const Picture& source, Scale scale) {
-  if (scale.IsDesign()) return source;
-  return ResizePicture(source, scale(source.width), scale(source.height));
+Picture ScalePicture(const Picture& source, Scale to, Scale from) {
+  if (to == from) return source;
+  return ResizePicture(source, Rescale(source.width, from, to), Rescale(source.height, from, to));
 }
 
 }  // namespace pendra

@@ -11,7 +11,7 @@ namespace pendra {
 // as one target pixel when shrinking. Premultiplied colours average correctly at soft edges.
 Picture ResizePicture(const Picture& source, int width, int height);
 
-// A picture made for the design's 120 dpi, at the display's scale.
-Picture ScalePicture(const Picture& source, Scale scale);
+// A picture made for one scale (the design's 120 dpi unless told), at another.
+Picture ScalePicture(const Picture& source, Scale to, Scale from = {});
 
 }  // namespace pendra

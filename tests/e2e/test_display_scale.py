@@ -22,19 +22,20 @@ def is_ink(colour):
     return max(colour) < 110
 
 
-class DisplayScaleTest(unittest.TestCase):
-    def check_and_close_the_first_about_dialog(self, session, factor):
-        """The first start's About dialog has the design's outer size times the factor; a press on
-        its background and Escape close it, so that it hides nothing of the main window."""
-        (dialog,) = [w for w in session.top_level_windows() if w.class_name == "TShowInfoDialog" and w.visible]
-        self.assertAlmostEqual(dialog.width, 483 * factor, delta=1)
-        self.assertAlmostEqual(dialog.height, 456 * factor, delta=1)
-        session.click(dialog.left + dialog.width // 2, dialog.top + dialog.height - 20)
-        session.keys("Escape")
-        self.assertTrue(wait_until(lambda: not any(w.class_name == "TShowInfoDialog" and w.visible
-                                                   for w in session.top_level_windows())))
-        session.settle()
+def check_and_close_the_first_about_dialog(test, session, factor):
+    """The first start's About dialog has the design's outer size times the factor; a press on
+    its background and Escape close it, so that it hides nothing of the main window."""
+    (dialog,) = [w for w in session.top_level_windows() if w.class_name == "TShowInfoDialog" and w.visible]
+    test.assertAlmostEqual(dialog.width, 483 * factor, delta=1)
+    test.assertAlmostEqual(dialog.height, 456 * factor, delta=1)
+    session.click(dialog.left + dialog.width // 2, dialog.top + dialog.height - 20)
+    session.keys("Escape")
+    test.assertTrue(wait_until(lambda: not any(w.class_name == "TShowInfoDialog" and w.visible
+                                               for w in session.top_level_windows())))
+    session.settle()
 
+
+class DisplayScaleTest(unittest.TestCase):
     def check_first_window(self, dpi):
         factor = dpi / 120
         with WineSession(dpi=dpi) as session:
@@ -42,7 +43,7 @@ class DisplayScaleTest(unittest.TestCase):
             window = session.main_window(until="visible", wait_ms=20000)
             self.assertIsNotNone(window)
             session.settle()
-            self.check_and_close_the_first_about_dialog(session, factor)
+            check_and_close_the_first_about_dialog(self, session, factor)
             shot = session.screenshot()
 
             self.assertAlmostEqual(window.client_width, 370 * factor, delta=1)
@@ -95,7 +96,7 @@ class DisplayChangeTest(unittest.TestCase):
             program = session.start()
             self.assertIsNotNone(session.main_window(until="visible", wait_ms=20000))
             session.settle()
-            DisplayScaleTest.check_and_close_the_first_about_dialog(self, session, 1.0)
+            check_and_close_the_first_about_dialog(self, session, 1.0)
             data_file = session.appdata / "Pendra" / "Pendra.xml"
             before = column_widths(data_file)
 
