@@ -171,6 +171,7 @@ LRESULT TShowInfoDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN: MouseDown(lParam, false); return 0;
     case WM_LBUTTONUP: MouseUp(lParam); return 0;
     case WM_SETCURSOR:
+      hints_.Activate();
       if (LOWORD(lParam) == HTCLIENT && SetHandCursor()) return TRUE;
       break;
     case WM_KEYDOWN:

@@ -43,8 +43,9 @@ void TToDoForm::Create() {
   programIcon_.Reset(
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
   RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), ProgramIcon());
-  CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                 CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight, nullptr);
+  CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN,
+                 WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth,
+                 kDesignClientHeight, nullptr);
   if (!Handle()) return;
   scale_ = Scale(static_cast<int>(GetDpiForWindow(Handle())));
   // The sheet before loading is the design's, at the display's scale.
@@ -88,28 +89,45 @@ void TToDoForm::CreateControls() {
   hints_.AddForWindow(PanelMinusRow.Handle(), kHintDeleteRow);
   hints_.AddForWindow(PanelPlusColumn.Handle(), kHintAddColumn);
   hints_.AddForWindow(PanelMinusColumn.Handle(), kHintDeleteColumn);
-  // Only there to take the focus for a moment, outside the visible area.
-  ButtonForFocus.Reset(CreateWindowExW(0, L"BUTTON", L"ButtonForFocus", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, -100, 48,
-                                       75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+// Only there to take the focus for a moment, outside the visible area. Made when first needed:
+// a button brings the common controls library, which start-up does not need otherwise.
+HWND TToDoForm::FocusButton() {
+  if (!ButtonForFocus) {
+    ButtonForFocus.Reset(CreateWindowExW(0, L"BUTTON", L"ButtonForFocus", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, -100,
+                                         48, 75, 25, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  }
+  return ButtonForFocus.Get();
 }
 
 void TToDoForm::CreateHiddenInfoDialog() { showInfo_.CreateHiddenDialog(Handle()); }
 
-// The start timer's first tick shows the window; when the window's creation failed before it
-// armed the timer, the window shows here.
+// The window shows as soon as its first picture is finished, before the message loop runs: the
+// start timer's first tick comes 10 ms or more later (the system's shortest timer) and finds it
+// shown. The scroll bars belong to that picture and come with it. When the window's creation
+// failed before it armed the timer, the tray icon comes here too.
 void TToDoForm::ShowAtStart() {
-  if (!Handle() || startTimerArmed_) return;
-  if (!state_.Switches.StartHidden) ShowFinishedWindow();
-  trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
+  if (!Handle()) return;
+  if (!state_.Switches.StartHidden) {
+    GiveScrollBars();
+    ShowWindow(Handle(), SW_SHOW);
+  }
+  if (!startTimerArmed_) trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
 }
 
-// Shows the window with its finished picture. The system may put a window's surface on
-// screen after any drawing step, so the window appears without being drawn, gets its whole
-// picture in one copy, and only then paints the normal way (the same picture).
-void TToDoForm::ShowFinishedWindow() {
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOREDRAW);
-  PaintWithChildrenAtOnce(Handle());
+// A grid of one column gets a vertical scroll bar only.
+void TToDoForm::GiveScrollBars() { ToDoGrid.SetScrollBarsAllowed({true, ToDoGrid.Model().ColCount() != 1}); }
+
+// The window is layered, and a layered window stays off the screen until its attributes are
+// set: the first time it becomes visible (shown here, or brought forward by a second start) it
+// is painted whole, the system's scroll bars included, and only then put on the screen, so
+// that its first frame is its final picture.
+void TToDoForm::OnShown() {
+  if (onScreen_) return;
+  onScreen_ = true;
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
 }
 
 LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -128,6 +146,8 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: FormResize(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
+    // The mouse came over the window or one of its controls: the hints are needed from now on.
+    case WM_SETCURSOR: hints_.Activate(); break;
     case WM_PRINTCLIENT: PaintSurface(reinterpret_cast<HDC>(wParam), {0, 0}); return 0;
     case WM_CLOSE: FormCloseQuery(); return 0;
     case WM_QUERYENDSESSION: return TRUE;
@@ -137,7 +157,10 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       history_.Checkpoint();
       if (popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
-    case WM_WINDOWPOSCHANGED: OnWindowMoved(); break;
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) OnShown();
+      OnWindowMoved();
+      break;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_INITMENUPOPUP: popupMenu_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
     case WM_MENUCHAR: return popupMenu_.OnMenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
@@ -301,19 +324,18 @@ void TToDoForm::BuildFirstSheet() {
   XMLSpeichern(*this);
 }
 
-// The scroll bars come before the window shows, so that its first picture is the final one;
-// the tray icon is no part of that picture and comes right after it.
+// The window is shown already, unless under "-m"; the tray icon is no
+// part of its first picture and comes after it.
 void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
   Guarded(*this, u"tmrAnwendungsStartOnTimerTimer", [&] {
     KillTimer(Handle(), kStartTimer);
-    const bool oneColumn = ToDoGrid.Model().ColCount() == 1;
-    ToDoGrid.SetScrollBarsAllowed({true, !oneColumn});
     if (state_.Switches.StartHidden) {
       ShowWindow(Handle(), SW_HIDE);
-    } else {
-      ShowFinishedWindow();
+    } else if (!IsWindowVisible(Handle())) {
+      ShowWindow(Handle(), SW_SHOW);
     }
-    if (oneColumn) SetFocus(ButtonForFocus.Get());
+    GiveScrollBars();
+    if (ToDoGrid.Model().ColCount() == 1) SetFocus(FocusButton());
     SetFocus(ToDoGrid.Handle());
     ToDoGrid.Repaint();
     RepaintControlsForCitrix();
@@ -388,7 +410,7 @@ void TToDoForm::OnTrayMessage(LPARAM mouseMessage) {
 void TToDoForm::TrayIconClick() {
   Guarded(*this, u"TrayIconClick", [&] {
     if (state_.Switches.StartHidden) {
-      ShowFinishedWindow();
+      ShowWindow(Handle(), SW_SHOW);
       state_.Switches.StartHidden = false;
     }
     ShowWindow(Handle(), SW_SHOWNORMAL);

@@ -79,7 +79,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // A message box as every part of the program shows it; its answer.
   int ShowMessageBox(const std::u16string& text, const std::u16string& title, UINT flags);
 
-  void ShowFinishedWindow();
+  void OnShown();
+  void GiveScrollBars();
+  HWND FocusButton();
   void FormCreate();
   void BuildFirstSheet();
   void tmrAnwendungsStartOnTimerTimer();
@@ -197,6 +199,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   ShowInfoSRC showInfo_;
   bool closed_ = false;
   bool startTimerArmed_ = false;
+  bool onScreen_ = false;
   bool redBarPressed_ = false;
   // Changes are saved in the background from the end of start-up on.
   bool savesInBackground_ = false;

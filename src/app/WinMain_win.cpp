@@ -32,8 +32,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   form.Create();
   // Without its window the program could never be reached nor ended: it ends at once.
   if (form.Handle()) {
-    form.CreateHiddenInfoDialog();
     form.ShowAtStart();
+    // The hidden dialog is no part of the window's first picture: it comes after it.
+    form.CreateHiddenInfoDialog();
     RunMessageLoop();
   }
   ToDoForm = nullptr;

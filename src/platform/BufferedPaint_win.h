@@ -10,9 +10,4 @@ namespace pendra {
 // Paints the whole client area with `paint`, which draws into the DC it gets.
 void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& paint);
 
-// Draws the window's client area with its visible children (lowest first, through
-// WM_PRINTCLIENT, with their one-pixel borders) off screen and copies the picture to the
-// window in one step, so that the window never shows a part of it.
-void PaintWithChildrenAtOnce(HWND window);
-
 }  // namespace pendra

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/Geometry_win.h"
+#include "platform/SystemFunction_win.h"
 
 namespace pendra {
 
@@ -42,68 +43,70 @@ void SetApplicationHintAppearance(const HintAppearance& appearance) {
   EnumThreadWindows(GetCurrentThreadId(), ApplyToTooltip, reinterpret_cast<LPARAM>(&appearance));
 }
 
-void Hints::Create(HWND owner) {
-  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&classes);
-  owner_ = owner;
+void Hints::Create(HWND owner) { owner_ = owner; }
+
+void Hints::Activate() {
+  if (tooltip_ || !owner_) return;
+  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  static const InitFunction init = LoadSystemFunction<InitFunction>(L"comctl32.dll", "InitCommonControlsEx");
+  if (!init) return;
+  const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
+  init(&classes);
   tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
-  if (tooltip_ && applicationHints) Apply(tooltip_.Get(), *applicationHints);
+  if (!tooltip_) return;
+  if (applicationHints) Apply(tooltip_.Get(), *applicationHints);
+  for (const Tool& tool : tools_) Send(TTM_ADDTOOLW, tool);
 }
 
-TTTOOLINFOW Hints::WindowTool(HWND tool) const {
+void Hints::Send(UINT message, const Tool& tool) {
+  if (!tooltip_) return;
   TTTOOLINFOW info{};
   info.cbSize = sizeof(info);
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.uFlags = TTF_SUBCLASS | (tool.isWindow ? TTF_IDISHWND : 0);
   info.hwnd = owner_;
-  info.uId = reinterpret_cast<UINT_PTR>(tool);
-  return info;
+  info.uId = tool.id;
+  info.rect = ToRECT(tool.area);
+  info.lpszText = TextOf(tool.text);
+  SendMessageW(tooltip_.Get(), message, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+Hints::Tool* Hints::Find(UINT_PTR id, bool isWindow) {
+  for (Tool& tool : tools_) {
+    if (tool.id == id && tool.isWindow == isWindow) return &tool;
+  }
+  return nullptr;
+}
+
+void Hints::Add(Tool tool) {
+  tools_.push_back(std::move(tool));
+  Send(TTM_ADDTOOLW, tools_.back());
+}
+
+void Hints::SetText(Tool* tool, const std::u16string& text) {
+  if (!tool) return;
+  tool->text = text;
+  Send(TTM_UPDATETIPTEXTW, *tool);
 }
 
 void Hints::AddForWindow(HWND tool, const std::u16string& text) {
-  if (!tooltip_) return;
-  TTTOOLINFOW info = WindowTool(tool);
-  info.lpszText = TextOf(text);
-  SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  Add({reinterpret_cast<UINT_PTR>(tool), true, {}, text});
 }
 
 void Hints::SetWindowHint(HWND tool, const std::u16string& text) {
-  if (!tooltip_) return;
-  TTTOOLINFOW info = WindowTool(tool);
-  info.lpszText = TextOf(text);
-  SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  SetText(Find(reinterpret_cast<UINT_PTR>(tool), true), text);
 }
 
-TTTOOLINFOW Hints::AreaTool(UINT id) const {
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.uFlags = TTF_SUBCLASS;
-  info.hwnd = owner_;
-  info.uId = id;
-  return info;
-}
-
-void Hints::AddForArea(UINT id, const Rect& area, const std::u16string& text) {
-  if (!tooltip_) return;
-  TTTOOLINFOW info = AreaTool(id);
-  info.rect = ToRECT(area);
-  info.lpszText = TextOf(text);
-  SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-}
+void Hints::AddForArea(UINT id, const Rect& area, const std::u16string& text) { Add({id, false, area, text}); }
 
 void Hints::MoveArea(UINT id, const Rect& area) {
-  if (!tooltip_) return;
-  TTTOOLINFOW info = AreaTool(id);
-  info.rect = ToRECT(area);
-  SendMessageW(tooltip_.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+  Tool* tool = Find(id, false);
+  if (!tool) return;
+  tool->area = area;
+  Send(TTM_NEWTOOLRECTW, *tool);
 }
 
-void Hints::SetAreaText(UINT id, const std::u16string& text) {
-  if (!tooltip_) return;
-  TTTOOLINFOW info = AreaTool(id);
-  info.lpszText = TextOf(text);
-  SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-}
+void Hints::SetAreaText(UINT id, const std::u16string& text) { SetText(Find(id, false), text); }
 
 }  // namespace pendra

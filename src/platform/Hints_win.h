@@ -1,11 +1,16 @@
 #pragma once
 // Hints: tooltips over a window's child windows and over areas of its own surface, shown when
 // the mouse rests there. Their look and timing are the same for the whole program.
+//
+// The tooltip window comes from the common controls library, which nothing else needs at
+// start: the hints are kept here until the mouse first comes over the owner (`Activate`), and
+// only then is the library loaded and the tooltip made.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/Geometry.h"
 #include "platform/Unique_win.h"
@@ -25,6 +30,9 @@ void SetApplicationHintAppearance(const HintAppearance& appearance);
 class Hints {
  public:
   void Create(HWND owner);
+  // Makes the tooltip with every hint given so far; later changes reach it at once. Does
+  // nothing the second time.
+  void Activate();
   // A hint for a whole child window.
   void AddForWindow(HWND tool, const std::u16string& text);
   void SetWindowHint(HWND tool, const std::u16string& text);
@@ -34,10 +42,20 @@ class Hints {
   void SetAreaText(UINT id, const std::u16string& text);
 
  private:
-  TTTOOLINFOW WindowTool(HWND tool) const;
-  TTTOOLINFOW AreaTool(UINT id) const;
+  // A child window's hint (id is its handle) or an area's hint.
+  struct Tool {
+    UINT_PTR id;
+    bool isWindow;
+    Rect area;
+    std::u16string text;
+  };
+  Tool* Find(UINT_PTR id, bool isWindow);
+  void Add(Tool tool);
+  void SetText(Tool* tool, const std::u16string& text);
+  void Send(UINT message, const Tool& tool);
 
   HWND owner_ = nullptr;
+  std::vector<Tool> tools_;
   UniqueWindow tooltip_;
 };
 

@@ -170,7 +170,7 @@ void GridControl::MakeFont() {
   UniqueFont font(::CreateFontW(-MulDiv(fontPoints_, dpi_, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
-  if (editor_.Handle()) editor_.SetFont(font.Get(), Scale(dpi_));
+  editor_.SetFont(font.Get(), Scale(dpi_));
   font_ = std::move(font);
 }
 

@@ -1,9 +1,8 @@
 #include "ui/InplaceEditor_win.h"
 
-#include <commctrl.h>
-
 #include <exception>
 
+#include "gfx/Bitmap_win.h"
 #include "platform/Clipboard_win.h"
 #include "platform/Window_win.h"
 #include "sheet/SheetRules.h"
@@ -12,31 +11,45 @@ namespace pendra {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 constexpr int kTextMargin = 2;
 
 }  // namespace
 
 InplaceEditor::~InplaceEditor() {
-  if (!edit_) return;
-  RemoveWindowSubclass(edit_, SubclassProc, kSubclassId);
-  DestroyWindow(edit_);
+  if (edit_) DestroyWindow(edit_);
 }
 
 void InplaceEditor::Create(HWND grid, HFONT font, Scale scale) {
-  edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, grid, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
-  SetWindowSubclass(edit_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  SetFont(font, scale);
+  grid_ = grid;
+  font_ = font;
+  scale_ = scale;
 }
 
 void InplaceEditor::SetFont(HFONT font, Scale scale) {
-  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  const int margin = scale(kTextMargin);
+  font_ = font;
+  scale_ = scale;
+  if (edit_) ApplyFont();
+}
+
+void InplaceEditor::ApplyFont() {
+  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  const int margin = scale_(kTextMargin);
   SendMessageW(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
+// The edit control's own procedure is kept and called for everything the editor does not take.
+void InplaceEditor::MakeWindow() {
+  edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, grid_, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!edit_) throw EOutOfResources(u"Cannot create the cell editor.");
+  SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  editProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InplaceEditor::SubclassProc)));
+  ApplyFont();
+}
+
 void InplaceEditor::Open(const RECT& rect, const std::u16string& text, bool selectAll) {
+  if (!edit_) MakeWindow();
   SetWindowTextW(edit_, reinterpret_cast<const wchar_t*>(text.c_str()));
   Move(rect);
   const LPARAM end = static_cast<LPARAM>(text.size());
@@ -49,12 +62,15 @@ void InplaceEditor::Move(const RECT& rect) {
   SetWindowPos(edit_, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, SWP_NOACTIVATE);
 }
 
-void InplaceEditor::Hide() { ShowWindow(edit_, SW_HIDE); }
+void InplaceEditor::Hide() {
+  if (edit_) ShowWindow(edit_, SW_HIDE);
+}
 
 // Its own visibility, whether or not the grid is shown.
 bool InplaceEditor::IsOpen() const { return edit_ && (GetWindowLongW(edit_, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 std::u16string InplaceEditor::Text() const {
+  if (!edit_) return {};
   std::u16string text(static_cast<size_t>(GetWindowTextLengthW(edit_)), u'\0');
   if (!text.empty()) {
     const int copied =
@@ -71,20 +87,24 @@ void InplaceEditor::PasteOneLine() {
   SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
-LRESULT CALLBACK InplaceEditor::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR self) {
-  auto* editor = reinterpret_cast<InplaceEditor*>(self);
+LRESULT CALLBACK InplaceEditor::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* editor = reinterpret_cast<InplaceEditor*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    const WNDPROC editProc = editor->editProc_;
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc));
     editor->edit_ = nullptr;
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
   }
   return WithFailuresReported([&] { return editor->OnMessage(message, wParam, lParam); });
 }
 
+LRESULT InplaceEditor::EditProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(editProc_, edit_, message, wParam, lParam);
+}
+
 LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_GETDLGCODE: return DefSubclassProc(edit_, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    case WM_GETDLGCODE: return EditProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
       if (host_.EditorKeyDown(static_cast<int>(wParam))) return 0;
       break;
@@ -97,7 +117,7 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
     case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }
-  return DefSubclassProc(edit_, message, wParam, lParam);
+  return EditProc(message, wParam, lParam);
 }
 
 }  // namespace pendra

@@ -1,7 +1,8 @@
 #pragma once
 // The grid's one in-place editor: an EDIT child of the grid, subclassed so that it asks for
-// every key (DLGC_WANTALLKEYS) and offers each key-down to the grid first. It is created once,
-// then shown over the edited cell and hidden again.
+// every key (DLGC_WANTALLKEYS) and offers each key-down to the grid first. It is made when the
+// first editing begins (an edit control brings the common controls library, which start-up
+// does not need), then shown over the edited cell and hidden again.
 #include <windows.h>
 
 #include <string>
@@ -28,7 +29,8 @@ class InplaceEditor {
   InplaceEditor& operator=(const InplaceEditor&) = delete;
   ~InplaceEditor();
 
-  // The font and the margins (2 pixels at the design's scale) of the display's scale.
+  // The grid it edits in; the font and the margins (2 pixels at the design's scale) of the
+  // display's scale. The window itself is made at the first opening.
   void Create(HWND grid, HFONT font, Scale scale);
   void SetFont(HFONT font, Scale scale);
   // Shows the editor over the rectangle with the text and gives it the focus; either the whole
@@ -38,16 +40,23 @@ class InplaceEditor {
   void Hide();
   bool IsOpen() const;
   std::u16string Text() const;
+  // Null until the first opening.
   HWND Handle() const { return edit_; }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
+  void MakeWindow();
+  void ApplyFont();
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT EditProc(UINT message, WPARAM wParam, LPARAM lParam);
   void PasteOneLine();
 
   InplaceEditorHost& host_;
+  HWND grid_ = nullptr;
+  HFONT font_ = nullptr;
+  Scale scale_;
   HWND edit_ = nullptr;
+  WNDPROC editProc_ = nullptr;
 };
 
 }  // namespace pendra

@@ -24,10 +24,15 @@ void PictureButton::Create(HWND parent, PaintBeneath paintBeneath, std::function
 }
 
 void PictureButton::SetScale(Scale scale) {
+  scale_ = scale;
   normal_ = Bitmap::FromResource(normalName_, scale);
-  hover_ = Bitmap::FromResource(hoverName_, scale);
-  pressed_ = Bitmap::FromResource(pressedName_, scale);
+  hover_ = Bitmap();
+  pressed_ = Bitmap();
   Repaint();
+}
+
+void PictureButton::LoadOnce(Bitmap& picture, const wchar_t* name) const {
+  if (!picture) picture = Bitmap::FromResource(name, scale_);
 }
 
 void PictureButton::Place(const Rect& rect) {
@@ -93,8 +98,14 @@ void PictureButton::OnButtonUp(int x, int y) {
 }
 
 const Bitmap& PictureButton::CurrentPicture() const {
-  if (down_ && hot_ && pressed_) return pressed_;
-  if (hot_ && hover_) return hover_;
+  if (down_ && hot_) {
+    LoadOnce(pressed_, pressedName_);
+    if (pressed_) return pressed_;
+  }
+  if (hot_) {
+    LoadOnce(hover_, hoverName_);
+    if (hover_) return hover_;
+  }
   return normal_;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A picture button: a small transparent holder window showing one of three pictures
 // (normal, under the mouse, pressed) at its top-left corner. What lies beneath the holder
-// is painted first by the owner, so the decoration shows through around the picture.
+// is painted first by the owner, so the decoration shows through around the picture. The
+// pictures under the mouse and pressed are decoded when first shown.
 #include <windows.h>
 
 #include <functional>
@@ -17,7 +18,7 @@ class PictureButton : public Window {
   // Paints the owner's surface into dc, whose origin lies at the given owner point.
   using PaintBeneath = std::function<void(HDC dc, POINT origin)>;
 
-  // The pictures' resource names; they are loaded by Create.
+  // The pictures' resource names.
   PictureButton(const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, PictureFit fit);
 
   void Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick, Scale scale);
@@ -34,14 +35,16 @@ class PictureButton : public Window {
   void Paint(HDC dc, const RECT& client) const;
   void OnMouseMove();
   void OnButtonUp(int x, int y);
+  void LoadOnce(Bitmap& picture, const wchar_t* name) const;
   const Bitmap& CurrentPicture() const;
 
   const wchar_t* normalName_;
   const wchar_t* hoverName_;
   const wchar_t* pressedName_;
+  Scale scale_;
   Bitmap normal_;
-  Bitmap hover_;
-  Bitmap pressed_;
+  mutable Bitmap hover_;
+  mutable Bitmap pressed_;
   PictureFit fit_;
   PaintBeneath paintBeneath_;
   std::function<void()> onClick_;

@@ -2,7 +2,7 @@
 
 import unittest
 
-from harness import WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, PendraTestCase
+from harness import WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, PendraTestCase, wait_until
 
 # The main window's tray-icon callback message (WM_APP + 1); lParam carries the mouse message.
 TRAY_MESSAGE = 0x8001
@@ -14,6 +14,9 @@ NO_SKIN_SECTION_FILE = (b'<?xml version="1.0" encoding="utf-8"?><VeVuVizo><Windo
                         b"<Top>200</Top><Width>370</Width><Height>211</Height></WindowPosition><ColumnInfo>"
                         b"<RowCount>1</RowCount><ColumnCount>1</ColumnCount></ColumnInfo><ColumnHeader/>"
                         b"<ToDoContent/></VeVuVizo>")
+THREE_COLUMN_FILE = NO_SKIN_SECTION_FILE.replace(b"<ColumnCount>1", b"<ColumnCount>3")
+RED_BAR = (12, 100)  # client point of the red bar
+PLUS_ROW = (178, 180)  # client point of the add-row button at 370 x 211
 
 
 class StartupTest(PendraTestCase):
@@ -23,6 +26,14 @@ class StartupTest(PendraTestCase):
         self.assertIsNotNone(self.session.main_window(until="hidden" if "-m" in args else "visible"))
         self.session.settle()
         return program
+
+    def red_bar_on_screen(self, window):
+        r, g, b = self.session.screen_pixel(window.left + RED_BAR[0], window.top + RED_BAR[1])
+        return r > 150 and g < 110 and b < 110
+
+    def modules(self):
+        r = self.session.driver("modules")
+        return [r[f"module.{i}"] for i in range(int(r["count"]))]
 
     def test_first_start_shows_one_borderless_topmost_tool_window_at_its_place(self):
         self.start_and_settle()
@@ -55,10 +66,27 @@ class StartupTest(PendraTestCase):
 
                 window = self.session.main_window(until="visible", wait_ms=5000)
                 self.assertIsNotNone(window, "the running window was not shown")
+                self.assertTrue(wait_until(lambda: self.red_bar_on_screen(window)), "not on the screen")
                 self.assertTrue(window.foreground)
                 self.assertEqual(self.session.count_main_windows(), 1)
                 self.assertTrue(first.running())
                 self.session.end_programs()
+
+    def test_the_common_controls_are_loaded_when_a_hint_is_first_needed_not_at_the_start(self):
+        self.session.driver("move", 5, 5)  # the pointer rests away from the window
+        (self.session.program_folder / "Pendra.xml").write_bytes(THREE_COLUMN_FILE)
+        self.start_and_settle()
+        self.assertNotIn("comctl32.dll", self.modules())
+
+        window = self.session.main_window()
+        x, y = window.left + PLUS_ROW[0], window.top + PLUS_ROW[1]
+        self.session.driver("move", x, y)
+        self.session.driver("move", x + 1, y)
+        hints = lambda: [w for w in self.session.top_level_windows()
+                         if w.class_name.lower() == "tooltips_class32" and w.visible]
+        self.assertTrue(wait_until(hints), "no hint over the button")
+        self.assertEqual(hints()[0].title, "Neue Zeile hinzufügen")
+        self.assertIn("comctl32.dll", self.modules())
 
     def test_minus_m_keeps_the_window_hidden_until_a_tray_icon_click(self):
         self.start_and_settle("-m")
@@ -66,7 +94,9 @@ class StartupTest(PendraTestCase):
 
         self.session.post(TRAY_MESSAGE, 0, WM_LBUTTONUP)
 
-        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=5000))
+        window = self.session.main_window(until="visible", wait_ms=5000)
+        self.assertIsNotNone(window)
+        self.assertTrue(wait_until(lambda: self.red_bar_on_screen(window)), "not on the screen")
 
     def test_closing_the_window_ends_the_process_with_exit_code_0(self):
         program = self.start_and_settle()

@@ -27,6 +27,7 @@
 //   menu X Y                                    opens the popup menu with a right click there and reports its
 //                                               items as the program holds them (item.N: a tab per submenu
 //                                               level, "-" a separator), then closes it; needs MenuProbe.dll
+//   modules                                     the DLLs the main window's process has loaded (module.N, lower case)
 //   dpi-change DPI LEFT TOP WIDTH HEIGHT        the main window learns it is on a display of that dpi, with
 //                                               that suggested rectangle (WM_DPICHANGED); needs MenuProbe.dll
 //
@@ -36,7 +37,10 @@
 // ("--focus no" skips that). Exit code: 0 done, 1 not found or failed, 2 bad usage.
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
+#include <cwctype>
 #include <functional>
 #include <map>
 #include <set>
@@ -175,6 +179,25 @@ int Count(const Arguments& args, Report& report) {
   for (HWND w : found) visible += IsWindowVisible(w) ? 1 : 0;
   report.Add(L"count", static_cast<long long>(found.size()));
   report.Add(L"visible", visible);
+  return kDone;
+}
+
+int Modules(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, ProcessOf(main));
+  if (snapshot == INVALID_HANDLE_VALUE) return kFailed;
+  std::vector<std::wstring> names;
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof(module);
+  for (BOOL more = Module32FirstW(snapshot, &module); more; more = Module32NextW(snapshot, &module)) {
+    std::wstring name = module.szModule;
+    std::transform(name.begin(), name.end(), name.begin(), towlower);
+    names.push_back(name);
+  }
+  CloseHandle(snapshot);
+  report.Add(L"count", static_cast<long long>(names.size()));
+  for (size_t i = 0; i < names.size(); ++i) report.Add(L"module." + std::to_wstring(i), names[i]);
   return kDone;
 }
 
@@ -413,6 +436,7 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"rects", Rects},
                                                    {L"hittest", HitTest},
                                                    {L"menu", Menu},
+                                                   {L"modules", Modules},
                                                    {L"dpi-change", DpiChange}};
 
 }  // namespace
