@@ -324,8 +324,8 @@ void TToDoForm::BuildFirstSheet() {
   XMLSpeichern(*this);
 }
 
-// The window is shown already, unless under "-m"; the tray icon is no
-// part of its first picture and comes after it.
+// The window is shown already, unless under "-m"; the tray icon is no part of its first picture
+// and comes after it.
 void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
   Guarded(*this, u"tmrAnwendungsStartOnTimerTimer", [&] {
     KillTimer(Handle(), kStartTimer);
