@@ -105,14 +105,17 @@ void TToDoForm::CreateHiddenInfoDialog() { showInfo_.CreateHiddenDialog(Handle()
 
 // The window shows as soon as its first picture is finished, before the message loop runs: the
 // start timer's first tick comes 10 ms or more later (the system's shortest timer) and finds it
-// shown. The scroll bars belong to that picture and come with it. When the window's creation
-// failed before it armed the timer, the tray icon comes here too.
+// shown. The scroll bars belong to that picture and come with it. The program comes to the
+// front with its window: activating it first would only delay the picture. When the window's
+// creation failed before it armed the timer, the tray icon comes here too.
 void TToDoForm::ShowAtStart() {
   if (!Handle()) return;
   if (!state_.Switches.StartHidden) {
     GiveScrollBars();
     ShowWindow(Handle(), SW_SHOW);
   }
+  SetForegroundWindow(Handle());
+  if (IsWindowVisible(Handle())) PutOnScreen();
   if (!startTimerArmed_) trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
 }
 
@@ -120,10 +123,10 @@ void TToDoForm::ShowAtStart() {
 void TToDoForm::GiveScrollBars() { ToDoGrid.SetScrollBarsAllowed({true, ToDoGrid.Model().ColCount() != 1}); }
 
 // The window is layered, and a layered window stays off the screen until its attributes are
-// set: the first time it becomes visible (shown here, or brought forward by a second start) it
-// is painted whole, the system's scroll bars included, and only then put on the screen, so
-// that its first frame is its final picture.
-void TToDoForm::OnShown() {
+// set: the first time it becomes visible (shown at start, or brought forward by a second start)
+// it is painted whole, active and with the system's scroll bars, and only then put on the
+// screen, so that its first frame is its final picture.
+void TToDoForm::PutOnScreen() {
   if (onScreen_) return;
   onScreen_ = true;
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -158,7 +161,10 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED:
-      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) OnShown();
+      // Put on the screen once the showing, and the activation that comes with it, are over.
+      if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && !onScreen_) {
+        PostMessageW(Handle(), kPutOnScreenMessage, 0, 0);
+      }
       OnWindowMoved();
       break;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
@@ -173,6 +179,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0); return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
+    case kPutOnScreenMessage: PutOnScreen(); return 0;
     case WM_ACTIVATE:
       if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
       break;
@@ -280,7 +287,7 @@ void TToDoForm::FormCreate() {
     SetClientSize(scale_(kDesignClientWidth), scale_(kDesignClientHeight));
     Internationalization();
     state_.ExeFolder = ExtractFilePath(ExecutablePath());
-    SetForegroundWindow(Handle());
+    // The program comes to the front with its window (ShowAtStart).
 
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -69,6 +69,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   static constexpr UINT_PTR kShrinkTimer = 2;
   static constexpr UINT_PTR kSaveTimer = 3;
   static constexpr UINT kRedBarHint = 1;
+  static constexpr UINT kPutOnScreenMessage = WM_APP + 2;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
@@ -79,7 +80,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // A message box as every part of the program shows it; its answer.
   int ShowMessageBox(const std::u16string& text, const std::u16string& title, UINT flags);
 
-  void OnShown();
+  void PutOnScreen();
   void GiveScrollBars();
   HWND FocusButton();
   void FormCreate();
