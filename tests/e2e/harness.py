@@ -652,6 +652,14 @@ class WineSession:
     def post(self, message, wparam=0, lparam=0):
         self.driver("post", message, wparam, lparam)
 
+    def hint_at(self, x, y):
+        """Rests the mouse there and returns the hint (tooltip window) that shows, or None."""
+        self.driver("move", x, y)
+        self.driver("move", x + 1, y)
+        hints = lambda: [w for w in self.top_level_windows()
+                         if w.class_name.lower() == "tooltips_class32" and w.visible]
+        return hints()[0] if wait_until(hints) else None
+
     def screen_pixel(self, x, y):
         """The colour at x, y as Windows reads it from the screen (GetPixel), as (r, g, b)."""
         value = self.driver("pixel", x, y)["color"]

@@ -64,16 +64,8 @@ class AboutTestCase(PendraTestCase):
         items = [r[f"item.{i}"] for i in range(int(r["count"]))]
         return [i for i in items if not i.startswith("\t")], [i[1:] for i in items if i.startswith("\t")]
 
-    def hint_at(self, x, y):
-        """Rests the mouse there and returns the hint (tooltip window) that shows, or None."""
-        self.session.driver("move", x, y)
-        self.session.driver("move", x + 1, y)
-        hints = lambda: [w for w in self.session.top_level_windows()
-                         if w.class_name.lower() == "tooltips_class32" and w.visible]
-        return hints()[0] if wait_until(hints) else None
-
     def hint_text_at(self, x, y):
-        hint = self.hint_at(x, y)
+        hint = self.session.hint_at(x, y)
         return hint.title if hint else None
 
     def area(self, shot, dialog, area):
@@ -141,7 +133,7 @@ class GermanAboutTest(AboutTestCase):
     def test_hints_name_the_buttons_show_white_and_the_red_bars_hint_follows_the_collapse(self):
         self.first_start()  # the About dialog sets the program's hints to white
         window = self.session.main_window()
-        hint = self.hint_at(window.left + PLUS_ROW[0], window.top + PLUS_ROW[1])
+        hint = self.session.hint_at(window.left + PLUS_ROW[0], window.top + PLUS_ROW[1])
         self.assertEqual(hint.title, "Neue Zeile hinzufügen")
         self.assertEqual(self.session.screen_pixel(hint.left + 3, hint.top + 3), (255, 255, 255))
 

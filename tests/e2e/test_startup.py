@@ -79,13 +79,9 @@ class StartupTest(PendraTestCase):
         self.assertNotIn("comctl32.dll", self.modules())
 
         window = self.session.main_window()
-        x, y = window.left + PLUS_ROW[0], window.top + PLUS_ROW[1]
-        self.session.driver("move", x, y)
-        self.session.driver("move", x + 1, y)
-        hints = lambda: [w for w in self.session.top_level_windows()
-                         if w.class_name.lower() == "tooltips_class32" and w.visible]
-        self.assertTrue(wait_until(hints), "no hint over the button")
-        self.assertEqual(hints()[0].title, "Neue Zeile hinzufügen")
+        hint = self.session.hint_at(window.left + PLUS_ROW[0], window.top + PLUS_ROW[1])
+        self.assertIsNotNone(hint, "no hint over the button")
+        self.assertEqual(hint.title, "Neue Zeile hinzufügen")
         self.assertIn("comctl32.dll", self.modules())
 
     def test_minus_m_keeps_the_window_hidden_until_a_tray_icon_click(self):
