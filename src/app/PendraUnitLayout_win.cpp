@@ -9,8 +9,9 @@
 
 namespace pendra {
 
+// A minimized window has no area to lay out: its controls keep the places of its normal size.
 void TToDoForm::FormResize() {
-  if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle()) return;
+  if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle() || IsIconic(Handle())) return;
   // Fitting the columns to a new size is no step of the user's.
   history_.Checkpoint();
   FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded, scale_);
@@ -124,7 +125,15 @@ void TToDoForm::OnPaint() {
 
 // ---- geometry ----
 
+// A minimized window's own rectangle is the one it is restored to; the system parks the
+// minimized window far off the screen at a size of nothing.
 Rect TToDoForm::Rectangle() const {
+  if (IsIconic(Handle())) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(Handle(), &placement);
+    return FromRECT(placement.rcNormalPosition);
+  }
   RECT window{};
   GetWindowRect(Handle(), &window);
   return {window.left, window.top, ClientWidth(), ClientHeight()};

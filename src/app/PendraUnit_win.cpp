@@ -113,8 +113,8 @@ void TToDoForm::ShowAtStart() {
   if (!state_.Switches.StartHidden) {
     GiveScrollBars();
     ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
   }
-  SetForegroundWindow(Handle());
   if (IsWindowVisible(Handle())) PutOnScreen();
   if (!startTimerArmed_) trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
 }
@@ -310,6 +310,8 @@ void TToDoForm::FormCreate() {
     savesInBackground_ = true;
     history_.Reset();
   });
+  startingUp_ = false;
+  if (closeAfterStart_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TToDoForm::BuildFirstSheet() {
@@ -342,8 +344,14 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
       ShowWindow(Handle(), SW_SHOW);
     }
     GiveScrollBars();
-    if (ToDoGrid.Model().ColCount() == 1) SetFocus(FocusButton());
-    SetFocus(ToDoGrid.Handle());
+    if (state_.Switches.StartHidden) {
+      // A hidden window takes neither the activation nor the keys: what the user types goes on
+      // to the program they are in. The grid gets the focus when the window is first shown.
+      focusedControl_ = ToDoGrid.Handle();
+    } else {
+      if (ToDoGrid.Model().ColCount() == 1) SetFocus(FocusButton());
+      SetFocus(ToDoGrid.Handle());
+    }
     ToDoGrid.Repaint();
     RepaintControlsForCitrix();
   });
@@ -352,7 +360,13 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
 
 // ---- the ways out ----
 
+// A close during start-up (a message box of the loading is open) waits for its end: until then
+// the sheet may hold only part of the file, and the window is not in its place yet.
 void TToDoForm::FormCloseQuery() {
+  if (startingUp_) {
+    closeAfterStart_ = true;
+    return;
+  }
   if (closed_) return;
   closed_ = true;
   // A start from now on waits for this instance to end instead of bringing it forward.
@@ -364,9 +378,10 @@ void TToDoForm::FormCloseQuery() {
   DestroyWindow(Handle());
 }
 
+// Windows ends the process right after this message: save now, the normal way. During start-up
+// nothing of the user's is unsaved yet, and a sheet loaded only in part must not replace the file.
 void TToDoForm::OnEndSession(bool ending) {
-  // Windows ends the process right after this message: save now, the normal way.
-  if (ending) FormCloseQuery();
+  if (ending && !startingUp_) FormCloseQuery();
 }
 
 void TToDoForm::mnuExitClick() {
@@ -426,9 +441,25 @@ void TToDoForm::TrayIconClick() {
   });
 }
 
+// The hidden window gives up the activation like any window that goes: the program the user
+// was in before gets it back.
 void TToDoForm::ImageMinimizeIconClick() {
   ShowWindow(Handle(), SW_MINIMIZE);
   ShowWindow(Handle(), SW_HIDE);
+  GiveUpActivation();
+}
+
+// When hiding left the window active, the system found no other window to take over: the next
+// visible window below it in the z-order gets the activation, else none has it.
+void TToDoForm::GiveUpActivation() {
+  if (GetForegroundWindow() != Handle() && GetActiveWindow() != Handle()) return;
+  for (HWND next = GetWindow(Handle(), GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+    if (IsWindowVisible(next) && IsWindowEnabled(next) && !GetWindow(next, GW_OWNER)) {
+      SetForegroundWindow(next);
+      return;
+    }
+  }
+  SetActiveWindow(nullptr);
 }
 
 // ---- steps other parts fill in ----

@@ -108,6 +108,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool OnActivate(bool active);
   void TrayIconClick();
   void ImageMinimizeIconClick();
+  void GiveUpActivation();
   void OnTrayMessage(LPARAM mouseMessage);
   // The grid's notifications and the keys.
   bool SelectCell(int col, int row) override;
@@ -199,6 +200,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool noSkinChecked_ = false;
   ShowInfoSRC showInfo_;
   bool closed_ = false;
+  // From the window's creation to the end of FormCreate; a close asked for meanwhile comes after.
+  bool startingUp_ = true;
+  bool closeAfterStart_ = false;
   bool startTimerArmed_ = false;
   bool onScreen_ = false;
   bool redBarPressed_ = false;
