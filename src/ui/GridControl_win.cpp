@@ -302,6 +302,8 @@ void GridControl::OnFocusChanged(bool gained, HWND other) {
 
 void GridControl::EditorFocusChanged(bool gained, HWND other) { OnFocusChanged(gained, other); }
 
+void GridControl::EditorRightButtonDown(POINT inGrid) { OnButtonDown(GridMouseButton::Right, inGrid.x, inGrid.y); }
+
 // --- mouse --------------------------------------------------------------------------------
 
 void GridControl::OnLeftButtonDown(int x, int y) {
@@ -331,9 +333,10 @@ void GridControl::OnButtonDown(GridMouseButton button, int x, int y) {
   events_.MouseDown(button, x, y);
 }
 
+// The second press of a double-click is a press like the first: on the cell that is (or just
+// became) current it opens the editor.
 void GridControl::OnDoubleClick(int x, int y) {
-  SetFocus(Handle());
-  events_.MouseDown(GridMouseButton::Left, x, y);
+  OnLeftButtonDown(x, y);
   events_.DblClick();
 }
 

@@ -110,6 +110,7 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
 
   bool EditorKeyDown(int key) override;
   void EditorFocusChanged(bool gained, HWND other) override;
+  void EditorRightButtonDown(POINT inGrid) override;
 
   void ApplyKey(int key);
   // Asks the owner, then makes the cell current (closing the editor); true when it moved.

@@ -1,5 +1,7 @@
 #include "ui/InplaceEditor_win.h"
 
+#include <windowsx.h>
+
 #include <exception>
 
 #include "gfx/Bitmap_win.h"
@@ -114,6 +116,15 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     // A paste inserts the clipboard's text on one line and leaves the clipboard as it is.
     case WM_PASTE: PasteOneLine(); return 0;
+    // The right button is the grid's, as over any other cell: the program's menu, never the
+    // edit control's own.
+    case WM_RBUTTONDOWN: {
+      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      MapWindowPoints(edit_, grid_, &at, 1);
+      host_.EditorRightButtonDown(at);
+      return 0;
+    }
+    case WM_CONTEXTMENU: return 0;
     case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
     case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }

@@ -17,6 +17,8 @@ class InplaceEditorHost {
   virtual bool EditorKeyDown(int key) = 0;
   // The editor got or lost the keyboard focus; other is the window that lost or gets it.
   virtual void EditorFocusChanged(bool gained, HWND other) = 0;
+  // The right button was pressed over the editor, at that point of the grid's client area.
+  virtual void EditorRightButtonDown(POINT inGrid) = 0;
 
  protected:
   ~InplaceEditorHost() = default;

@@ -168,7 +168,31 @@ class EditingTest(PendraTestCase):
 
         self.assertEqual(self.close().tasks(), [("Z", "zwei", "drei"), ("vier", "", "sieben")])
 
+    def test_a_double_click_on_a_task_cell_opens_its_editor(self):
+        self.start([("eins", "zwei", "drei"), ("", "", "")])
+
+        for place in (cell(1, 2), cell(1, 1)):  # a cell that becomes current, and the current one
+            with self.subTest(place=place):
+                self.session.click(*place, double=True)
+                self.assertEqual(self.session.driver("focus")["focus_class"], "Edit")
+                self.session.keys("End")
+                self.session.type_text("!")
+                self.session.keys("Return")
+
+        self.assertEqual(self.close().tasks(), [("eins", "zwei!", "drei"), ("", "!", "")])
+
     # ------------------------------------------------------------------------------ popup menu
+
+    def test_a_right_click_on_the_cell_being_edited_opens_the_menu_of_the_program(self):
+        self.start([("eins", "zwei", "drei")])
+        self.click(cell(1, 1))
+        self.session.keys("F2", "End")
+        self.session.type_text(" drei")
+
+        self.open_menu(cell(1, 1))
+        self.session.keys(*ADD_ROW_BY_LETTER)
+
+        self.assertEqual(self.close().tasks(), [("eins", "zwei drei", "drei"), ("", "", "")])
 
     def test_right_clicks_on_the_grid_and_the_red_bar_open_the_menu_and_the_current_cell_stays(self):
         self.start([("", "", "")] * 4)
