@@ -120,6 +120,7 @@ void TToDoForm::FakeClient(bool leftButton) {
 
 void TToDoForm::ImageRedButtonAufklapperClick() {
   Guarded(*this, u"ImageRedButtonAufklapperClick", [&] {
+    if (waitingForDataFile_) return;
     ToDoGrid.Model().ClearSelection();
     ToDoGrid.Repaint();
     const bool collapsing = state_.ExpandState == ExpandStates::Expanded;

@@ -55,6 +55,7 @@ bool TToDoForm::Wheel(int) {
 
 // Acts before the grid's own handling and never takes the key away from it.
 void TToDoForm::OnKeyDown(int key, bool ctrl) {
+  if (waitingForDataFile_) return;
   GridModel& grid = ToDoGrid.Model();
   // A key outside editing begins a new step; the keys of an edit belong to it.
   if (!grid.IsEditing()) history_.Checkpoint();

@@ -2,8 +2,10 @@
 #include "app/DpiChange.h"
 #include "app/Frameless.h"
 #include "app/PendraUnit_win.h"
+#include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Geometry_win.h"
+#include "platform/WideText_win.h"
 #include "ui/ColumnFitting.h"
 #include "ui/Layout.h"
 
@@ -116,7 +118,24 @@ void TToDoForm::PaintSurface(HDC dc, POINT origin) {
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
   decoration_.Paint(dc);
+  if (waitingForDataFile_) PaintWaitingText(dc);
   SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+// Where the sheet will be, in the system's message font at the window's scale.
+void TToDoForm::PaintWaitingText(HDC dc) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(scale_.Dpi()));
+  UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
+  const HGDIOBJ previous = SelectObject(dc, font ? font.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  const Rect grid = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded, scale_).ToDoGrid;
+  RECT area = ToRECT(grid);
+  InflateRect(&area, -scale_(8), -scale_(8));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, Wide(std::u16string(kWaitingForDataFileText)), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, previous);
 }
 
 void TToDoForm::OnPaint() {

@@ -66,25 +66,30 @@ PopupMenu TToDoForm::MakePopupMenu() {
   const SheetFlags& flags = sheet_.Flags();
   auto bold = [this] { mnuMakeTitleBoldClick(); };
   auto lines = [this] { mnuShowGridLinesClick(); };
+  auto sheetShown = [this] { return !waitingForDataFile_; };
   return PopupMenu({
-      Item::Command(kChangeTitle, kMenuChangeTitle, [this] { mnuChangeTitleClick(); }),
-      Item::Command(kMakeTitleBoldDeaktiv, kMenuTitleBold, bold).VisibleWhile([&flags] {
+      Item::Command(kChangeTitle, kMenuChangeTitle, [this] { mnuChangeTitleClick(); }).EnabledWhile(sheetShown),
+      Item::Command(kMakeTitleBoldDeaktiv, kMenuTitleBold, bold).EnabledWhile(sheetShown).VisibleWhile([&flags] {
         return flags.MakeTitleBold.DeaktivVisible;
       }),
-      Item::Command(kMakeTitleBoldAktiv, kMenuTitleBold, bold).Picture(L"IMG_MENU_BOLD_B").VisibleWhile([&flags] {
-        return flags.MakeTitleBold.AktivVisible;
-      }),
-      Item::Command(kTitleFettDeaktiv, kMenuTitleFett, bold).VisibleWhile([&flags] {
+      Item::Command(kMakeTitleBoldAktiv, kMenuTitleBold, bold)
+          .Picture(L"IMG_MENU_BOLD_B")
+          .EnabledWhile(sheetShown)
+          .VisibleWhile([&flags] { return flags.MakeTitleBold.AktivVisible; }),
+      Item::Command(kTitleFettDeaktiv, kMenuTitleFett, bold).EnabledWhile(sheetShown).VisibleWhile([&flags] {
         return flags.TitleFett.DeaktivVisible;
       }),
-      Item::Command(kTitleFettAktiv, kMenuTitleFett, bold).Picture(L"IMG_MENU_BOLD_F").VisibleWhile([&flags] {
-        return flags.TitleFett.AktivVisible;
-      }),
-      Item::Command(kShowGridLinesDeaktiv, kMenuGridLines, lines).Picture(L"IMG_MENU_GRID").VisibleWhile([&flags] {
-        return flags.ShowGridLines.DeaktivVisible;
-      }),
+      Item::Command(kTitleFettAktiv, kMenuTitleFett, bold)
+          .Picture(L"IMG_MENU_BOLD_F")
+          .EnabledWhile(sheetShown)
+          .VisibleWhile([&flags] { return flags.TitleFett.AktivVisible; }),
+      Item::Command(kShowGridLinesDeaktiv, kMenuGridLines, lines)
+          .Picture(L"IMG_MENU_GRID")
+          .EnabledWhile(sheetShown)
+          .VisibleWhile([&flags] { return flags.ShowGridLines.DeaktivVisible; }),
       Item::Command(kShowGridLinesAktiv, kMenuGridLines, lines)
           .Picture(L"IMG_MENU_GRID_CHECKED")
+          .EnabledWhile(sheetShown)
           .VisibleWhile([&flags] { return flags.ShowGridLines.AktivVisible; }),
       Item::Separator(),
       Item::Submenu(
@@ -118,6 +123,7 @@ PopupMenu TToDoForm::MakePopupMenu() {
           {Item::Separator(), Item::Command(kNoSkin, kMenuNoSkin, [this] { mnuNoSkinClick(); }).CheckedWhile([this] {
              return noSkinChecked_;
            })})
+          .EnabledWhile(sheetShown)
           .FilledOnOpen([this] { return mnuSkinClick(); }),
       Item::Separator(),
       Item::Command(kOpenFolderHere, kMenuOpenFolderHere, [this] { mnuOpenFolderHereClick(); })
@@ -132,7 +138,8 @@ PopupMenu TToDoForm::MakePopupMenu() {
 void TToDoForm::OpenPopupMenuAtCursor() {
   SetForegroundWindow(Handle());
   ProcessPendingMessages();
-  menuState_ = PopupMenuPopup(ToDoGrid.Model());
+  // While the window waits for the data file, nothing changes the sheet.
+  menuState_ = waitingForDataFile_ ? PopupMenuState{} : PopupMenuPopup(ToDoGrid.Model());
   POINT cursor{};
   GetCursorPos(&cursor);
   popupMenu_.Track(Handle(), cursor);

@@ -11,6 +11,7 @@
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
 #include "sheet/DataFolder.h"
@@ -139,6 +140,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();
       if (wParam == kShrinkTimer) TimerShrinkTimer();
       if (wParam == kSaveTimer) OnSaveTimer();
+      if (wParam == kDataFileTimer) OnDataFileTimer();
       return 0;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_NCHITTEST:
@@ -297,21 +299,74 @@ void TToDoForm::FormCreate() {
     ReadCommandLine(switches, state_.Switches);
 
     if (ResolveDataFolder(*this)) {
-      if (!XMLLaden(*this, state_.DataFolder + kDataFileName)) KeepUnreadableDataFile(*this);
+      if (FileInUse(DataFilePath())) {
+        WaitForDataFile();
+      } else {
+        LoadDataFile();
+      }
     } else {
       BuildFirstSheet();
     }
     state_.ExpandState = ExpandStates::Expanded;
     FormResize();
     startTimerArmed_ = SetTimer(Handle(), kStartTimer, 1, nullptr) != 0;
-    // What start-up made is saved already; from now on every change is saved soon, and every
-    // step of the user can be taken back.
-    OnWindowMoved();
-    savesInBackground_ = true;
-    history_.Reset();
+    // What start-up made is saved already.
+    if (!waitingForDataFile_) BeginSaving();
   });
-  startingUp_ = false;
-  if (closeAfterStart_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  loading_ = false;
+  if (closeAfterLoading_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TToDoForm::BeginSaving() {
+  OnWindowMoved();
+  savesInBackground_ = true;
+  history_.Reset();
+}
+
+std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }
+
+void TToDoForm::LoadDataFile() {
+  if (!XMLLaden(*this, DataFilePath())) KeepUnreadableDataFile(*this);
+}
+
+// A file held open is no damaged file: it is neither reported nor kept aside, and no empty sheet
+// stands in the list's place. The window waits in the middle of the screen at its first size.
+void TToDoForm::WaitForDataFile() {
+  waitingForDataFile_ = true;
+  ShowSheetControls(false);
+  SetPosition(CentredCoordinate(PrimaryScreenWidth(), ClientWidth()),
+              CentredCoordinate(PrimaryScreenHeight(), ClientHeight()));
+  SetTimer(Handle(), kDataFileTimer, kDataFileRetryMs, nullptr);
+}
+
+void TToDoForm::OnDataFileTimer() {
+  if (FileInUse(DataFilePath())) return;
+  KillTimer(Handle(), kDataFileTimer);
+  loading_ = true;
+  waitingForDataFile_ = false;
+  Guarded(*this, u"LoadDataFile", [&] {
+    LoadDataFile();
+    ShowSheetControls(true);
+    FormResize();
+    GiveScrollBars();
+    if (GetActiveWindow() == Handle()) {
+      SetFocus(ToDoGrid.Handle());
+    } else {
+      focusedControl_ = ToDoGrid.Handle();
+    }
+    BeginSaving();
+  });
+  InvalidateRect(Handle(), nullptr, FALSE);
+  loading_ = false;
+  if (closeAfterLoading_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TToDoForm::ShowSheetControls(bool shown) {
+  const int show = shown ? SW_SHOWNA : SW_HIDE;
+  ShowWindow(ToDoGrid.Handle(), show);
+  for (PictureButton* button : {&PanelPlusRow, &PanelMinusRow, &PanelPlusColumn, &PanelMinusColumn}) {
+    ShowWindow(button->Handle(), show);
+  }
 }
 
 void TToDoForm::BuildFirstSheet() {
@@ -348,7 +403,7 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
       // A hidden window takes neither the activation nor the keys: what the user types goes on
       // to the program they are in. The grid gets the focus when the window is first shown.
       focusedControl_ = ToDoGrid.Handle();
-    } else {
+    } else if (!waitingForDataFile_) {
       if (ToDoGrid.Model().ColCount() == 1) SetFocus(FocusButton());
       SetFocus(ToDoGrid.Handle());
     }
@@ -363,8 +418,8 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
 // A close during start-up (a message box of the loading is open) waits for its end: until then
 // the sheet may hold only part of the file, and the window is not in its place yet.
 void TToDoForm::FormCloseQuery() {
-  if (startingUp_) {
-    closeAfterStart_ = true;
+  if (loading_) {
+    closeAfterLoading_ = true;
     return;
   }
   if (closed_) return;
@@ -372,7 +427,8 @@ void TToDoForm::FormCloseQuery() {
   // A start from now on waits for this instance to end instead of bringing it forward.
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {
-    XMLSpeichern(*this);
+    // Without the list there is nothing to save, and nothing may stand in its place.
+    if (!waitingForDataFile_) XMLSpeichern(*this);
     ProcessPendingMessages();
   });
   DestroyWindow(Handle());
@@ -381,7 +437,7 @@ void TToDoForm::FormCloseQuery() {
 // Windows ends the process right after this message: save now, the normal way. During start-up
 // nothing of the user's is unsaved yet, and a sheet loaded only in part must not replace the file.
 void TToDoForm::OnEndSession(bool ending) {
-  if (ending && !startingUp_) FormCloseQuery();
+  if (ending && !loading_) FormCloseQuery();
 }
 
 void TToDoForm::mnuExitClick() {

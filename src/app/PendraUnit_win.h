@@ -68,6 +68,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT_PTR kShrinkTimer = 2;
   static constexpr UINT_PTR kSaveTimer = 3;
+  static constexpr UINT_PTR kDataFileTimer = 4;
+  static constexpr UINT kDataFileRetryMs = 500;
   static constexpr UINT kRedBarHint = 1;
   static constexpr UINT kPutOnScreenMessage = WM_APP + 2;
 
@@ -85,6 +87,17 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   HWND FocusButton();
   void FormCreate();
   void BuildFirstSheet();
+  std::u16string DataFilePath() const;
+  // Loads the data file, and keeps a file that did not load whole beside it.
+  void LoadDataFile();
+  // Another program holds the data file open: the window shows that it waits, no sheet and no
+  // command can change anything, and the file is tried again until it can be read.
+  void WaitForDataFile();
+  void OnDataFileTimer();
+  void ShowSheetControls(bool shown);
+  void PaintWaitingText(HDC dc);
+  // From here on every change is saved soon and every step of the user can be taken back.
+  void BeginSaving();
   void tmrAnwendungsStartOnTimerTimer();
   void FormCloseQuery();
   void mnuExitClick();
@@ -200,9 +213,11 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool noSkinChecked_ = false;
   ShowInfoSRC showInfo_;
   bool closed_ = false;
-  // From the window's creation to the end of FormCreate; a close asked for meanwhile comes after.
-  bool startingUp_ = true;
-  bool closeAfterStart_ = false;
+  // While the data file is being loaded (in FormCreate, or after waiting for it) the sheet may hold
+  // only part of it: a close asked for meanwhile comes after.
+  bool loading_ = true;
+  bool closeAfterLoading_ = false;
+  bool waitingForDataFile_ = false;
   bool startTimerArmed_ = false;
   bool onScreen_ = false;
   bool redBarPressed_ = false;

@@ -29,6 +29,9 @@ std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::
 // A data file another program changed could not be kept before the save replaced it.
 std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u16string& typeName);
 
+// The window while another program holds the data file open at start.
+extern const char16_t kWaitingForDataFileText[];
+
 // Finding the data folder.
 extern const char16_t kDataFolderProblemTitle[];
 extern const char16_t kDataFolderProblemText[];

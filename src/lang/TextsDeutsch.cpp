@@ -39,6 +39,10 @@ std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16str
 
 const char16_t kKeptUnreadableTitle[] = u"Hinweis";
 
+const char16_t kWaitingForDataFileText[] =
+    u"Pendra.xml ist gerade von einem anderen Programm geöffnet.\r\n\r\n"
+    u"Pendra wartet, bis die Datei frei ist, und zeigt dann Ihre Liste.";
+
 std::u16string KeptUnreadableText(const std::u16string& keptFile) {
   return u"Die Datei mit Ihrer Liste konnte nicht vollständig gelesen werden.\r\nSie wurde unverändert aufbewahrt "
          u"unter: \r\n\"" +

@@ -38,6 +38,10 @@ void WriteWholeFile(const std::u16string& path, std::string_view bytes);
 // returning, so that a following replace cannot expose a half-written file.
 void WriteWholeFileDurably(const std::u16string& path, std::string_view bytes);
 
+// True while another program holds the file open so that it cannot be read (a backup, a virus
+// scanner, a sync client at logon): such a file is not damaged, and can be read once it is let go.
+bool FileInUse(const std::u16string& path);
+
 // The size in bytes of a file (a link's target); 0 when there is none.
 std::uint64_t FileSize(const std::u16string& path);
 

@@ -18,6 +18,9 @@ std::string ReadWholeFile(const std::u16string& path) {
   return bytes;
 }
 
+// A POSIX file system has no locks that keep a reader out.
+bool FileInUse(const std::u16string&) { return false; }
+
 void WriteWholeFile(const std::u16string& path, std::string_view bytes) {
   std::ofstream out(ToUtf8(path), std::ios::binary | std::ios::trunc);
   if (!out) throw EFCreateError(u"Cannot create file \"" + path + u"\".");

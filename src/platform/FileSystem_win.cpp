@@ -36,6 +36,12 @@ std::string ReadWholeFile(const std::u16string& path) {
   return bytes;
 }
 
+bool FileInUse(const std::u16string& path) {
+  if (OpenFile(path, GENERIC_READ, OPEN_EXISTING)) return false;
+  const DWORD error = GetLastError();
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
 void WriteWholeFile(const std::u16string& path, std::string_view bytes) {
   UniqueHandle file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
   if (!file) throw EFCreateError(u"Cannot create file \"" + path + u"\".");

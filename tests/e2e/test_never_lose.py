@@ -4,7 +4,18 @@ the last second, and a data file it cannot read whole is kept as it was found.""
 import os
 import time
 
-from harness import PendraTestCase
+from harness import PendraTestCase, wait_until, windows_path
+
+# A list whose window is at 300, 200, 370 x 211, its columns filling the grid.
+LIST_FILE = ('<?xml version="1.0" encoding="utf-8"?><VeVuVizo><WindowPosition><Left>300</Left><Top>200</Top>'
+             "<Width>370</Width><Height>211</Height></WindowPosition><ColumnInfo><RowCount>2</RowCount>"
+             "<ColumnCount>3</ColumnCount></ColumnInfo><Skin><SkinName>No Skin</SkinName><SkinPath/></Skin>"
+             "<ColumnHeader>" + "".join(f"<Column><ColumnCaption>{c}</ColumnCaption><ColumnWidth>{w}</ColumnWidth>"
+                                        f"<ColumnAlignment>LEFT</ColumnAlignment></Column>"
+                                        for c, w in (("Prio", 50), ("Aufgabe", 210), ("Zeit", 45)))
+             + "</ColumnHeader><ToDoContent><Column><Text>1</Text><Text>Steuer</Text><Text>2h</Text></Column>"
+             "<Column><Text/><Text/><Text/></Column></ToDoContent></VeVuVizo>").encode("utf-8")
+WHITE = (255, 255, 255)
 
 
 class NeverLoseTest(PendraTestCase):
@@ -79,6 +90,37 @@ class NeverLoseTest(PendraTestCase):
         self.assertEqual(len(kept), 1)
         self.assertEqual(kept[0].read_bytes(), theirs)
         self.assertIn(b"<Text>meine</Text>", data_file.read_bytes())
+
+    def test_a_data_file_held_open_at_start_is_waited_for_then_loaded_and_saved(self):
+        data_file = self.session.program_folder / "Pendra.xml"
+        data_file.write_bytes(LIST_FILE)
+        held = self.session.work_folder / "held"
+        holder = self.session.start_driver("hold", "C:\\Pendra\\Pendra.xml", 5000, "--ready", windows_path(held))
+        self.assertTrue(wait_until(held.exists, 15))
+
+        program = self.session.start()
+        window = self.session.main_window(until="visible", wait_ms=10000)
+        self.assertIsNotNone(window)
+        self.session.settle()
+        self.assertEqual(self.session.message_boxes(), [])
+        task_cell = (window.left + 150, window.top + 30 + 25 * 2 + 12)
+        self.assertNotEqual(self.session.screen_pixel(*task_cell), WHITE, "a sheet is shown while waiting")
+
+        holder.answer()
+        self.assertTrue(wait_until(lambda: self.session.main_window().left == 300, 10), "the list was not loaded")
+        self.session.settle()
+        self.assertEqual(self.session.message_boxes(), [])
+        window = self.session.main_window()
+        self.session.click(window.left + 150, window.top + 30 + 25 * 2 + 12)
+        self.session.type_text("neu")
+        self.session.keys("Return")
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+
+        saved = data_file.read_bytes()
+        self.assertIn(b"<Text>Steuer</Text>", saved)
+        self.assertIn(b"<Text>neu</Text>", saved)
+        self.assertEqual(sorted(p.name for p in self.session.program_folder.iterdir()), ["Pendra.exe", "Pendra.xml"])
 
     def test_a_file_too_large_for_a_sheet_is_refused_and_kept(self):
         data_file = self.session.program_folder / "Pendra.xml"

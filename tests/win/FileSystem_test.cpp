@@ -7,6 +7,7 @@
 
 #include "platform/Folders.h"
 #include "platform/Guid.h"
+#include "platform/Unique_win.h"
 #include "platform/WideText_win.h"
 
 namespace pendra {
@@ -128,6 +129,21 @@ TEST_F(WinTempFolder, AFailedReplaceLeavesTheSourceInPlace) {
   EXPECT_THROW(ReplaceFileAtomically(source, target), EInOutError);
   EXPECT_EQ(ReadWholeFile(source), "new");
   RemoveDirectoryW(Wide(target));
+}
+
+TEST_F(WinTempFolder, AFileIsInUseOnlyWhileAnotherHolderKeepsReadersOut) {
+  const std::u16string path = folder + u"Pendra.xml";
+  WriteWholeFile(path, "list");
+  EXPECT_FALSE(FileInUse(path));
+  EXPECT_FALSE(FileInUse(folder + u"missing.xml"));
+  {
+    UniqueHandle held(CreateFileW(Wide(path), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_TRUE(FileInUse(path));
+    EXPECT_THROW(ReadWholeFile(path), EFOpenError);
+  }
+  EXPECT_FALSE(FileInUse(path));
+  EXPECT_EQ(ReadWholeFile(path), "list");
 }
 
 TEST_F(WinTempFolder, FailuresOfTheFileStepsHaveTheirKinds) {

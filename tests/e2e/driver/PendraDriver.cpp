@@ -28,6 +28,8 @@
 //                                               items as the program holds them (item.N: a tab per submenu
 //                                               level, "-" a separator), then closes it; needs MenuProbe.dll
 //   modules                                     the DLLs the main window's process has loaded (module.N, lower case)
+//   hold FILE MS --ready FILE2                  holds FILE open without sharing for MS milliseconds, as a
+//                                               backup or a virus scanner may; writes FILE2 once it holds it
 //   dpi-change DPI LEFT TOP WIDTH HEIGHT        the main window learns it is on a display of that dpi, with
 //                                               that suggested rectangle (WM_DPICHANGED); needs MenuProbe.dll
 //
@@ -389,6 +391,20 @@ int HitTest(const Arguments& args, Report& report) {
   return main && HitTests(main, points, report) ? kDone : kFailed;
 }
 
+int Hold(const Arguments& args, Report&) {
+  const std::wstring ready = args.Option(L"ready");
+  if (ready.empty()) throw UsageError{L"hold needs --ready FILE"};
+  const DWORD ms = static_cast<DWORD>(Number(Positional(args, 1)));
+  HANDLE file = CreateFileW(Positional(args, 0).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return kFailed;
+  HANDLE mark = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (mark != INVALID_HANDLE_VALUE) CloseHandle(mark);
+  Sleep(ms);
+  CloseHandle(file);
+  return kDone;
+}
+
 using Command = int (*)(const Arguments&, Report&);
 
 int Menu(const Arguments& args, Report& report) {
@@ -437,6 +453,7 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"hittest", HitTest},
                                                    {L"menu", Menu},
                                                    {L"modules", Modules},
+                                                   {L"hold", Hold},
                                                    {L"dpi-change", DpiChange}};
 
 }  // namespace
