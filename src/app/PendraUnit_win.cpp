@@ -106,18 +106,30 @@ void TToDoForm::CreateHiddenInfoDialog() { showInfo_.CreateHiddenDialog(Handle()
 
 // The window shows as soon as its first picture is finished, before the message loop runs: the
 // start timer's first tick comes 10 ms or more later (the system's shortest timer) and finds it
-// shown. The scroll bars belong to that picture and come with it. The program comes to the
-// front with its window: activating it first would only delay the picture. When the window's
-// creation failed before it armed the timer, the tray icon comes here too.
+// shown. The scroll bars belong to that picture and come with it. When the window's creation
+// failed before it armed the timer, the tray icon comes here too.
 void TToDoForm::ShowAtStart() {
   if (!Handle()) return;
-  if (!state_.Switches.StartHidden) {
-    GiveScrollBars();
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
-  }
-  if (IsWindowVisible(Handle())) PutOnScreen();
+  GiveScrollBars();
+  ChangeVisibilityBy(VisibilityCause::StartUp);
   if (!startTimerArmed_) trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
+}
+
+// Every way of showing and hiding the window. A window that shows comes to the front with its
+// picture finished (activating it first would only delay the picture); a window put away gives up
+// the activation like any window that goes, so the program the user was in gets it back.
+void TToDoForm::ChangeVisibilityBy(VisibilityCause cause) {
+  const VisibilityChange change = ChangeVisibility(visibility_, cause, state_.Switches.StartHidden, state_.ExpandState);
+  visibility_ = change.next;
+  if (change.show) ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+  if (change.activate) SetForegroundWindow(Handle());
+  if (change.show) PutOnScreen();
+  if (change.putAway) {
+    ShowWindow(Handle(), SW_MINIMIZE);
+    ShowWindow(Handle(), SW_HIDE);
+    GiveUpActivation();
+  }
+  if (change.expand) ImageRedButtonAufklapperClick();
 }
 
 // A grid of one column gets a vertical scroll bar only.
@@ -193,6 +205,10 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
   }
   if (message == TrayIcon::TaskbarCreatedMessage()) trayIcon_.Readd();
+  if (message == BringForwardMessage()) {
+    ChangeVisibilityBy(VisibilityCause::SecondStart);
+    return kBroughtForward;
+  }
   return DefaultProc(message, wParam, lParam);
 }
 
@@ -393,13 +409,8 @@ void TToDoForm::BuildFirstSheet() {
 void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
   Guarded(*this, u"tmrAnwendungsStartOnTimerTimer", [&] {
     KillTimer(Handle(), kStartTimer);
-    if (state_.Switches.StartHidden) {
-      ShowWindow(Handle(), SW_HIDE);
-    } else if (!IsWindowVisible(Handle())) {
-      ShowWindow(Handle(), SW_SHOW);
-    }
     GiveScrollBars();
-    if (state_.Switches.StartHidden) {
+    if (visibility_ == Visibility::Hidden) {
       // A hidden window takes neither the activation nor the keys: what the user types goes on
       // to the program they are in. The grid gets the focus when the window is first shown.
       focusedControl_ = ToDoGrid.Handle();
@@ -486,24 +497,10 @@ void TToDoForm::OnTrayMessage(LPARAM mouseMessage) {
 }
 
 void TToDoForm::TrayIconClick() {
-  Guarded(*this, u"TrayIconClick", [&] {
-    if (state_.Switches.StartHidden) {
-      ShowWindow(Handle(), SW_SHOW);
-      state_.Switches.StartHidden = false;
-    }
-    ShowWindow(Handle(), SW_SHOWNORMAL);
-    SetForegroundWindow(Handle());
-    if (state_.ExpandState == ExpandStates::Collapsed) ImageRedButtonAufklapperClick();
-  });
+  Guarded(*this, u"TrayIconClick", [&] { ChangeVisibilityBy(VisibilityCause::TrayClick); });
 }
 
-// The hidden window gives up the activation like any window that goes: the program the user
-// was in before gets it back.
-void TToDoForm::ImageMinimizeIconClick() {
-  ShowWindow(Handle(), SW_MINIMIZE);
-  ShowWindow(Handle(), SW_HIDE);
-  GiveUpActivation();
-}
+void TToDoForm::ImageMinimizeIconClick() { ChangeVisibilityBy(VisibilityCause::Minimize); }
 
 // When hiding left the window active, the system found no other window to take over: the next
 // visible window below it in the z-order gets the activation, else none has it.

@@ -10,6 +10,7 @@
 #include "app/PopupMenu_win.h"
 #include "app/ShrinkExpand.h"
 #include "app/TrayIcon_win.h"
+#include "app/Visibility.h"
 #include "lang/MainWindowTexts.h"
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
@@ -37,6 +38,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // What the message loop does first: nothing while the start timer is armed (its first tick
   // shows the window), else show the window unless it is to start hidden.
   void ShowAtStart();
+  void ChangeVisibilityBy(VisibilityCause cause);
   // The About dialog the program entry makes at start and never shows.
   void CreateHiddenInfoDialog();
 
@@ -212,6 +214,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   std::vector<TSkinMenüEintrag> SkinMenuEntries;
   bool noSkinChecked_ = false;
   ShowInfoSRC showInfo_;
+  Visibility visibility_ = Visibility::NotShownYet;
   bool closed_ = false;
   // While the data file is being loaded (in FormCreate, or after waiting for it) the sheet may hold
   // only part of it: a close asked for meanwhile comes after.

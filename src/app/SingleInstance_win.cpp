@@ -23,6 +23,21 @@ HWND RunningMainWindow() {
   return nullptr;
 }
 
+// The running instance shows itself, as a tray-icon click would (without unfolding a strip); this
+// start, which the user just made, lets it come to the front. An instance of an earlier version
+// does not know the request and is shown from here.
+void BringForward(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  AllowSetForegroundWindow(process);
+  DWORD_PTR answer = 0;
+  const bool answered =
+      SendMessageTimeoutW(window, BringForwardMessage(), 0, 0, SMTO_ABORTIFHUNG, kLookInterval * 100, &answer);
+  if (answered && static_cast<LRESULT>(answer) == kBroughtForward) return;
+  ShowWindow(window, SW_SHOWNORMAL);
+  SetForegroundWindow(window);
+}
+
 // The mark is taken over when the instance that held it ends (the system then hands the
 // abandoned mutex to a waiting owner).
 bool TakeOver(HANDLE mark, DWORD wait) {
@@ -42,8 +57,7 @@ bool TryClaim() {
     switch (ChooseStart(window != nullptr, taken, GetTickCount64() >= deadline)) {
       case StartChoice::BringForward:
         CloseHandle(mark);
-        ShowWindow(window, SW_SHOWNORMAL);
-        SetForegroundWindow(window);
+        BringForward(window);
         return false;
       case StartChoice::StartAsTheOne:
       case StartChoice::StartAsFurther: return true;
@@ -53,6 +67,11 @@ bool TryClaim() {
 }
 
 }  // namespace
+
+UINT BringForwardMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Pendra.BringForward");
+  return message;
+}
 
 bool IsRunningMainWindow(HWND window) {
   wchar_t title[261] = {};

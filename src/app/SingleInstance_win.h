@@ -13,6 +13,11 @@ inline constexpr wchar_t kMainWindowCaption[] = L"Pendra";
 // instance that finds it waits for that instance to end instead of taking it for a running one.
 inline constexpr wchar_t kEndingProperty[] = L"PendraEnding";
 
+// What a second start asks of the running instance's main window, and the window's answer once
+// it has brought itself forward. An instance that does not know the message answers 0.
+UINT BringForwardMessage();
+inline constexpr LRESULT kBroughtForward = 0x50656e;
+
 // A top-level window of class TToDoForm captioned "Pendra", both compared without regard
 // to case by the user's locale.
 bool IsRunningMainWindow(HWND window);
