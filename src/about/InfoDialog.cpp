@@ -10,10 +10,6 @@ namespace {
 
 using L = InfoLabel;
 
-bool Contains(const Rect& rect, Point at) {
-  return at.x >= rect.left && at.x < rect.right() && at.y >= rect.top && at.y < rect.bottom();
-}
-
 InfoPart PartOfLabel(InfoLabel label) {
   switch (label) {
     case L::lblLink: return InfoPart::lblLink;
@@ -56,9 +52,9 @@ InfoPart InfoPartAt(const InfoLook& look, const std::vector<PlacedLabel>& labels
   const std::array<InfoLabel, 19>& stack = InfoLabelStack();
   for (auto label = stack.rbegin(); label != stack.rend(); ++label) {
     auto placed = std::find_if(labels.begin(), labels.end(), [&](const PlacedLabel& p) { return p.label == *label; });
-    if (placed != labels.end() && Contains(placed->rect, at)) return PartOfLabel(*label);
+    if (placed != labels.end() && placed->rect.Contains(at)) return PartOfLabel(*label);
   }
-  if (!Contains(ScaledRect(kKSIconRect, scale), at)) return InfoPart::Background;
+  if (!ScaledRect(kKSIconRect, scale).Contains(at)) return InfoPart::Background;
   if (look.activeVisible) return InfoPart::KSIconActive;
   if (look.hoverVisible) return InfoPart::KSIconHover;
   return InfoPart::KSIconNormal;

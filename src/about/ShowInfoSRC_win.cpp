@@ -74,10 +74,6 @@ bool IsLink(InfoLabel label) { return label == InfoLabel::lblLink || label == In
 
 Point ClientPoint(LPARAM at) { return {GET_X_LPARAM(at), GET_Y_LPARAM(at)}; }
 
-bool Contains(const Rect& rect, Point at) {
-  return at.x >= rect.left && at.x < rect.right() && at.y >= rect.top && at.y < rect.bottom();
-}
-
 }  // namespace
 
 // ---- the dialog ----
@@ -281,7 +277,7 @@ void TShowInfoDialog::MouseUp(LPARAM at) {
   pressed_ = InfoPart::Background;
   if (GetCapture() == Handle()) ReleaseCapture();
   const InfoPage page = InfoClickPage(pressed);
-  if (page == InfoPage::None || !Contains(RectOf(pressed), ClientPoint(at))) return;
+  if (page == InfoPage::None || !RectOf(pressed).Contains(ClientPoint(at))) return;
   // The page follows the language of the last opening, whichever dialog was clicked.
   const std::u16string& language = unit_.InfoLanguage();
   const std::u16string address = page == InfoPage::Product ? ProductPage(language) : SisterProductPage(language);

@@ -4,25 +4,18 @@
 
 namespace pendra {
 
-namespace {
-
-bool Contains(int left, int top, int right, int bottom, int x, int y) {
-  return left <= x && x < right && top <= y && y < bottom;
-}
-
-}  // namespace
-
 EdgeHit FramelessHitTest(int x, int y, int width, int height, Scale scale) {
   const int w = width;
   const int h = height;
   const int strip = scale(kResizeStrip);
   const int corner = scale(kResizeCorner);
-  if (Contains(0, 0, w, strip, x, y)) return EdgeHit::Top;
-  if (Contains(0, 0, strip, h, x, y)) return EdgeHit::Left;
-  if (Contains(0, h - strip, w, h, x, y)) return EdgeHit::Bottom;
-  if (Contains(w - strip, 0, w, h, x, y)) return EdgeHit::Right;
-  if (Contains(0, h - corner, corner, h, x, y)) return EdgeHit::BottomLeft;
-  if (Contains(w - corner, h - corner, w, h, x, y)) return EdgeHit::BottomRight;
+  const Point at{x, y};
+  if (Rect{0, 0, w, strip}.Contains(at)) return EdgeHit::Top;
+  if (Rect{0, 0, strip, h}.Contains(at)) return EdgeHit::Left;
+  if (Rect{0, h - strip, w, strip}.Contains(at)) return EdgeHit::Bottom;
+  if (Rect{w - strip, 0, strip, h}.Contains(at)) return EdgeHit::Right;
+  if (Rect{0, h - corner, corner, corner}.Contains(at)) return EdgeHit::BottomLeft;
+  if (Rect{w - corner, h - corner, corner, corner}.Contains(at)) return EdgeHit::BottomRight;
   return EdgeHit::None;
 }
 

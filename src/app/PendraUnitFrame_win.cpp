@@ -11,10 +11,6 @@ namespace pendra {
 
 namespace {
 
-bool Contains(const Rect& rect, POINT at) {
-  return at.x >= rect.left && at.x < rect.right() && at.y >= rect.top && at.y < rect.bottom();
-}
-
 LRESULT HitCode(EdgeHit hit, LRESULT ordinary) {
   switch (hit) {
     case EdgeHit::Top: return HTTOP;
@@ -72,11 +68,11 @@ void TToDoForm::SnapToScreen(WINDOWPOS& position) {
 
 TToDoForm::DecorationHit TToDoForm::DecorationAt(POINT at) const {
   const Decoration& d = decoration_;
-  if (d.ImageLogo.visible && Contains(d.ImageLogo.rect, at)) return DecorationHit::Drag;
-  if (Contains(d.ImageRedButtonAufklapper.rect, at)) return DecorationHit::RedBar;
+  if (d.ImageLogo.visible && d.ImageLogo.rect.Contains({at.x, at.y})) return DecorationHit::Drag;
+  if (d.ImageRedButtonAufklapper.rect.Contains({at.x, at.y})) return DecorationHit::RedBar;
   for (const DecorationPicture* picture :
        {&d.ImageTopRight, &d.ImageTop, &d.ImageBottomRight, &d.ImageBottom, &d.ImageRight}) {
-    if (picture->visible && Contains(picture->rect, at)) return DecorationHit::Drag;
+    if (picture->visible && picture->rect.Contains({at.x, at.y})) return DecorationHit::Drag;
   }
   return DecorationHit::None;
 }

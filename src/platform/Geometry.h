@@ -17,6 +17,8 @@ struct Rect {
 
   int right() const { return left + width; }
   int bottom() const { return top + height; }
+  // The left and top edges belong to the rectangle, the right and bottom ones do not.
+  bool Contains(Point at) const { return at.x >= left && at.x < right() && at.y >= top && at.y < bottom(); }
   bool operator==(const Rect&) const = default;
 };
 
