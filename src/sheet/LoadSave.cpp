@@ -111,8 +111,8 @@ bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
   return clean;
 }
 
-// "No Skin", a skin whose folder is gone, or one on a share the file names but the program
-// does not know leaves the built-in look.
+// "No Skin", a skin whose folder is gone, or one on another computer that is none of the
+// program's own folders leaves the built-in look.
 void RestoreSavedSkin(SheetWindow& window, const StoredSkin& skin) {
   Sheet& sheet = window.TheSheet();
   if (skin.Name) {

@@ -34,7 +34,7 @@ constexpr SkinPictureFile kSkinPictureFiles[] = {
 };
 
 // Folder paths compare as Windows compares them: without regard to the letter case of A to Z,
-// and with "/" as good as "\\".
+// and with either delimiter.
 bool SameFolderText(std::u16string_view a, std::u16string_view b) {
   const auto fold = [](char16_t c) {
     if (c == u'/') return u'\\';

@@ -26,7 +26,7 @@ class XmlDecoder {
   void SwitchTo(unsigned codePage);
 
   // Appends the units of the first character of bytes (not empty) and returns the number
-  // of bytes it took. Bytes that form no character become U+FFFD, one per byte.
+  // of bytes it took. Bytes that form no character become U+FFFD, one per byte (see Replaced).
   size_t DecodeCharacter(std::string_view bytes, XmlTextBuffer& text);
 
   // Appends the units of all bytes.
