@@ -3,6 +3,7 @@
 // message boxes, the red bar's alternating hint and the first sheet. The texts that follow the
 // build's language are in MainWindowTexts.h and AboutTexts.h.
 #include <string>
+#include <vector>
 
 namespace pendra {
 
@@ -25,7 +26,11 @@ std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16str
 // A data file that could not be read whole is kept beside it.
 extern const char16_t kKeptUnreadableTitle[];
 std::u16string KeptUnreadableText(const std::u16string& keptFile);
+// A data file whose characters did not match its encoding is kept beside it.
+std::u16string KeptLostCharactersText(const std::u16string& keptFile);
 std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::u16string& typeName);
+// Temporary files of saves that earlier runs could not finish, kept beside the data file.
+std::u16string KeptLeftoversText(const std::vector<std::u16string>& keptFiles);
 // A data file another program changed could not be kept before the save replaced it.
 std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u16string& typeName);
 

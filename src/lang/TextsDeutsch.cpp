@@ -49,6 +49,20 @@ std::u16string KeptUnreadableText(const std::u16string& keptFile) {
          keptFile + u"\"";
 }
 
+std::u16string KeptLostCharactersText(const std::u16string& keptFile) {
+  return u"Die Datei mit Ihrer Liste enthält Zeichen, die nicht in der angegebenen Kodierung gespeichert sind "
+         u"(etwa Umlaute). Sie wurden beim Lesen ersetzt.\r\nDie Datei wurde unverändert aufbewahrt unter: \r\n\"" +
+         keptFile + u"\"";
+}
+
+std::u16string KeptLeftoversText(const std::vector<std::u16string>& keptFiles) {
+  std::u16string text =
+      u"Pendra konnte Ihre Liste zuletzt nicht fertig speichern. Was dabei geschrieben wurde, kann Änderungen "
+      u"enthalten, die in Ihrer Liste fehlen, und wurde aufbewahrt unter: ";
+  for (const std::u16string& file : keptFiles) text += u"\r\n\"" + file + u"\"";
+  return text;
+}
+
 std::u16string NotKeptUnreadableText(const std::u16string& dataFile, const std::u16string& typeName) {
   return u"Die Datei mit Ihrer Liste konnte nicht vollständig gelesen und nicht aufbewahrt werden: \r\n\"" + dataFile +
          u"\"\r\nSie wird deshalb nicht überschrieben. Fehler: \"" + typeName + u"\"";

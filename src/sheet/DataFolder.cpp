@@ -5,6 +5,7 @@
 #include "platform/Folders.h"
 #include "platform/Paths.h"
 #include "sheet/LoadSave.h"
+#include "sheet/TemporaryFiles.h"
 
 namespace pendra {
 
@@ -46,15 +47,15 @@ bool ResolveDataFolder(SheetWindow& window) {
   PendraUnitState& state = window.State();
   bool result = false;
   try {
+    bool found = true;
     if (FileExists(state.ExeFolder + kDataFileName)) {
       state.DataFolder = state.ExeFolder;
-      result = true;
     } else {
       std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
       if (FileExists(perUser + kDataFileName)) {
         state.DataFolder = perUser;
-        result = true;
       } else {
+        found = false;
         if (state.Switches.PortableMode) {
           state.DataFolder = state.ExeFolder;
         } else {
@@ -63,9 +64,11 @@ bool ResolveDataFolder(SheetWindow& window) {
             throw EInOutError(u"Cannot create the folder \"" + perUser + u"\".");
           }
         }
-        result = MigrateLegacyDataFile(window);
       }
     }
+    // Before anything is saved: a save would make what earlier runs left look older than the list.
+    TidyLeftTemporaryFiles(window);
+    result = found || MigrateLegacyDataFile(window);
     SetCurrentDirectoryTo(state.DataFolder);
   } catch (...) {
     window.ShowErrorMessageBox(kDataFolderProblemText, kDataFolderProblemTitle);

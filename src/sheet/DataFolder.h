@@ -15,8 +15,9 @@ inline constexpr char16_t kDeprecatedLegacyDataFileName[] = u"~deprecated~VeVuVi
 // none, the root of the current directory's drive) + "Pendra", as a full path in UNC form.
 std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, const std::u16string& currentDirectory);
 
-// Sets DataFolder and the current directory; true when a data file is there to be loaded.
-// A legacy file is loaded into the window's sheet and saved at once.
+// Sets DataFolder and the current directory and tidies what earlier runs' saves left there;
+// true when a data file is there to be loaded. A legacy file is loaded into the window's sheet
+// and saved at once.
 bool ResolveDataFolder(SheetWindow& window);
 // Loads the legacy file into the sheet and saves it in DataFolder, which exists; the legacy
 // file is renamed only after that save succeeded. True when there was one.

@@ -41,4 +41,15 @@ std::u16string KeepFileAside(const std::u16string& folder, const std::u16string&
   throw EFCreateError(u"No free name to keep the file under.");
 }
 
+std::u16string MoveFileAside(const std::u16string& folder, const std::u16string& fileName, std::u16string_view why,
+                             const LocalTime& time) {
+  for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
+    const std::u16string kept = folder + KeptFileName(why, time, attempt);
+    if (FileExists(kept)) continue;
+    if (!RenameFile(folder + fileName, kept)) throw EInOutError(u"Cannot rename the file \"" + fileName + u"\".");
+    return kept;
+  }
+  throw EInOutError(u"No free name to keep the file under.");
+}
+
 }  // namespace pendra

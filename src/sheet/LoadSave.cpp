@@ -12,6 +12,8 @@
 #include "sheet/DataFile.h"
 #include "sheet/KeepAside.h"
 #include "sheet/SheetRules.h"
+#include "sheet/Skins.h"
+#include "sheet/TemporaryFiles.h"
 #include "sheet/WindowPlacement.h"
 #include "xml/XmlDocument.h"
 
@@ -109,7 +111,8 @@ bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
   return clean;
 }
 
-// "No Skin" or a skin whose folder is gone leaves the built-in look.
+// "No Skin", a skin whose folder is gone, or one on another computer that is none of the
+// program's own folders leaves the built-in look.
 void RestoreSavedSkin(SheetWindow& window, const StoredSkin& skin) {
   Sheet& sheet = window.TheSheet();
   if (skin.Name) {
@@ -121,7 +124,7 @@ void RestoreSavedSkin(SheetWindow& window, const StoredSkin& skin) {
     }
   }
   if (skin.Path) {
-    if (DirectoryExists(*skin.Path + sheet.SkinName())) {
+    if (MayFollowSavedSkinPath(window, *skin.Path) && DirectoryExists(*skin.Path + sheet.SkinName())) {
       sheet.SetSkinPath(*skin.Path);
       window.loadSkin();
     } else {
@@ -196,10 +199,13 @@ bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
     doc.LoadFromFile(pathAndFile, Encoding::Auto);
   });
   window.State().DataFileSeen = FileStampOf(pathAndFile);
+  window.State().DataFileLostCharacters = read && doc.ReplacedCharacters();
   if (!read) return false;
   XmlElem& root = *doc.Root();
-  // Every section is loaded, also after another one failed.
-  bool clean = LoadWindowPosition(window, root);
+  // Every section is loaded, also after another one failed. Characters that had to be replaced
+  // would be lost for good by the next save: such a load is no clean one either.
+  bool clean = !doc.ReplacedCharacters();
+  clean = LoadWindowPosition(window, root) && clean;
   clean = LoadColumnInfo(window, root) && clean;
   clean = Guarded(window, u"Load Skin", [&] { RestoreSavedSkin(window, ReadSkin(root)); }) && clean;
   clean = Guarded(window, u"Load ColumnHeader", [&] { LoadColumnHeader(window, root); }) && clean;
@@ -211,7 +217,8 @@ void KeepUnreadableDataFile(SheetWindow& window) {
   PendraUnitState& state = window.State();
   try {
     const std::u16string kept = KeepFileAside(state.DataFolder, kDataFileName, u"unreadable", CurrentLocalTime());
-    window.ShowInfoMessageBox(KeptUnreadableText(kept), kKeptUnreadableTitle);
+    window.ShowInfoMessageBox(state.DataFileLostCharacters ? KeptLostCharactersText(kept) : KeptUnreadableText(kept),
+                              kKeptUnreadableTitle);
   } catch (const std::exception& failure) {
     state.ProtectDataFile = true;
     window.ShowErrorMessageBox(NotKeptUnreadableText(state.DataFolder + kDataFileName, FailureTypeName(failure)),
@@ -237,16 +244,24 @@ bool XMLSpeichern(SheetWindow& window) {
     return false;
   }
 
+  // A data folder that disappeared while the program ran (a cleaner, a synchronisation program)
+  // is made again, so that the list is not lost with it.
+  if (!folder.empty() && !DirectoryExists(folder)) ForceDirectories(folder);
+
   std::u16string temporary = folder + kTemporaryFilePrefix + NewGuidText();
   try {
     WriteWholeFileDurably(temporary, doc.SaveToBytes());
   } catch (const std::exception& failure) {
+    // A file cut short (a full disk) holds nothing to keep; an earlier one of this run stays.
+    DeleteQuietly(temporary);
     ReportSaveProblem(window, SaveTemporaryFileText(folder, FailureTypeName(failure)));
     return false;
   }
+  PendraUnitState& state = window.State();
+  TakeTemporaryFile(state, temporary);
   // A tree that could not be built whole, or a damaged file that could not be kept aside, never
-  // replaces the data file; what was built stays in the temporary file.
-  if (!built || window.State().ProtectDataFile) return false;
+  // replaces the data file; what was built stays in the temporary file, the run's only one.
+  if (!built || state.ProtectDataFile) return false;
 
   KeepConflictingVersion(window, dataFile);
   try {
@@ -255,7 +270,8 @@ bool XMLSpeichern(SheetWindow& window) {
     ReportSaveProblem(window, SaveReplaceText(dataFile, FailureTypeName(failure)));
     return false;
   }
-  window.State().DataFileSeen = FileStampOf(dataFile);
+  DropTemporaryFile(state);
+  state.DataFileSeen = FileStampOf(dataFile);
   return true;
 }
 

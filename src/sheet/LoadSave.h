@@ -14,11 +14,12 @@ inline constexpr char16_t kTemporaryFilePrefix[] = u"Pendra~tmp~backup~";
 // A larger file is no sheet of this program: it is refused before it is read.
 inline constexpr std::uint64_t kMaxDataFileBytes = 64ull * 1024 * 1024;
 
-// True when the file loaded without a report; after a report the sheet holds fallbacks.
+// True when the file loaded without a report and without replacing characters of a wrong
+// encoding; after a report the sheet holds fallbacks.
 bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile);
-// After a load with a report the data file is kept beside it exactly as it was found, before
-// any save replaces it, and the user is told where. When it cannot be kept, that is reported
-// and the data file is never replaced in this run.
+// After a load with a report, or one that replaced characters, the data file is kept beside it
+// exactly as it was found, before any save replaces it, and the user is told where and why. When it cannot be kept,
+// that is reported and the data file is never replaced in this run.
 void KeepUnreadableDataFile(SheetWindow& window);
 // True when the data file now holds the sheet.
 bool XMLSpeichern(SheetWindow& window);

@@ -31,6 +31,10 @@ struct PendraUnitState {
   FileStamp DataFileSeen;
   // A damaged data file that could not be kept aside: this run never replaces it.
   bool ProtectDataFile = false;
+  // The last load met bytes of a wrong encoding and replaced them.
+  bool DataFileLostCharacters = false;
+  // The temporary file this run's last failed save left; empty when the last save succeeded.
+  std::u16string TemporaryFile;
   // Set by the first wheel step of the run.
   bool WheelSeeded = false;
   std::u16string ApplicationTitle = u"Pendra";

@@ -1,6 +1,9 @@
 #include "sheet/Skins.h"
 
+#include <algorithm>
+
 #include "gfx/JpegDecoder.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Guard.h"
 #include "platform/Paths.h"
@@ -30,6 +33,16 @@ constexpr SkinPictureFile kSkinPictureFiles[] = {
     {SkinPart::DownRight, u"DownRight.JPG"},
 };
 
+// Folder paths compare as Windows compares them: without regard to the letter case of A to Z,
+// and with either delimiter.
+bool SameFolderText(std::u16string_view a, std::u16string_view b) {
+  const auto fold = [](char16_t c) {
+    if (c == u'/') return u'\\';
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+  };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char16_t x, char16_t y) { return fold(x) == fold(y); });
+}
+
 }  // namespace
 
 std::vector<std::u16string> SkinBaseCandidates(SheetWindow& window, SkinSearch search) {
@@ -47,6 +60,15 @@ std::vector<std::u16string> SkinBaseCandidates(SheetWindow& window, SkinSearch s
   }
   candidates.push_back(parent + u"KS" + kDelimiter + u"Skins" + kDelimiter);
   return candidates;
+}
+
+bool MayFollowSavedSkinPath(SheetWindow& window, const std::u16string& path) {
+  if (IsOnLocalDrive(path)) return true;
+  const std::u16string saved = IncludeTrailingPathDelimiter(path);
+  for (const std::u16string& candidate : SkinBaseCandidates(window, SkinSearch::FirstRun)) {
+    if (SameFolderText(IncludeTrailingPathDelimiter(candidate), saved)) return true;
+  }
+  return false;
 }
 
 bool SearchSkinBaseFolder(Sheet& sheet, const std::vector<std::u16string>& candidates) {

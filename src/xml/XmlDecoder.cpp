@@ -13,19 +13,20 @@ constexpr char16_t kReplacement = u'\xFFFD';
 
 // Writes the units of the UTF-8 character at the front of bytes (not empty) to out and
 // returns how many; `used` gets the bytes it took. Bytes that form no character become
-// U+FFFD, one per byte.
-size_t DecodeUtf8Units(std::string_view bytes, char16_t* out, size_t& used) {
+// U+FFFD, one per byte, and set `replaced`.
+size_t DecodeUtf8Units(std::string_view bytes, char16_t* out, size_t& used, bool& replaced) {
   Utf8Character character = DecodeUtf8Character(bytes);
   used = character.length;
   if (character.codePoint == kInvalidUtf8) {
     out[0] = kReplacement;
+    replaced = true;
     return 1;
   }
   return WriteUtf16(character.codePoint, out);
 }
 
 // UTF-8 never takes more units than bytes, so the text grows by at most bytes.size().
-void DecodeUtf8(std::string_view bytes, XmlTextBuffer& text) {
+void DecodeUtf8(std::string_view bytes, XmlTextBuffer& text, bool& replaced) {
   char16_t* out = text.Extend(bytes.size());
   auto p = reinterpret_cast<const unsigned char*>(bytes.data());
   const unsigned char* end = p + bytes.size();
@@ -44,7 +45,7 @@ void DecodeUtf8(std::string_view bytes, XmlTextBuffer& text) {
       continue;
     }
     size_t used;
-    out += DecodeUtf8Units(std::string_view(reinterpret_cast<const char*>(p), end - p), out, used);
+    out += DecodeUtf8Units(std::string_view(reinterpret_cast<const char*>(p), end - p), out, used, replaced);
     p += used;
   }
   text.Commit(out);
@@ -54,19 +55,32 @@ char16_t Utf16Unit(std::string_view bytes, size_t at) {
   return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
 }
 
-void DecodeUtf16(std::string_view bytes, XmlTextBuffer& text) {
+void DecodeUtf16(std::string_view bytes, XmlTextBuffer& text, bool& replaced) {
   char16_t* out = text.Extend((bytes.size() + 1) / 2);
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) *out++ = Utf16Unit(bytes, i);
-  if (bytes.size() % 2 != 0) *out++ = kReplacement;
+  if (bytes.size() % 2 != 0) {
+    *out++ = kReplacement;
+    replaced = true;
+  }
   text.Commit(out);
 }
 
 }  // namespace
 
+void XmlDecoder::SwitchTo(unsigned codePage) {
+  codePage_ = codePage;
+  singleBytes_ = MakeUnknownTable();
+}
+
 size_t XmlDecoder::DecodeCharacter(std::string_view bytes, XmlTextBuffer& text) {
   if (codePage_ == kCodePageUtf16) {
-    text.Append(bytes.size() >= 2 ? Utf16Unit(bytes, 0) : kReplacement);
-    return bytes.size() >= 2 ? 2 : 1;
+    if (bytes.size() < 2) {
+      text.Append(kReplacement);
+      replaced_ = true;
+      return 1;
+    }
+    text.Append(Utf16Unit(bytes, 0));
+    return 2;
   }
   if (codePage_ == kCodePageUtf8) {
     if (static_cast<unsigned char>(bytes[0]) < 0x80) {
@@ -75,7 +89,7 @@ size_t XmlDecoder::DecodeCharacter(std::string_view bytes, XmlTextBuffer& text) 
     }
     char16_t units[2];
     size_t used;
-    text.Append(std::u16string_view(units, DecodeUtf8Units(bytes, units, used)));
+    text.Append(std::u16string_view(units, DecodeUtf8Units(bytes, units, used, replaced_)));
     return used;
   }
   return DecodeCodePageCharacter(bytes, text);
@@ -101,16 +115,20 @@ size_t XmlDecoder::DecodeCodePageCharacter(std::string_view bytes, XmlTextBuffer
     }
   }
   text.Append(kReplacement);
+  replaced_ = true;
   return 1;
 }
 
 void XmlDecoder::DecodeAll(std::string_view bytes, XmlTextBuffer& text) {
   if (codePage_ == kCodePageUtf8) {
-    DecodeUtf8(bytes, text);
+    DecodeUtf8(bytes, text, replaced_);
   } else if (codePage_ == kCodePageUtf16) {
-    DecodeUtf16(bytes, text);
+    DecodeUtf16(bytes, text, replaced_);
+  } else if (std::optional<std::u16string> exact = DecodeCodePageStrictly(bytes, codePage_)) {
+    text.Append(*exact);
   } else {
     text.Append(DecodeCodePage(bytes, codePage_));
+    replaced_ = true;
   }
 }
 

@@ -20,9 +20,13 @@ class XmlDecoder {
   explicit XmlDecoder(unsigned codePage) : codePage_(codePage) {}
 
   unsigned CodePage() const { return codePage_; }
+  // Whether any bytes so far formed no character and were replaced.
+  bool Replaced() const { return replaced_; }
+  // Decodes from now on in another code page; what was replaced so far stays recorded.
+  void SwitchTo(unsigned codePage);
 
   // Appends the units of the first character of bytes (not empty) and returns the number
-  // of bytes it took. Bytes that form no character become U+FFFD, one per byte.
+  // of bytes it took. Bytes that form no character become U+FFFD, one per byte (see Replaced).
   size_t DecodeCharacter(std::string_view bytes, XmlTextBuffer& text);
 
   // Appends the units of all bytes.
@@ -32,6 +36,7 @@ class XmlDecoder {
   size_t DecodeCodePageCharacter(std::string_view bytes, XmlTextBuffer& text);
 
   unsigned codePage_;
+  bool replaced_ = false;
   // Per byte value of a code page: its unit when the byte alone is a character,
   // kMultiByte when it is not, kUnknown before it was first met.
   static constexpr int32_t kUnknown = -2;

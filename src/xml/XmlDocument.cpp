@@ -64,6 +64,7 @@ void XmlDocument::LoadFromBytes(std::string_view bytes, Encoding encoding) {
   XmlReader reader(*this, bytes.substr(start), XmlDecoder(codePage), encoding == Encoding::Auto);
   reader.Read();
   SetLast(reader.CodePage());
+  replacedCharacters_ = reader.ReplacedCharacters();
 }
 
 void XmlDocument::LoadFromString(std::u16string_view text) {
@@ -103,6 +104,7 @@ void XmlDocument::Empty() {
   root_.name_ = arena_.Copy(rootName);
   prolog_ = XmlElem();
   prolog_.document_ = this;
+  replacedCharacters_ = false;
 }
 
 XmlNameIndex* XmlDocument::NewNameIndex() {

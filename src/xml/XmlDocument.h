@@ -54,6 +54,9 @@ class XmlDocument {
   // Encoding and code page of the last read or write (0 is the ANSI code page).
   Encoding LastEncoding() const { return encoding_; }
   unsigned LastCodePage() const { return codePage_; }
+  // Whether the last read met bytes that formed no character of its encoding and put U+FFFD
+  // in their place: the document then lacks what the file held there.
+  bool ReplacedCharacters() const { return replacedCharacters_; }
 
  private:
   friend class XmlElem;
@@ -83,6 +86,7 @@ class XmlDocument {
   std::u16string indent_ = u"  ";
   Encoding encoding_ = Encoding::Auto;
   unsigned codePage_ = 0;
+  bool replacedCharacters_ = false;
 };
 
 }  // namespace pendra

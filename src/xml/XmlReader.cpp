@@ -157,7 +157,7 @@ void XmlReader::ApplyDeclaration(XmlElem* declaration) {
   if (codePage != kCodePageUtf8 && codePage != kCodePageUtf16 && !CodePageAvailable(codePage)) {
     throw ECharsetError(u"No matching charset");
   }
-  decoder_ = XmlDecoder(codePage);
+  decoder_.SwitchTo(codePage);
 }
 
 // --- Elements --------------------------------------------------------------------------

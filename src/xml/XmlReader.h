@@ -22,6 +22,8 @@ class XmlReader {
   void Read();
   // The code page in use at the end (1200 for text given as UTF-16).
   unsigned CodePage() const { return decoder_.CodePage(); }
+  // Whether bytes that formed no character were replaced.
+  bool ReplacedCharacters() const { return decoder_.Replaced(); }
 
  private:
   static constexpr int kEnd = -1;

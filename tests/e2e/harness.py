@@ -297,9 +297,10 @@ def _remove_abandoned_sessions():
 class WineSession:
     """A fresh Wine prefix on a private Xvfb with Pendra.exe installed in C:\\Pendra\\."""
 
-    def __init__(self, program=PROGRAM, dpi=None):
+    def __init__(self, program=PROGRAM, dpi=None, network_drive=None):
         self.program = Path(program)
         self.dpi = dpi
+        self.network_drive = network_drive
         self.prefix = None
         self.display = None
         self._xvfb = None
@@ -337,6 +338,8 @@ class WineSession:
         subprocess.run(["cp", "-a", str(pristine), str(self.prefix)], check=True)
         if self.dpi:
             self._set_dpi(self.dpi)
+        if self.network_drive:
+            self._map_network_drive(self.network_drive)
         self._start_xvfb()
         self._start_wineserver()
         self._copy_into(DRIVER, DRIVER_EXE)
@@ -350,6 +353,19 @@ class WineSession:
         text = registry.read_text(encoding="utf-8", errors="surrogateescape")
         text = re.sub(r'"LogPixels"=dword:[0-9a-f]{8}', f'"LogPixels"=dword:{dpi:08x}', text)
         registry.write_text(text, encoding="utf-8", errors="surrogateescape")
+
+    def _map_network_drive(self, letter):
+        """Gives the drive letter the folder `network_share` as a drive Windows reports as a network drive
+        (DRIVE_REMOTE), as a mapped share would be, before Wine starts."""
+        self.network_share.mkdir()
+        (self.prefix / "dosdevices" / f"{letter.lower()}:").symlink_to(self.network_share)
+        with open(self.prefix / "system.reg", "a", encoding="utf-8") as registry:
+            registry.write(f'\n[Software\\\\Wine\\\\Drives] 1700000000\n"{letter.lower()}:"="network"\n')
+
+    @property
+    def network_share(self):
+        """The Linux folder behind the session's network drive."""
+        return self._work / "share"
 
     def close(self):
         """Ends everything the session started and removes its files; safe to call more than once."""

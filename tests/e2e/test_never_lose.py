@@ -2,9 +2,12 @@
 the last second, and a data file it cannot read whole is kept as it was found."""
 
 import os
+import shutil
 import time
 
-from harness import PendraTestCase, wait_until, windows_path
+from harness import REPO, PendraTestCase, wait_until, windows_path
+
+GOLDEN = (REPO / "tests" / "unit" / "fixtures" / "sheet" / "golden.xml").read_bytes()
 
 # A list whose window is at 300, 200, 370 x 211, its columns filling the grid.
 LIST_FILE = ('<?xml version="1.0" encoding="utf-8"?><VeVuVizo><WindowPosition><Left>300</Left><Top>200</Top>'
@@ -136,3 +139,103 @@ class NeverLoseTest(PendraTestCase):
         self.assertEqual(kept[0].stat().st_size, len(huge))
         self.session.close_main_window()
         self.assertEqual(program.wait(15), 0)
+
+    def temporary_files(self):
+        return [p for p in self.session.program_folder.iterdir() if p.name.startswith("Pendra~tmp~backup~")]
+
+    def type_into_task(self, window, text):
+        self.session.click(window.left + 150, window.top + 30 + 25 * 2 + 12)
+        self.session.type_text(text)
+        self.session.keys("Return")
+        self.session.settle()
+
+    def test_what_earlier_runs_left_goes_or_is_kept_and_the_user_told(self):
+        folder = self.session.program_folder
+        data_file = folder / "Pendra.xml"
+        data_file.write_bytes(GOLDEN)
+        written = data_file.stat().st_mtime
+        older = folder / "Pendra~tmp~backup~{00000000-0000-0000-0000-000000000001}"
+        newer = folder / "Pendra~tmp~backup~{00000000-0000-0000-0000-000000000002}"
+        older.write_bytes(GOLDEN.replace(b"10min", b"saved since"))
+        newer.write_bytes(GOLDEN.replace(b"10min", b"not in the list"))
+        os.utime(older, (written - 60, written - 60))
+        os.utime(newer, (written + 60, written + 60))
+
+        program = self.session.start()
+        notice = self.session.answer_box("Hinweis", wait_ms=10000)
+        recovered = [p for p in folder.iterdir() if p.name.startswith("Pendra~recovered~")]
+        self.assertEqual(len(recovered), 1)
+        self.assertIn(recovered[0].name, notice.text)
+        self.assertEqual(recovered[0].read_bytes(), GOLDEN.replace(b"10min", b"not in the list"))
+        self.assertEqual(self.temporary_files(), [])
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=10000))
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+
+    def test_failing_saves_leave_one_temporary_file_which_the_next_start_recovers(self):
+        folder = self.session.program_folder
+        (folder / "Pendra.xml").mkdir()  # no file can replace it
+        program = self.session.start("-p")
+        self.session.answer_box("Fehler beim Speichern", wait_ms=10000)  # the first sheet's save
+        window = self.session.main_window(until="visible", wait_ms=10000)
+        self.session.dismiss_boxes()
+        self.session.settle()
+        self.type_into_task(window, "nicht verloren")
+        self.session.answer_box("Fehler beim Speichern", wait_ms=10000)  # the first save in the background
+        time.sleep(12)  # a failed save is tried again every five seconds
+        self.session.settle()
+        self.assertEqual(len(self.temporary_files()), 1)
+
+        self.session.close_main_window()
+        self.session.answer_box("Fehler beim Speichern", wait_ms=10000)
+        self.assertEqual(program.wait(15), 0)
+        left = self.temporary_files()
+        self.assertEqual(len(left), 1)
+        self.assertIn(b"<Text>nicht verloren</Text>", left[0].read_bytes())
+
+        (folder / "Pendra.xml").rmdir()
+        program = self.session.start("-p")
+        notice = self.session.answer_box("Hinweis", wait_ms=10000)
+        recovered = [p for p in folder.iterdir() if p.name.startswith("Pendra~recovered~")]
+        self.assertEqual(len(recovered), 1)
+        self.assertIn(recovered[0].name, notice.text)
+        self.assertIn(b"<Text>nicht verloren</Text>", recovered[0].read_bytes())
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=10000))
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+        self.assertEqual(self.temporary_files(), [])
+
+    def test_a_deleted_data_folder_is_made_again_and_the_list_saved(self):
+        program = self.session.start()
+        window = self.session.main_window(until="visible", wait_ms=10000)
+        self.session.dismiss_boxes()
+        self.session.settle()
+        data_folder = self.session.appdata / "Pendra"
+        self.assertTrue((data_folder / "Pendra.xml").is_file())
+
+        shutil.rmtree(data_folder)
+        self.type_into_task(window, "Ordner weg")
+        time.sleep(3)
+        self.session.settle()
+        self.assertIn(b"<Text>Ordner weg</Text>", (data_folder / "Pendra.xml").read_bytes())
+
+        shutil.rmtree(data_folder)
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+        self.assertIn(b"<Text>Ordner weg</Text>", (data_folder / "Pendra.xml").read_bytes())
+
+    def test_a_letter_saved_in_another_encoding_is_kept_as_it_was_and_the_user_told(self):
+        data_file = self.session.program_folder / "Pendra.xml"
+        ansi = GOLDEN[3:].replace(b"M&#xFC;ll", b"M\xfcll")  # an editor saved it in ANSI, the declaration still says UTF-8
+        data_file.write_bytes(ansi)
+        program = self.session.start()
+
+        notice = self.session.answer_box("Hinweis", wait_ms=10000)
+        self.assertIn("Kodierung", notice.text)
+        kept = [p for p in self.session.program_folder.iterdir() if p.name.startswith("Pendra~unreadable~")]
+        self.assertEqual(len(kept), 1)
+        self.assertIn(kept[0].name, notice.text)
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=10000))
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+        self.assertEqual(kept[0].read_bytes(), ansi)

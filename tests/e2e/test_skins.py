@@ -2,9 +2,10 @@
 observed on the screen and in the data file."""
 
 import re
+import shutil
 import unittest
 
-from harness import PendraTestCase, wait_until
+from harness import REPO, SKINS, PendraTestCase, WineSession, wait_until
 
 # What a point of the top band (a little below the window's edge, right of the logo) shows in each
 # look: the mat's colour there, as the pictures are drawn.
@@ -81,6 +82,28 @@ class SkinTest(PendraTestCase):
 
     def wait_for_look(self, look, seconds=5):
         return wait_until(lambda: self.look() == look, seconds)
+
+
+class SavedSkinOnANetworkDriveTest(PendraTestCase):
+    """Drive N: is a network drive; asking Windows about a folder there already contacts the computer
+    behind it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = WineSession(network_drive="N").__enter__()
+
+    def test_a_skin_path_the_data_file_names_on_a_network_drive_is_not_followed(self):
+        shutil.copytree(SKINS / "Lime", self.session.network_share / "Skins" / "Lime", dirs_exist_ok=True)
+        golden = (REPO / "tests" / "unit" / "fixtures" / "sheet" / "golden.xml").read_bytes()
+        data_file = self.session.program_folder / "Pendra.xml"
+        data_file.write_bytes(golden.replace(b"<SkinName>No Skin</SkinName>\r\n    <SkinPath/>",
+                                             b"<SkinName>Lime</SkinName>\r\n    <SkinPath>N:\\Skins\\</SkinPath>"))
+        program = self.session.start()
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=10000))
+        self.session.settle()
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+        self.assertEqual(saved_skin(data_file), ("No Skin", ""))
 
 
 if __name__ == "__main__":

@@ -153,4 +153,22 @@ TEST(PerUserDataFolder, FallsBackToTheRootOfTheCurrentDrive) {
   EXPECT_EQ(PerUserDataFolder(u"/home/u/.config/", u"/"), u"/home/u/.config/Pendra/");
 }
 
+// The take-over of an older version's file saves at once: what an earlier run's save left must
+// not look older than the list by then.
+TEST_F(DataFolderTest, TheDataFolderIsTidiedBeforeTheFirstSave) {
+  window.state.Switches.PortableMode = true;
+  temp.Write("exe/VeVuVizo.xml", kLegacyFile);
+  temp.Write("exe/Pendra~tmp~backup~{1}", kLegacyFile + "<!-- left by a kill -->");
+  EXPECT_TRUE(ResolveDataFolder(window));
+  size_t recovered = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(temp.Path() / "exe")) {
+    const std::string name = entry.path().filename();
+    EXPECT_EQ(name.rfind("Pendra~tmp~", 0), std::string::npos) << name;
+    if (name.rfind("Pendra~recovered~", 0) == 0)
+      recovered += temp.Read("exe/" + name) == kLegacyFile + "<!-- left by a kill -->";
+  }
+  EXPECT_EQ(recovered, 1u);
+  EXPECT_EQ(window.reports.size(), 1u);
+}
+
 }  // namespace pendra

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "FakeSheetWindow.h"
 #include "TempFolder.h"
@@ -40,6 +42,27 @@ void FillGoldenSheet(FakeSheetWindow& window) {
   sheet.SetSkinName(u"No Skin");
   window.rect = {1510, 434, 370, 211};
 }
+
+// Writing beyond the limit fails with EFBIG while it lives (instead of ending the process).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, signal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*signal_)(int);
+};
 
 // A data file with the given sections between <VeVuVizo> and </VeVuVizo>.
 std::string File(const std::string& sections) { return "<VeVuVizo>" + sections + "</VeVuVizo>"; }
@@ -306,6 +329,16 @@ TEST_F(LoadSaveTest, SavedSkinIsRestoredOnlyWhenItsFolderExists) {
   EXPECT_EQ(gone.skinLoads, 0);
 }
 
+TEST_F(LoadSaveTest, ASavedSkinPathThatNamesAShareIsNotFollowed) {
+  temp.Folder("skins/Lime");
+  // Natively "//x" is the folder "/x"; on Windows it names a share of the computer x.
+  const std::string share = "/" + ToUtf8(temp.Folder("skins"));
+  Load(File("<Skin><SkinName>Lime</SkinName><SkinPath>" + share + "</SkinPath></Skin>"));
+  EXPECT_EQ(window.sheet.SkinName(), u"No Skin");
+  EXPECT_EQ(window.sheet.SkinPath(), u"");
+  EXPECT_EQ(window.skinLoads, 0);
+}
+
 TEST_F(LoadSaveTest, ATreeThatCouldNotBeBuiltWholeNeverReplacesTheDataFile) {
   temp.Write("Pendra.xml", "the list of yesterday");
   window.rectangleFails = true;
@@ -324,15 +357,52 @@ TEST_F(LoadSaveTest, AReadOnlyDataFileIsSavedAndNoLongerReadOnly) {
   EXPECT_FALSE(IsReadOnly(temp.File("Pendra.xml")));
 }
 
-TEST_F(LoadSaveTest, AMissingFolderIsReportedAndNothingIsWritten) {
-  window.state.DataFolder = temp.Folder() + u"gone/";
+TEST_F(LoadSaveTest, AFolderThatCannotBeMadeIsReportedAndNothingIsWritten) {
+  temp.Write("file", "");
+  window.state.DataFolder = temp.Folder() + u"file/gone/";  // no folder can be made below a file
   XMLSpeichern(window);
   ASSERT_EQ(window.reports.size(), 1u);
   EXPECT_EQ(window.reports[0], u"Fehler beim Speichern: Problem beim temporären Speichern in diesen Pfad: \r\n\"" +
                                    window.state.DataFolder +
                                    u"\"\r\nSpeichern nicht möglich! Bitte prüfen Sie, ob das Laufwerk noch vorhanden "
                                    u"ist!\r\nFehler: \"EFCreateError\"");
-  EXPECT_TRUE(FilesInFolder().empty());
+  EXPECT_EQ(FilesInFolder(), std::vector<std::string>{"file"});
+}
+
+TEST_F(LoadSaveTest, ADataFolderDeletedWhileTheProgramRunsIsMadeAgainAndTheSheetSaved) {
+  FillGoldenSheet(window);
+  window.state.DataFolder = temp.Folder("Pendra");
+  std::filesystem::remove_all(temp.Path() / "Pendra");
+  EXPECT_TRUE(XMLSpeichern(window));
+  EXPECT_TRUE(window.reports.empty());
+  EXPECT_EQ(temp.Read("Pendra/Pendra.xml"), ReadFixture("golden.xml"));
+}
+
+TEST_F(LoadSaveTest, ARunKeepsOneTemporaryFileWhileSavesFailAndNoneOnceOneSucceeds) {
+  std::filesystem::create_directories(temp.Path() / "Pendra.xml");  // cannot be replaced by a file
+  for (const char16_t* edit : {u"first", u"second", u"last"}) {
+    window.sheet.SetCell(1, 1, edit);
+    EXPECT_FALSE(Save());
+  }
+  std::vector<std::string> files = FilesInFolder();
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_NE(temp.Read(files[1]).find("<Text>last</Text>"), std::string::npos);
+
+  std::filesystem::remove(temp.Path() / "Pendra.xml");
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(FilesInFolder(), std::vector<std::string>{"Pendra.xml"});
+}
+
+// A full disk: the temporary file is created, and writing it fails part of the way.
+TEST_F(LoadSaveTest, ATemporaryFileCutShortByAFullDiskIsNotLeftBehind) {
+  FillGoldenSheet(window);
+  temp.Write("Pendra.xml", "the list of yesterday");
+  {
+    FileSizeLimit full(100);
+    EXPECT_FALSE(Save());
+  }
+  EXPECT_EQ(FilesInFolder(), std::vector<std::string>{"Pendra.xml"});
+  EXPECT_EQ(temp.Read("Pendra.xml"), "the list of yesterday");
 }
 
 TEST_F(LoadSaveTest, AFailedReplacementKeepsTheOldFileAndTheNewContentsInTheTemporaryFile) {
@@ -419,6 +489,29 @@ TEST(KeepAside, OnlyALoadWithAReportKeepsTheFileAsItWasFound) {
     EXPECT_TRUE(XMLSpeichern(window));  // the next save replaces the data file as usual
     EXPECT_EQ(temp.Read(kept[0]), c.file);
   }
+}
+
+// An editor that saved the list in the ANSI code page left the declaration saying UTF-8.
+TEST(KeepAside, ALoadThatReplacedCharactersKeepsTheFileAsItWasFoundAndSaysWhy) {
+  TempFolder temp;
+  const std::string ansi =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>" +
+      File(kPosition + kInfo + kHeader + "<ToDoContent><Column><Text>M\xFCll</Text></Column></ToDoContent>");
+  temp.Write("Pendra.xml", ansi);
+  FakeSheetWindow window;
+  window.state.DataFolder = temp.Folder();
+  EXPECT_FALSE(XMLLaden(window, temp.File("Pendra.xml")));
+  EXPECT_TRUE(window.reports.empty());  // every section loaded
+  EXPECT_EQ(window.sheet.Cell(0, 1), u"M\xFFFDll");
+  KeepUnreadableDataFile(window);
+  std::vector<std::string> kept;
+  for (const auto& entry : std::filesystem::directory_iterator(temp.Path())) {
+    if (entry.path().filename().string().rfind("Pendra~unreadable~", 0) == 0) kept.push_back(entry.path().filename());
+  }
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(temp.Read(kept[0]), ansi);
+  EXPECT_EQ(window.reports,
+            std::vector<std::u16string>{u"Hinweis: " + KeptLostCharactersText(temp.Folder() + FromUtf8(kept[0]))});
 }
 
 TEST(KeepAside, AFileTooLargeForASheetIsRefusedUnreadAndKept) {

@@ -38,6 +38,26 @@ TEST_F(SkinsTest, TheFirstRunTriesSevenCandidatesAndTheMenuTheFourBesideTheProgr
                                          tools + u"KS/Skins/"}));
 }
 
+// A program that runs from a share finds its skins there; a share only the data file names is
+// never asked.
+TEST_F(SkinsTest, ASavedSkinPathIsFollowedOnALocalDriveOrWhenItIsAKnownFolder) {
+  const std::u16string local = temp.Folder("Skins");
+  window.state.ExeFolder = u"\\\\server\\tools\\Pendra\\";
+  const struct {
+    std::u16string path;
+    bool followed;
+  } cases[] = {
+      {u"\\\\server\\tools\\Pendra\\Skins\\", true},
+      {u"\\\\SERVER\\Tools\\Kastrel\\Skins", true},
+      {u"\\\\server\\tools\\Other\\Skins\\", false},
+      {u"\\\\host\\share\\Skins\\", false},
+      {u"//host/share/Skins/", false},
+      {local, true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MayFollowSavedSkinPath(window, c.path), c.followed) << ToUtf8(c.path);
+  EXPECT_TRUE(window.reports.empty());
+}
+
 TEST_F(SkinsTest, TheSearchTakesTheFirstExistingCandidateOrKeepsAnExistingSkinPath) {
   struct Case {
     const char* name;

@@ -66,6 +66,29 @@ TEST(XmlEncoding, AGivenEncodingIsNotSwitchedButTheCharsetMustExist) {
   EXPECT_THROW(document.LoadFromString(u"<?xml encoding='klingon'?><a/>"), ECharsetError);
 }
 
+// A character the file holds in another encoding than it declares would be lost by the next
+// save: the document says that it had to put U+FFFD in its place.
+TEST(XmlEncoding, ADocumentTellsWhetherItReplacedBytesThatFormNoCharacter) {
+  using namespace std::string_view_literals;
+  const TableCase<std::string_view, bool> cases[] = {
+      {"<?xml version='1.0' encoding='utf-8'?><a>M\xFCll</a>"sv, true},  // an ANSI letter in UTF-8
+      {"\xEF\xBB\xBF<a>M\xC3\xBCll \xEF\xBF\xBD</a>"sv, false},          // a U+FFFD the file holds is no loss
+      {"\xEF\xBB\xBF<a>x\xC3</a>"sv, true},                              // a UTF-8 sequence cut short
+      {"\xEF\xBB\xBF<!--\xFC--><?xml version='1.0' encoding='windows-1252'?><a>\xFC</a>"sv, true},  // before a switch
+      {"\xFF\xFE<\0a\0>\0x\0<\0/\0a\0>\0!"sv, true},  // half a UTF-16 unit
+      {"<?xml version='1.0' encoding='windows-1252'?><a>M\xFCll</a>"sv, false},
+  };
+  ExpectEachCase(cases, [](std::string_view bytes) {
+    XmlDocument document;
+    document.LoadFromBytes(bytes);
+    return document.ReplacedCharacters();
+  });
+  XmlDocument document;
+  document.LoadFromBytes("\xEF\xBB\xBF<a>\xFC</a>");
+  document.LoadFromString(u"<a>\xFFFD</a>");
+  EXPECT_FALSE(document.ReplacedCharacters());
+}
+
 TEST(XmlEncoding, CharsetTableWorksInBothDirections) {
   const TableCase<std::u16string_view, unsigned> codePages[] = {
       {u"UTF-8", 65001},      {u"utf-16", 1200},       {u"Unicode", 1200}, {u"us-ascii", 20127},
