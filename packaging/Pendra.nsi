@@ -4,9 +4,9 @@
 ;
 ; scripts/package compiles it (paths are relative to this folder) and defines:
 ;   VERSION, FILE_VERSION, VERSION_MAJOR, VERSION_MINOR   from src/lang/Version.h
-;   MAKER, COPYRIGHT_NOTICE                               from src/lang/Maker.h
 ;   STAGE            the folder holding the release's files
-;   FILE_LISTS       the folder holding install.nsh and uninstall.nsh, made from STAGE
+;   FILE_LISTS       the folder holding install.nsh and uninstall.nsh, made from STAGE, and
+;                    maker.nsh, which defines MAKER and COPYRIGHT_NOTICE from src/lang/Maker.h
 ;   ESTIMATED_SIZE   the installed size in KiB
 ;   OUTFILE          the installer to write
 
@@ -19,6 +19,7 @@ ManifestDPIAware true
 !include MUI2.nsh
 !include LogicLib.nsh
 !include Sections.nsh
+!include "${FILE_LISTS}\maker.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pendra"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
