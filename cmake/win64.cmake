@@ -85,7 +85,7 @@ file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 if(WIN_TESTS)
   # The tests read the built-in pictures from their own resources.
   add_executable(pendra_win_tests ${WIN_TESTS} src/lang/LanguageDeutsch.cpp ${RESOURCE_SCRIPT})
-  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main)
+  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main version)
   add_test(NAME pendra_win_tests COMMAND pendra_win_tests)
 endif()
 

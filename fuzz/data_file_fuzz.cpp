@@ -1,13 +1,12 @@
 // Feeds any bytes as a data file through the XML engine and the loader into a sheet, every
 // section's fallback included. A crash, a sanitizer report or a hang is a finding; so is a
 // sheet that breaks its own rules, or one that does not come back the same from its file.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
+#include "ScratchFile.h"
 #include "platform/Utf.h"
 #include "sheet/DataFile.h"
 #include "sheet/LoadSave.h"
@@ -44,8 +43,10 @@ void Check(bool rule) {
   if (!rule) std::abort();
 }
 
+// Removed when the run ends, as the static goes.
 const std::string& InputPath() {
-  static const std::string path = "/tmp/pendra-data-file-fuzz-" + std::to_string(getpid()) + ".xml";
+  static const ScratchFile file("data-file.xml");
+  static const std::string path = file.Path().string();
   return path;
 }
 

@@ -1,22 +1,21 @@
 // libFuzzer target: a skin picture file of any bytes goes the whole way a skin picture
 // goes (existence, size, reading, libjpeg behind our decoder) and must be refused with
 // EInvalidGraphic, never crash, hang, exit or run out of memory.
-#include <unistd.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "ScratchFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf.h"
 #include "sheet/Skins.h"
 
 namespace {
 
+// Removed when the run ends, as the static goes.
 const std::u16string& PictureFile() {
-  static const std::u16string path = pendra::FromUtf8(
-      (std::filesystem::temp_directory_path() / ("pendra-fuzz-" + std::to_string(::getpid()) + "-Right.JPG")).string());
+  static const ScratchFile file("Right.JPG");
+  static const std::u16string path = pendra::FromUtf8(file.Path().string());
   return path;
 }
 

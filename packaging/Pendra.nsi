@@ -5,7 +5,8 @@
 ; scripts/package compiles it (paths are relative to this folder) and defines:
 ;   VERSION, FILE_VERSION, VERSION_MAJOR, VERSION_MINOR   from src/lang/Version.h
 ;   STAGE            the folder holding the release's files
-;   FILE_LISTS       the folder holding install.nsh and uninstall.nsh, made from STAGE
+;   FILE_LISTS       the folder holding install.nsh and uninstall.nsh, made from STAGE, and
+;                    maker.nsh, which defines MAKER and COPYRIGHT_NOTICE from src/lang/Maker.h
 ;   ESTIMATED_SIZE   the installed size in KiB
 ;   OUTFILE          the installer to write
 
@@ -18,8 +19,8 @@ ManifestDPIAware true
 !include MUI2.nsh
 !include LogicLib.nsh
 !include Sections.nsh
+!include "${FILE_LISTS}\maker.nsh"
 
-!define PUBLISHER "The Pendra developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pendra"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define MAIN_WINDOW_CLASS "TToDoForm"
@@ -66,8 +67,8 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "ProductName" "Pendra"
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "FileVersion" "${FILE_VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "FileDescription" "Pendra ${VERSION} Setup"
-VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "Copyright (c) ${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "${MAKER}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${COPYRIGHT_NOTICE}"
 
 Var PendraWasRunning
 Var PendraWasHidden
@@ -127,7 +128,7 @@ Section "!$(SectionProgram)" SectionProgram
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "VersionMajor" ${VERSION_MAJOR}
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "VersionMinor" ${VERSION_MINOR}
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Pendra.exe,0"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'

@@ -2,6 +2,7 @@
 
 #include "platform/Unique_win.h"
 #include "platform/WideText_win.h"
+#include "ui/MenuLetters.h"
 
 namespace pendra {
 
@@ -131,6 +132,54 @@ void PopupMenu::Track(HWND owner, POINT at) const {
   TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
 }
 
+namespace {
+
+wchar_t Upper(wchar_t c) {
+  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(c))));
+}
+
+// The item or submenu with that identifier; separators have none.
+template <typename Items>
+auto Find(Items& items, UINT id) -> decltype(&items.front()) {
+  for (auto& item : items) {
+    if (!item.caption.empty() && item.id == id) return &item;
+    if (auto* inner = Find(item.submenu, id)) return inner;
+  }
+  return nullptr;
+}
+
+// The letter each item answers to, in capitals.
+std::vector<char16_t> LettersOf(const std::vector<std::u16string>& captions) {
+  std::vector<char16_t> letters;
+  for (const std::u16string& caption : captions) letters.push_back(Upper(MenuItemLetter(caption)));
+  return letters;
+}
+
+void ShowCaption(HMENU menu, UINT position, const std::u16string& caption) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = const_cast<wchar_t*>(Wide(caption));
+  SetMenuItemInfoW(menu, position, TRUE, &info);
+}
+
+}  // namespace
+
+// The captions of the submenu's items by position as the table has them: the made items, then
+// the fixed ones shown; empty for a separator.
+std::vector<std::u16string> PopupMenu::CaptionsOf(HMENU submenu, const FilledSubmenu& filled) const {
+  std::vector<std::u16string> captions;
+  for (int i = 0; i < GetMenuItemCount(submenu); ++i) {
+    if (static_cast<size_t>(i) < filled.made.size()) {
+      captions.push_back(filled.made[i].caption);
+      continue;
+    }
+    const PopupMenuItem* fixed = Find(filled.item->submenu, GetMenuItemID(submenu, i));
+    captions.push_back(fixed ? fixed->caption : u"");
+  }
+  return captions;
+}
+
 // The items of the previous filling go first, so that opening the submenu twice while the
 // menu stays open shows the list once.
 void PopupMenu::OnInitMenuPopup(HMENU submenu) const {
@@ -144,51 +193,33 @@ void PopupMenu::OnInitMenuPopup(HMENU submenu) const {
   for (const PopupMenuItem& fixed : filled.item->submenu) {
     if (fixed.checked) CheckMenuItem(submenu, fixed.id, MF_BYCOMMAND | (fixed.checked() ? MF_CHECKED : MF_UNCHECKED));
   }
+  // Windows runs an item by its access key at once, before the owner is asked; a fixed item
+  // whose access key a made item also answers to shows none, so that its letter reaches
+  // OnMenuChar and only selects.
+  const std::vector<std::u16string> captions = CaptionsOf(submenu, filled);
+  const std::vector<char16_t> letters = LettersOf(captions);
+  for (size_t i = filled.made.size(); i < captions.size(); ++i) {
+    if (captions[i].empty()) continue;
+    const bool shared = SharesLetter(letters, static_cast<int>(i));
+    ShowCaption(submenu, static_cast<UINT>(i), shared ? WithoutAccessKey(captions[i]) : captions[i]);
+  }
 }
-
-namespace {
-
-wchar_t Upper(wchar_t c) {
-  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(c))));
-}
-
-bool BeginsWith(const std::u16string& caption, wchar_t key) {
-  return !caption.empty() && Upper(static_cast<wchar_t>(caption.front())) == Upper(key);
-}
-
-}  // namespace
 
 LRESULT PopupMenu::OnMenuChar(wchar_t key, HMENU menu) const {
   auto found = filledSubmenus_.find(menu);
   if (found == filledSubmenus_.end()) return MAKELRESULT(0, MNC_IGNORE);
-  const std::vector<PopupMenuItem>& made = found->second.made;
-  std::vector<WORD> matches;
-  WORD highlighted = 0xFFFF;
-  for (WORD i = 0; i < made.size(); ++i) {
-    if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) highlighted = i;
-    if (BeginsWith(made[i].caption, key)) matches.push_back(i);
+  const std::vector<char16_t> letters = LettersOf(CaptionsOf(menu, found->second));
+  int highlighted = -1;
+  for (int i = 0; i < static_cast<int>(letters.size()); ++i) {
+    if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) highlighted = i;
   }
-  if (matches.empty()) return MAKELRESULT(0, MNC_IGNORE);
-  if (matches.size() == 1) return MAKELRESULT(matches.front(), MNC_EXECUTE);
-  for (WORD match : matches) {
-    if (highlighted == 0xFFFF || match > highlighted) return MAKELRESULT(match, MNC_SELECT);
+  const MenuLetterChoice choice = ChooseByLetter(letters, Upper(key), highlighted);
+  switch (choice.action) {
+    case MenuLetterChoice::Execute: return MAKELRESULT(choice.position, MNC_EXECUTE);
+    case MenuLetterChoice::Select: return MAKELRESULT(choice.position, MNC_SELECT);
+    default: return MAKELRESULT(0, MNC_IGNORE);
   }
-  return MAKELRESULT(matches.front(), MNC_SELECT);
 }
-
-namespace {
-
-// The item or submenu with that identifier; separators have none.
-template <typename Items>
-auto Find(Items& items, UINT id) -> decltype(&items.front()) {
-  for (auto& item : items) {
-    if (!item.caption.empty() && item.id == id) return &item;
-    if (auto* inner = Find(item.submenu, id)) return inner;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 bool PopupMenu::Run(UINT id) const {
   const PopupMenuItem* item = Find(items_, id);

@@ -58,9 +58,10 @@ class PopupMenu {
   void Track(HWND owner, POINT at) const;
   // The owner's WM_INITMENUPOPUP: a submenu filled on opening gets its leading items anew.
   void OnInitMenuPopup(HMENU submenu) const;
-  // The owner's WM_MENUCHAR. The items made on opening show their names as they are, without
-  // mnemonics; a key chooses the one whose name begins with it, or with several such names
-  // selects the next of them. MNC_IGNORE for other keys and menus.
+  // The owner's WM_MENUCHAR in a submenu filled on opening, whose made items show their names as
+  // they are, without access keys: a letter that one item answers to runs it, a letter that
+  // several answer to (a fixed item's access key included) selects the next of them
+  // (MenuLetters.h). MNC_IGNORE for other letters and menus.
   LRESULT OnMenuChar(wchar_t key, HMENU menu) const;
   // Runs the handler of the item with that identifier (also of the items made at the last
   // opening of a submenu); false when there is none.
@@ -78,15 +79,17 @@ class PopupMenu {
   // Decoded at the first opening that shows them.
   const Bitmap& PictureOf(const wchar_t* name) const;
 
-  std::vector<PopupMenuItem> items_;
-  mutable std::map<const wchar_t*, Bitmap> pictures_;
-  Scale scale_;
-  // The submenus of the last opening that are filled on opening, and what their last filling
-  // made; kept until the next opening, since the chosen item's command comes after the close.
+  // A submenu of the last opening that is filled on opening, and what its last filling made;
+  // kept until the next opening, since the chosen item's command comes after the close.
   struct FilledSubmenu {
     const PopupMenuItem* item = nullptr;
     std::vector<PopupMenuItem> made;
   };
+  std::vector<std::u16string> CaptionsOf(HMENU submenu, const FilledSubmenu& filled) const;
+
+  std::vector<PopupMenuItem> items_;
+  mutable std::map<const wchar_t*, Bitmap> pictures_;
+  Scale scale_;
   mutable std::map<HMENU, FilledSubmenu> filledSubmenus_;
 };
 

@@ -1,6 +1,7 @@
 #include "lang/AboutTexts.h"
 
 #include "lang/Language.h"
+#include "lang/Maker.h"
 
 namespace pendra {
 
@@ -16,8 +17,8 @@ std::u16string Page(const char16_t* site) { return u"https://" + std::u16string(
 
 }  // namespace
 
-const char16_t kCopyrightNotice[] = u"Copyright © 2026 Feldmark Software";
-const char16_t kMakerName[] = u"Feldmark Software, Lüneburg";
+const char16_t kCopyrightNotice[] = u"" PENDRA_COPYRIGHT_NOTICE;
+const char16_t kMakerName[] = u"" PENDRA_MAKER ", Lüneburg";
 
 AboutTexts AboutTextsFor(const std::u16string& language) {
   if (language == kEnglish) {

@@ -39,6 +39,9 @@ class SkinTest(PendraTestCase):
         shown = self.session.screen_pixel(window.left + TOP_BAND_POINT[0], window.top + TOP_BAND_POINT[1])
         return min(LOOKS, key=lambda look: sum((a - b) ** 2 for a, b in zip(LOOKS[look], shown)))
 
+    def open_menus(self):
+        return [w for w in self.session.top_level_windows() if w.class_name == "#32768" and w.visible]
+
     def choose_in_skin_submenu(self, key):
         window = self.session.main_window()
         red_bar = (window.left + 12, window.top + 100)
@@ -79,6 +82,22 @@ class SkinTest(PendraTestCase):
         self.assertEqual(self.session.count_main_windows(), 1)
         self.assertEqual(self.look(), "built-in")
         self.assertEqual(saved_skin(self.data_file), ("No Skin", " "))
+
+    def test_a_letter_shared_with_kein_skin_only_selects(self):
+        skins = self.session.program_folder / "Skins"
+        shutil.copytree(skins / "Vista", skins / "Klassik")
+        program = self.start()
+        self.choose_in_skin_submenu("k")
+        self.session.settle()
+        self.assertEqual(self.session.message_boxes(wait_ms=1000), [])
+        self.assertEqual(len(self.open_menus()), 2, "the menu and its skin submenu stay open")
+        self.session.keys("Escape", "Escape")
+        self.assertTrue(wait_until(lambda: not self.open_menus()))
+        self.assertTrue(program.running())
+        self.assertEqual(self.look(), "Lime")
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+        self.assertEqual(saved_skin(self.data_file)[0], "Lime")
 
     def wait_for_look(self, look, seconds=5):
         return wait_until(lambda: self.look() == look, seconds)

@@ -2,6 +2,7 @@
 anywhere, the installer run silently in a fresh prefix, and its uninstaller."""
 
 import re
+import struct
 import subprocess
 import unittest
 import zipfile
@@ -12,12 +13,49 @@ from harness import BUILD, REPO, WineSession, wait_until, windows_path
 VERSION = re.search(r'PENDRA_VERSION_TEXT "([^"]+)"', (REPO / "src" / "lang" / "Version.h").read_text()).group(1)
 ZIP = REPO / "dist" / f"Pendra-{VERSION}-win64.zip"
 SETUP = REPO / "dist" / f"Pendra-{VERSION}-setup.exe"
+MAKER_HEADER = (REPO / "src" / "lang" / "Maker.h").read_text(encoding="utf-8")
+MAKER = re.search(r'PENDRA_MAKER "([^"]+)"', MAKER_HEADER).group(1)
+COPYRIGHT_YEAR = re.search(r'PENDRA_COPYRIGHT_YEAR "([^"]+)"', MAKER_HEADER).group(1)
 UNINSTALL_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Pendra"
 RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 
 
 def files_below(folder):
     return {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
+
+
+def version_texts(data):
+    """The texts of a Windows program's version resource by name: each is a String entry (its
+    length, its value's length in characters, type 1, the name, padding to 32 bits, the value)."""
+    texts = {}
+    for name in ("CompanyName", "LegalCopyright", "ProductName"):
+        key = name.encode("utf-16-le") + b"\0\0"
+        at = data.find(key)
+        while at >= 6:
+            length, value_length, kind = struct.unpack_from("<HHH", data, at - 6)
+            value = (at + len(key) + 3) // 4 * 4
+            if kind == 1 and value_length and value + 2 * value_length <= at - 6 + length:
+                texts[name] = data[value:value + 2 * value_length].decode("utf-16-le").rstrip("\0")
+                break
+            at = data.find(key, at + 2)
+    return texts
+
+
+class MakerTest(unittest.TestCase):
+    """Everything a user sees of the release names one maker."""
+
+    def test_the_program_the_installer_and_the_licence_name_one_maker(self):
+        notice = f"Copyright © {COPYRIGHT_YEAR} {MAKER}"
+        with zipfile.ZipFile(ZIP) as archive:
+            program = archive.read("Pendra/Pendra.exe")
+            licence = archive.read("Pendra/LICENSE.txt").decode("utf-8-sig")
+        for name, made in (("Pendra.exe", program), (SETUP.name, SETUP.read_bytes())):
+            with self.subTest(name):
+                texts = version_texts(made)
+                self.assertEqual(texts.get("ProductName"), "Pendra")
+                self.assertEqual(texts.get("CompanyName"), MAKER)
+                self.assertEqual(texts.get("LegalCopyright"), notice)
+        self.assertIn(f"Copyright (c) {COPYRIGHT_YEAR} {MAKER}\r\n", licence)
 
 
 class ReleaseTestCase(unittest.TestCase):
@@ -91,7 +129,7 @@ class InstallTest(ReleaseTestCase):
         self.assertIn("Pendra.exe".encode("utf-16-le"), shortcut.read_bytes())
         self.assertEqual(self.registry_value(UNINSTALL_KEY, "DisplayName"), "Pendra")
         self.assertEqual(self.registry_value(UNINSTALL_KEY, "DisplayVersion"), VERSION)
-        self.assertEqual(self.registry_value(UNINSTALL_KEY, "Publisher"), "The Pendra developers")
+        self.assertEqual(self.registry_value(UNINSTALL_KEY, "Publisher"), MAKER)
         self.assertEqual(self.registry_value(UNINSTALL_KEY, "DisplayIcon"), f"{self.install_folder}\\Pendra.exe,0")
         self.assertEqual(self.registry_value(UNINSTALL_KEY, "UninstallString"),
                          f'"{self.install_folder}\\Uninstall.exe"')

@@ -1,7 +1,7 @@
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
+#include "TempFolder.h"
 #include "XmlFixtures.h"
 #include "xml/XmlDocument.h"
 
@@ -106,13 +106,11 @@ TEST(XmlWrite, NamesBeyondAsciiAreWrittenAsUtf8) {
 TEST(XmlWrite, SaveToFileWritesTheBytesAndFailsWhenItCannotCreate) {
   XmlDocument document;
   document.Root()->SetName(u"R");
-  auto folder = std::filesystem::temp_directory_path() / "pendra-xml-write-test";
-  std::filesystem::create_directories(folder);
-  std::u16string path = (folder / "Pendra.xml").u16string();
+  const TempFolder folder;
+  const std::u16string path = folder.File("Pendra.xml");
   document.SaveToFile(path);
   EXPECT_EQ(ReadWholeFile(path), document.SaveToBytes());
-  std::filesystem::remove_all(folder);
-  EXPECT_THROW(document.SaveToFile(path), EFCreateError);
+  EXPECT_THROW(document.SaveToFile(folder.File("missing/Pendra.xml")), EFCreateError);
 }
 
 }  // namespace pendra

@@ -215,43 +215,87 @@ TEST_F(PopupMenuTest, RunFindsTheHandlerOfAnItemAlsoInASubmenu) {
   EXPECT_EQ(ran, expected);
 }
 
-TEST_F(PopupMenuTest, ASubmenuFilledOnOpeningShowsItsItemsOnceAboveTheFixedOnesAndChoosesThemByFirstLetter) {
-  const std::vector<std::u16string> names = {u"Vista", u"Lime", u"Lite"};
+// The captions of a menu's items, "" for a separator.
+std::vector<std::wstring> Captions(const std::vector<ShownItem>& items) {
+  std::vector<std::wstring> captions;
+  for (const ShownItem& item : items) captions.push_back(item.caption);
+  return captions;
+}
+
+class FilledSubmenuTest : public PopupMenuTest {
+ protected:
+  // A skin submenu: one item per name made at every opening, above a separator and "&Kein Skin".
+  PopupMenu MakeSkinMenu(std::vector<std::u16string> skinNames) {
+    names = std::move(skinNames);
+    return PopupMenu({
+        Item::Submenu(kSkins, u"&Skin ...",
+                      {Item::Separator(),
+                       Item::Command(kRight, u"&Kein Skin", [] {}).CheckedWhile([this] { return noneChecked; })})
+            .FilledOnOpen([this] {
+              ++fillings;
+              noneChecked = true;
+              std::vector<PopupMenuItem> made;
+              for (UINT i = 0; i < names.size(); ++i) {
+                made.push_back(Item::Command(100 + i, names[i], [this, i] { ran.push_back(100 + i); }));
+              }
+              return made;
+            }),
+    });
+  }
+
+  // Opens the menu and its submenu, which reacts to the letters; returns the submenu's items.
+  std::vector<ShownItem> OpenSkins(const PopupMenu& menu, std::function<void(HMENU)> type) {
+    owner.onOpen = [&menu, type](HMENU top) {
+      HMENU skins = GetSubMenu(top, 0);
+      menu.OnInitMenuPopup(skins);
+      menu.OnInitMenuPopup(skins);  // opened a second time while the menu stays open
+      type(skins);
+    };
+    const std::vector<ShownItem> shown = owner.Open(menu);
+    return shown.size() == 1 ? shown[0].submenu : std::vector<ShownItem>{};
+  }
+
+  std::vector<std::u16string> names;
   int fillings = 0;
   bool noneChecked = false;
-  const PopupMenu menu({
-      Item::Submenu(
-          kSkins, u"&Skin ...",
-          {Item::Separator(), Item::Command(kRight, u"&Kein Skin", [] {}).CheckedWhile([&] { return noneChecked; })})
-          .FilledOnOpen([&] {
-            ++fillings;
-            noneChecked = true;
-            std::vector<PopupMenuItem> made;
-            for (UINT i = 0; i < names.size(); ++i) {
-              made.push_back(Item::Command(100 + i, names[i], [this, i] { ran.push_back(100 + i); }));
-            }
-            return made;
-          }),
-  });
-  std::vector<LRESULT> chosen;
-  owner.onOpen = [&](HMENU top) {
-    HMENU skins = GetSubMenu(top, 0);
-    menu.OnInitMenuPopup(skins);
-    menu.OnInitMenuPopup(skins);  // opened a second time while the menu stays open
-    for (wchar_t key : {L'v', L'L', L'x'}) chosen.push_back(menu.OnMenuChar(key, skins));
-  };
-  const std::vector<ShownItem> shown = owner.Open(menu);
+};
 
-  ASSERT_EQ(shown.size(), 1u);
-  std::vector<std::wstring> captions;
-  for (const ShownItem& item : shown[0].submenu) captions.push_back(item.caption);
-  EXPECT_EQ(captions, (std::vector<std::wstring>{L"Vista", L"Lime", L"Lite", L"", L"&Kein Skin"}));
-  EXPECT_TRUE(shown[0].submenu[4].checked);
+TEST_F(FilledSubmenuTest, ShowsItsItemsOnceAboveTheFixedOnesAndChoosesThemByFirstLetter) {
+  const PopupMenu menu = MakeSkinMenu({u"Vista", u"Lime", u"Lite"});
+  std::vector<LRESULT> chosen;
+  const std::vector<ShownItem> skins = OpenSkins(menu, [&](HMENU submenu) {
+    for (wchar_t key : {L'v', L'L', L'x'}) chosen.push_back(menu.OnMenuChar(key, submenu));
+  });
+
+  EXPECT_EQ(Captions(skins), (std::vector<std::wstring>{L"Vista", L"Lime", L"Lite", L"", L"&Kein Skin"}));
+  ASSERT_EQ(skins.size(), 5u);
+  EXPECT_TRUE(skins[4].checked);
   EXPECT_EQ(fillings, 2);
   EXPECT_EQ(chosen, (std::vector<LRESULT>{MAKELRESULT(0, MNC_EXECUTE), MAKELRESULT(1, MNC_SELECT),
                                           MAKELRESULT(0, MNC_IGNORE)}));
   EXPECT_TRUE(menu.Run(101));
   EXPECT_EQ(ran, std::vector<UINT>{101});
+}
+
+// Windows would run "Kein Skin" by its access key without asking the owner.
+TEST_F(FilledSubmenuTest, AFixedItemsAccessKeyThatANameBeginsWithOnlySelectsInTurn) {
+  const PopupMenu menu = MakeSkinMenu({u"Klassik", u"Vista"});
+  std::vector<LRESULT> chosen;
+  const std::vector<ShownItem> skins = OpenSkins(menu, [&](HMENU submenu) {
+    chosen.push_back(menu.OnMenuChar(L'k', submenu));
+    MENUITEMINFOW highlight{};
+    highlight.cbSize = sizeof(highlight);
+    highlight.fMask = MIIM_STATE;
+    highlight.fState = MFS_HILITE;
+    SetMenuItemInfoW(submenu, 0, TRUE, &highlight);
+    chosen.push_back(menu.OnMenuChar(L'K', submenu));
+    chosen.push_back(menu.OnMenuChar(L'v', submenu));
+  });
+
+  EXPECT_EQ(Captions(skins), (std::vector<std::wstring>{L"Klassik", L"Vista", L"", L"Kein Skin"}));
+  EXPECT_EQ(chosen, (std::vector<LRESULT>{MAKELRESULT(0, MNC_SELECT), MAKELRESULT(3, MNC_SELECT),
+                                          MAKELRESULT(1, MNC_EXECUTE)}));
+  EXPECT_TRUE(ran.empty());
 }
 
 TEST_F(PopupMenuTest, ACaptionSetByIdentifierShowsFromTheNextOpeningOnAlsoForASubmenu) {
