@@ -40,7 +40,7 @@ void TToDoForm::RepaintSurface(const Rect& area) {
 void TToDoForm::testStartSkin() { TestStartSkin(*this); }
 
 std::vector<PopupMenuItem> TToDoForm::mnuSkinClick() {
-  if (!SearchSkinBaseFolder(sheet_, SkinBaseCandidates(*this, SkinSearch::Menu))) return {};
+  if (!SearchSkinBaseFolder(sheet_, SkinBaseCandidates(*this, state_.ExeFolder, SkinSearch::Menu))) return {};
   SkinMenuListing listing = ListSkinMenu(ListFolder(sheet_.SkinPath()), sheet_.SkinName());
   noSkinChecked_ = listing.checkedPosition < 0;
   SkinMenuEntries = std::move(listing.SkinMenuEntries);

@@ -342,7 +342,9 @@ void TToDoForm::BeginSaving() {
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }
 
 void TToDoForm::LoadDataFile() {
-  if (!XMLLaden(*this, DataFilePath())) KeepUnreadableDataFile(*this);
+  if (!ApplyLoadedFile(*this, XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this)))) {
+    ShowReports(*this, KeepUnreadableDataFile(state_));
+  }
 }
 
 // A file held open is no damaged file: it is neither reported nor kept aside, and no empty sheet

@@ -30,7 +30,7 @@ bool MigrateLegacyDataFile(SheetWindow& window) {
   try {
     std::u16string legacy = state.ExeFolder + kLegacyDataFileName;
     if (FileExists(legacy)) {
-      XMLLaden(window, legacy);
+      ApplyLoadedFile(window, XMLLaden(window.TheSheet(), state, legacy, ScreenFactsOf(window)));
       result = true;
       SetCurrentDirectoryTo(state.DataFolder);
       state.ExpandState = ExpandStates::Expanded;

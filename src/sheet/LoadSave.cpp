@@ -23,10 +23,11 @@ namespace {
 
 constexpr int kMinimumLoadedHeight = 50;
 
-void Centre(SheetWindow& window) {
-  Rect current = window.Rectangle();
-  window.SetLeft(CentredCoordinate(window.PrimaryScreenWidth(), current.width));
-  window.SetTop(CentredCoordinate(window.PrimaryScreenHeight(), current.height));
+// The window of today's size in the middle of the primary screen, at the design's size.
+Rect DefaultPlace(const ScreenFacts& screen) {
+  return {CentredCoordinate(screen.primaryWidth, screen.window.width),
+          CentredCoordinate(screen.primaryHeight, screen.window.height), screen.scale(kDesignClientWidth),
+          screen.scale(kDesignClientHeight)};
 }
 
 // A stored edge is used when the window then still reaches onto the desktop.
@@ -35,26 +36,24 @@ int EdgeOrCentre(int stored, int desktopStart, int desktopEnd, int windowExtent,
   return CentredCoordinate(screenExtent, windowExtent);
 }
 
-void PlaceWindow(SheetWindow& window, const Rect& stored) {
-  Rect current = window.Rectangle();
-  Rect desktop = window.VirtualDesktop();
-  window.SetLeft(EdgeOrCentre(stored.left, desktop.left, desktop.right(), current.width, window.PrimaryScreenWidth()));
-  window.SetTop(EdgeOrCentre(stored.top, desktop.top, desktop.bottom(), current.height, window.PrimaryScreenHeight()));
-  const Scale scale = window.DisplayScale();
-  window.SetClientWidth(stored.width >= window.State().CollapsedWidth ? stored.width : scale(kDesignClientWidth));
-  window.SetClientHeight(stored.height >= kMinimumLoadedHeight ? stored.height : scale(kDesignClientHeight));
+// The edges are judged with the window's size before the load.
+Rect StoredPlace(const Rect& stored, const ScreenFacts& screen, int collapsedWidth) {
+  const Rect& current = screen.window;
+  const Rect& desktop = screen.virtualDesktop;
+  return {EdgeOrCentre(stored.left, desktop.left, desktop.right(), current.width, screen.primaryWidth),
+          EdgeOrCentre(stored.top, desktop.top, desktop.bottom(), current.height, screen.primaryHeight),
+          stored.width >= collapsedWidth ? stored.width : screen.scale(kDesignClientWidth),
+          stored.height >= kMinimumLoadedHeight ? stored.height : screen.scale(kDesignClientHeight)};
 }
 
-bool LoadWindowPosition(SheetWindow& window, XmlElem& root) {
+// The stored place, or the default one with a report; true for the stored one.
+bool LoadWindowPosition(XmlElem& root, const ScreenFacts& screen, int collapsedWidth, Rect& place, Reports& reports) {
   try {
-    PlaceWindow(window, ReadWindowPosition(root));
+    place = StoredPlace(ReadWindowPosition(root), screen, collapsedWidth);
     return true;
   } catch (...) {
-    // The window is in its default place before the report appears.
-    Centre(window);
-    window.SetClientWidth(window.DisplayScale()(kDesignClientWidth));
-    window.SetClientHeight(window.DisplayScale()(kDesignClientHeight));
-    window.ShowExceptionMessageBox(u"Load WindowPosition");
+    place = DefaultPlace(screen);
+    reports.ShowExceptionMessageBox(u"Load WindowPosition");
     return false;
   }
 }
@@ -90,8 +89,7 @@ PlausibleCounts CountsOf(const StoredColumnInfo& info, XmlElem& root) {
   return counts;
 }
 
-bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
-  Sheet& sheet = window.TheSheet();
+bool LoadColumnInfo(Sheet& sheet, XmlElem& root, Reports& reports) {
   StoredColumnInfo info;
   PlausibleCounts counts{5, 3, false};
   try {
@@ -104,7 +102,7 @@ bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
   sheet.SetRowCount(counts.rows + 1);
   sheet.SetColCount(counts.columns);
   const bool clean = info.present && counts.asStored;
-  if (!clean) window.ShowExceptionMessageBox(u"Load ColumnInfo");
+  if (!clean) reports.ShowExceptionMessageBox(u"Load ColumnInfo");
   // Without a clean section a flag the file lacks takes the first sheet's value.
   if (info.HeaderTextBold != StoredFlag::Missing || !clean) sheet.SetTitleBold(info.HeaderTextBold == StoredFlag::On);
   if (info.DrawGridLines != StoredFlag::Missing || !clean) sheet.SetGridLines(info.DrawGridLines != StoredFlag::Off);
@@ -112,9 +110,8 @@ bool LoadColumnInfo(SheetWindow& window, XmlElem& root) {
 }
 
 // "No Skin", a skin whose folder is gone, or one on another computer that is none of the
-// program's own folders leaves the built-in look.
-void RestoreSavedSkin(SheetWindow& window, const StoredSkin& skin) {
-  Sheet& sheet = window.TheSheet();
+// program's own folders leaves the built-in look. True when the sheet names a skin to load.
+bool RestoreSavedSkin(Sheet& sheet, const StoredSkin& skin, const std::u16string& exeFolder, Reports& reports) {
   if (skin.Name) {
     if (*skin.Name == kNoSkinName) {
       sheet.SetSkinName(kNoSkinName);
@@ -123,20 +120,19 @@ void RestoreSavedSkin(SheetWindow& window, const StoredSkin& skin) {
       sheet.SetSkinName(*skin.Name);
     }
   }
-  if (skin.Path) {
-    if (MayFollowSavedSkinPath(window, *skin.Path) && DirectoryExists(*skin.Path + sheet.SkinName())) {
-      sheet.SetSkinPath(*skin.Path);
-      window.loadSkin();
-    } else {
-      sheet.SetSkinName(kNoSkinName);
-      sheet.SetSkinPath(u"");
-    }
+  if (!skin.Path) return false;
+  if (MayFollowSavedSkinPath(reports, exeFolder, *skin.Path) && DirectoryExists(*skin.Path + sheet.SkinName())) {
+    sheet.SetSkinPath(*skin.Path);
+    return true;
   }
+  sheet.SetSkinName(kNoSkinName);
+  sheet.SetSkinPath(u"");
+  return false;
 }
 
 // Applies the columns as far as they were read: a width (at least 2), the caption, the
 // alignment. A description beyond the last column fails, which ends the header there.
-void LoadColumnHeader(SheetWindow& window, XmlElem& root) {
+void LoadColumnHeader(Sheet& sheet, XmlElem& root) {
   std::vector<StoredColumn> columns;
   std::exception_ptr unreadable;
   try {
@@ -144,7 +140,6 @@ void LoadColumnHeader(SheetWindow& window, XmlElem& root) {
   } catch (...) {
     unreadable = std::current_exception();
   }
-  Sheet& sheet = window.TheSheet();
   Sheet::Batch batch(sheet);
   for (size_t i = 0; i < columns.size(); ++i) {
     const StoredColumn& column = columns[i];
@@ -160,10 +155,9 @@ void LoadColumnHeader(SheetWindow& window, XmlElem& root) {
   if (unreadable) std::rethrow_exception(unreadable);
 }
 
-void LoadToDoContent(SheetWindow& window, XmlElem& root) {
+void LoadToDoContent(Sheet& sheet, XmlElem& root) {
   std::vector<StoredTask> tasks;
   ReadToDoContent(root, tasks);
-  Sheet& sheet = window.TheSheet();
   Sheet::Batch batch(sheet);
   int row = 1;
   for (const StoredTask& task : tasks) {
@@ -191,39 +185,74 @@ void ReportSaveProblem(SheetWindow& window, const std::u16string& text) {
 
 }  // namespace
 
-bool XMLLaden(SheetWindow& window, const std::u16string& pathAndFile) {
+LoadedFile XMLLaden(Sheet& sheet, PendraUnitState& state, const std::u16string& pathAndFile,
+                    const ScreenFacts& screen) {
+  LoadedFile loaded;
+  Reports& reports = loaded.reports;
   XmlDocument doc;
-  const bool read = Guarded(window, u"XMLloadToDoList", [&] {
+  const bool read = Guarded(reports, u"XMLloadToDoList", [&] {
     if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
     doc.Root()->SetName(kRootName);
     doc.LoadFromFile(pathAndFile, Encoding::Auto);
   });
-  window.State().DataFileSeen = FileStampOf(pathAndFile);
-  window.State().DataFileLostCharacters = read && doc.ReplacedCharacters();
-  if (!read) return false;
+  state.DataFileSeen = FileStampOf(pathAndFile);
+  state.DataFileLostCharacters = read && doc.ReplacedCharacters();
+  if (!read) return loaded;
   XmlElem& root = *doc.Root();
   // Every section is loaded, also after another one failed. Characters that had to be replaced
   // would be lost for good by the next save: such a load is no clean one either.
   bool clean = !doc.ReplacedCharacters();
-  clean = LoadWindowPosition(window, root) && clean;
-  clean = LoadColumnInfo(window, root) && clean;
-  clean = Guarded(window, u"Load Skin", [&] { RestoreSavedSkin(window, ReadSkin(root)); }) && clean;
-  clean = Guarded(window, u"Load ColumnHeader", [&] { LoadColumnHeader(window, root); }) && clean;
-  clean = Guarded(window, u"Load ToDoContent", [&] { LoadToDoContent(window, root); }) && clean;
-  return clean;
+  Rect place;
+  clean = LoadWindowPosition(root, screen, state.CollapsedWidth, place, reports) && clean;
+  loaded.window = place;
+  clean = LoadColumnInfo(sheet, root, reports) && clean;
+  clean = Guarded(reports, u"Load Skin",
+                  [&] { loaded.loadSkin = RestoreSavedSkin(sheet, ReadSkin(root), state.ExeFolder, reports); }) &&
+          clean;
+  clean = Guarded(reports, u"Load ColumnHeader", [&] { LoadColumnHeader(sheet, root); }) && clean;
+  clean = Guarded(reports, u"Load ToDoContent", [&] { LoadToDoContent(sheet, root); }) && clean;
+  loaded.clean = clean;
+  return loaded;
 }
 
-void KeepUnreadableDataFile(SheetWindow& window) {
-  PendraUnitState& state = window.State();
+ScreenFacts ScreenFactsOf(const SheetWindow& window) {
+  return {window.Rectangle(), window.VirtualDesktop(), window.PrimaryScreenWidth(), window.PrimaryScreenHeight(),
+          window.DisplayScale()};
+}
+
+bool ApplyLoadedFile(SheetWindow& window, const LoadedFile& loaded) {
+  if (loaded.window) {
+    window.SetLeft(loaded.window->left);
+    window.SetTop(loaded.window->top);
+    window.SetClientWidth(loaded.window->width);
+    window.SetClientHeight(loaded.window->height);
+  }
+  if (loaded.loadSkin) window.loadSkin();
+  ShowReports(window, loaded.reports);
+  return loaded.clean;
+}
+
+void ShowReports(SheetWindow& window, const Reports& reports) {
+  for (const Report& report : reports.Items()) {
+    switch (report.kind) {
+      case Report::Kind::Failure: window.ShowExceptionMessageBox(report.text); break;
+      case Report::Kind::Info: window.ShowInfoMessageBox(report.text, report.title); break;
+      case Report::Kind::Error: window.ShowErrorMessageBox(report.text, report.title); break;
+    }
+  }
+}
+
+Reports KeepUnreadableDataFile(PendraUnitState& state) {
+  Reports reports;
   try {
     const std::u16string kept = KeepFileAside(state.DataFolder, kDataFileName, u"unreadable", CurrentLocalTime());
-    window.ShowInfoMessageBox(state.DataFileLostCharacters ? KeptLostCharactersText(kept) : KeptUnreadableText(kept),
-                              kKeptUnreadableTitle);
+    reports.Info(state.DataFileLostCharacters ? KeptLostCharactersText(kept) : KeptUnreadableText(kept),
+                 kKeptUnreadableTitle);
   } catch (const std::exception& failure) {
     state.ProtectDataFile = true;
-    window.ShowErrorMessageBox(NotKeptUnreadableText(state.DataFolder + kDataFileName, FailureTypeName(failure)),
-                               kSaveProblemTitle);
+    reports.Error(NotKeptUnreadableText(state.DataFolder + kDataFileName, FailureTypeName(failure)), kSaveProblemTitle);
   }
+  return reports;
 }
 
 bool XMLSpeichern(SheetWindow& window) {
@@ -280,11 +309,11 @@ Rect SavedRectangle(const Rect& current, const PendraUnitState& state) {
   return {current.right() - state.ExpandedClientWidth, current.top, state.ExpandedClientWidth, current.height};
 }
 
-std::u16string EinenPfadAbziehenMitDelimeter(SheetWindow& window, const std::u16string& path) {
+std::u16string EinenPfadAbziehenMitDelimeter(ExceptionReporter& reporter, const std::u16string& path) {
   try {
     return ExtractFilePath(ExcludeTrailingPathDelimiter(ExtractFilePath(path)));
   } catch (...) {
-    window.ShowExceptionMessageBox(u"EinenPfadAbziehenMitDelimeter");
+    reporter.ShowExceptionMessageBox(u"EinenPfadAbziehenMitDelimeter");
     return {};
   }
 }

@@ -45,9 +45,9 @@ bool SameFolderText(std::u16string_view a, std::u16string_view b) {
 
 }  // namespace
 
-std::vector<std::u16string> SkinBaseCandidates(SheetWindow& window, SkinSearch search) {
-  const std::u16string& exeFolder = window.State().ExeFolder;
-  const std::u16string parent = EinenPfadAbziehenMitDelimeter(window, exeFolder);
+std::vector<std::u16string> SkinBaseCandidates(ExceptionReporter& reporter, const std::u16string& exeFolder,
+                                               SkinSearch search) {
+  const std::u16string parent = EinenPfadAbziehenMitDelimeter(reporter, exeFolder);
   std::vector<std::u16string> candidates = {
       exeFolder + u"Skins",
       parent + u"Skins" + kDelimiter,
@@ -62,10 +62,10 @@ std::vector<std::u16string> SkinBaseCandidates(SheetWindow& window, SkinSearch s
   return candidates;
 }
 
-bool MayFollowSavedSkinPath(SheetWindow& window, const std::u16string& path) {
+bool MayFollowSavedSkinPath(ExceptionReporter& reporter, const std::u16string& exeFolder, const std::u16string& path) {
   if (IsOnLocalDrive(path)) return true;
   const std::u16string saved = IncludeTrailingPathDelimiter(path);
-  for (const std::u16string& candidate : SkinBaseCandidates(window, SkinSearch::FirstRun)) {
+  for (const std::u16string& candidate : SkinBaseCandidates(reporter, exeFolder, SkinSearch::FirstRun)) {
     if (SameFolderText(IncludeTrailingPathDelimiter(candidate), saved)) return true;
   }
   return false;
@@ -93,7 +93,9 @@ std::u16string FirstRunSkinName(const std::u16string& skinPath) {
 void TestStartSkin(SheetWindow& window) {
   Guarded(window, u"testStartSkin", [&] {
     Sheet& sheet = window.TheSheet();
-    if (!SearchSkinBaseFolder(sheet, SkinBaseCandidates(window, SkinSearch::FirstRun))) return;
+    const std::vector<std::u16string> candidates =
+        SkinBaseCandidates(window, window.State().ExeFolder, SkinSearch::FirstRun);
+    if (!SearchSkinBaseFolder(sheet, candidates)) return;
     std::u16string name = FirstRunSkinName(sheet.SkinPath());
     if (name.empty()) return;
     sheet.SetSkinName(name);

@@ -10,6 +10,7 @@
 
 namespace pendra {
 
+class ExceptionReporter;
 class Sheet;
 class SheetWindow;
 
@@ -18,12 +19,13 @@ class SheetWindow;
 enum class SkinSearch { FirstRun, Menu };
 
 // The base folder candidates in the order they are tried. exeFolder ends in a delimiter.
-std::vector<std::u16string> SkinBaseCandidates(SheetWindow& window, SkinSearch search);
+std::vector<std::u16string> SkinBaseCandidates(ExceptionReporter& reporter, const std::u16string& exeFolder,
+                                               SkinSearch search);
 
 // Whether a skin base folder restored from the data file may be looked at: one on a local
 // drive, or one of the first run's candidates (beside a program that runs from a share, they
 // are on that share). Nothing is touched to decide it.
-bool MayFollowSavedSkinPath(SheetWindow& window, const std::u16string& path);
+bool MayFollowSavedSkinPath(ExceptionReporter& reporter, const std::u16string& exeFolder, const std::u16string& path);
 
 // Takes the first existing candidate as SkinPath (the first candidate gets a delimiter
 // added, the others carry one) and keeps SkinPath when none exists. True when SkinPath then

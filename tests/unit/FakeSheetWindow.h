@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sheet/LoadSave.h"
 #include "sheet/SheetWindow.h"
 
 namespace pendra {
@@ -56,5 +57,15 @@ class FakeSheetWindow : public SheetWindow {
   int skinLoads = 0;
   bool rectangleFails = false;
 };
+
+// Loads as the main window does: the sheet is read, then the window put in place and the reports
+// shown.
+inline bool XMLLaden(FakeSheetWindow& window, const std::u16string& pathAndFile) {
+  return ApplyLoadedFile(window, XMLLaden(window.sheet, window.state, pathAndFile, ScreenFactsOf(window)));
+}
+
+inline void KeepUnreadableDataFile(FakeSheetWindow& window) {
+  ShowReports(window, KeepUnreadableDataFile(window.state));
+}
 
 }  // namespace pendra

@@ -29,11 +29,11 @@ TEST_F(SkinsTest, TheFirstRunTriesSevenCandidatesAndTheMenuTheFourBesideTheProgr
   const std::u16string exe = window.state.ExeFolder;
   const std::u16string tools = Tools();
   EXPECT_EQ(
-      SkinBaseCandidates(window, SkinSearch::FirstRun),
+      SkinBaseCandidates(window, window.state.ExeFolder, SkinSearch::FirstRun),
       (std::vector<std::u16string>{exe + u"Skins", tools + u"Skins/", tools + u"Kastrel/Skins/",
                                    u"C:\\Program Files (x86)\\Kastrel\\Skins\\", u"C:\\Program Files\\Kastrel\\Skins\\",
                                    u"C:\\Programme\\Kastrel\\Skins\\", tools + u"KS/Skins/"}));
-  EXPECT_EQ(SkinBaseCandidates(window, SkinSearch::Menu),
+  EXPECT_EQ(SkinBaseCandidates(window, window.state.ExeFolder, SkinSearch::Menu),
             (std::vector<std::u16string>{exe + u"Skins", tools + u"Skins/", tools + u"Kastrel/Skins/",
                                          tools + u"KS/Skins/"}));
 }
@@ -54,7 +54,8 @@ TEST_F(SkinsTest, ASavedSkinPathIsFollowedOnALocalDriveOrWhenItIsAKnownFolder) {
       {u"//host/share/Skins/", false},
       {local, true},
   };
-  for (const auto& c : cases) EXPECT_EQ(MayFollowSavedSkinPath(window, c.path), c.followed) << ToUtf8(c.path);
+  for (const auto& c : cases)
+    EXPECT_EQ(MayFollowSavedSkinPath(window, window.state.ExeFolder, c.path), c.followed) << ToUtf8(c.path);
   EXPECT_TRUE(window.reports.empty());
 }
 
@@ -86,7 +87,8 @@ TEST_F(SkinsTest, TheSearchTakesTheFirstExistingCandidateOrKeepsAnExistingSkinPa
     const std::u16string restored =
         c.restoredPath.empty() || c.restoredPath == " " ? FromUtf8(c.restoredPath) : root.File(c.restoredPath);
     window.sheet.SetSkinPath(restored);
-    const bool found = SearchSkinBaseFolder(window.sheet, SkinBaseCandidates(window, SkinSearch::FirstRun));
+    const bool found =
+        SearchSkinBaseFolder(window.sheet, SkinBaseCandidates(window, window.state.ExeFolder, SkinSearch::FirstRun));
     EXPECT_EQ(found, c.found);
     EXPECT_EQ(window.sheet.SkinPath(), c.found ? root.File(c.skinPath) : restored);
   }
