@@ -49,6 +49,7 @@ bool Intersects(const RECT& a, const RECT& b) {
 
 GridControl::GridControl(GridEvents& events, Sheet& sheet) : events_(events), model_(sheet), editor_(*this) {
   sheet.AddObserver(*this);
+  model_.SetObserver(this);
 }
 
 // The window goes first, while the editor and the model it reports to still exist.
@@ -61,10 +62,39 @@ void GridControl::SheetChanged(const SheetChange& change) {
   if (!Handle()) return;
   switch (change.kind) {
     case SheetChange::Kind::Window: return;
-    case SheetChange::Kind::Cell: InvalidateRect(Handle(), nullptr, FALSE); return;
+    case SheetChange::Kind::Cell: InvalidateCell({change.col, change.row}); return;
     case SheetChange::Kind::Structure:
     case SheetChange::Kind::Look: Repaint(); return;
   }
+}
+
+void GridControl::GridViewChanged(const GridViewChange& change) {
+  if (!Handle()) return;
+  switch (change.kind) {
+    case GridViewChange::Kind::Current:
+      InvalidateCell(change.before);
+      InvalidateCell(change.after);
+      return;
+    case GridViewChange::Kind::Editing:
+      // The owner ended the editing: the editor goes with it.
+      if (!model_.IsEditing() && editor_.IsOpen()) CloseEditor();
+      InvalidateCell(change.before);
+      InvalidateCell(change.after);
+      return;
+    case GridViewChange::Kind::Scroll:
+      UpdateScrollInfo();
+      PlaceEditor();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return;
+  }
+}
+
+// A cell out of view, or no cell, has nothing to repaint.
+void GridControl::InvalidateCell(GridCell cell) {
+  Rect rect;
+  if (cell.col < 0 || !CellRect(model_, cell, rect)) return;
+  const RECT area = ToRECT(rect);
+  InvalidateRect(Handle(), &area, FALSE);
 }
 
 void GridControl::Create(HWND parent, int x, int y, int width, int height, int id) {
@@ -244,14 +274,12 @@ bool GridControl::MoveCurrent(GridCell target) {
   if (!model_.IsSelectable(target)) return false;
   CloseEditor();
   model_.SetCurrentCell(target);
-  Changed();
   return true;
 }
 
 void GridControl::OpenEditor(const std::u16string& text, bool selectAll) {
   if (!model_.BeginEditing()) return;
   model_.MakeCellVisible(model_.EditedCell());
-  UpdateScrollInfo();
   Rect rect;
   if (!CellRect(model_, model_.EditedCell(), rect)) {
     model_.EndEditing();
@@ -259,7 +287,6 @@ void GridControl::OpenEditor(const std::u16string& text, bool selectAll) {
   }
   editor_.Open(ToRECT(rect), text, selectAll);
   OnEditorChanged();
-  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void GridControl::OnEditorChanged() {
@@ -268,13 +295,13 @@ void GridControl::OnEditorChanged() {
   model_.TheSheet().SetCell(cell.col, cell.row, editor_.Text());
 }
 
+// The editor goes before the model hears of it, so that the model's signal finds it closed.
 void GridControl::CloseEditor(bool keepFocusInGrid) {
   if (!model_.IsEditing() && !editor_.IsOpen()) return;
-  model_.EndEditing();
   const bool editorHadFocus = GetFocus() == editor_.Handle();
   editor_.Hide();
+  model_.EndEditing();
   if (editorHadFocus && keepFocusInGrid) SetFocus(Handle());
-  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void GridControl::PlaceEditor() {
@@ -297,7 +324,7 @@ void GridControl::OnFocusChanged(bool gained, HWND other) {
     CloseEditor(false);
     focused_ = false;
   }
-  InvalidateRect(Handle(), nullptr, FALSE);
+  InvalidateCell(model_.CurrentCell());
 }
 
 void GridControl::EditorFocusChanged(bool gained, HWND other) { OnFocusChanged(gained, other); }

@@ -62,7 +62,7 @@ class GridEvents : public virtual ExceptionReporter {
   }
 };
 
-class GridControl : public Window, private InplaceEditorHost, private SheetObserver {
+class GridControl : public Window, private InplaceEditorHost, private SheetObserver, private GridViewObserver {
  public:
   GridControl(GridEvents& events, Sheet& sheet);
   ~GridControl() override;
@@ -107,6 +107,10 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   void OnScroll(int bar, int request);
   void OnEditorChanged();
   void SheetChanged(const SheetChange& change) override;
+  // Repaints what the view's change touched: the cells left and entered, the edited cell, or
+  // everything after a scroll.
+  void GridViewChanged(const GridViewChange& change) override;
+  void InvalidateCell(GridCell cell);
 
   bool EditorKeyDown(int key) override;
   void EditorFocusChanged(bool gained, HWND other) override;

@@ -45,16 +45,33 @@ bool GridModel::IsSelectable(GridCell cell) const {
 
 bool GridModel::SetCurrentCell(GridCell cell) {
   if (!IsSelectable(cell)) return false;
+  const GridCell before = current_;
   current_ = cell;
+  if (before != cell) Notify(GridViewChange::Kind::Current, before, cell);
   MakeCellVisible(cell);
   return true;
 }
 
+void GridModel::ClearSelection() {
+  const GridCell before = current_;
+  current_ = {};
+  if (before != current_) Notify(GridViewChange::Kind::Current, before, current_);
+}
+
 bool GridModel::BeginEditing() {
   if (!IsSelectable(current_)) return false;
+  const bool was = editing_;
+  const GridCell before = edited_;
   editing_ = true;
   edited_ = current_;
+  if (!was || before != edited_) Notify(GridViewChange::Kind::Editing, was ? before : GridCell{}, edited_);
   return true;
+}
+
+void GridModel::EndEditing() {
+  if (!editing_) return;
+  editing_ = false;
+  Notify(GridViewChange::Kind::Editing, edited_, {});
 }
 
 void GridModel::SetViewSize(int width, int height) {
@@ -64,9 +81,12 @@ void GridModel::SetViewSize(int width, int height) {
 }
 
 void GridModel::ScrollTo(int topRow, int leftCol) {
+  const int top = topRow_;
+  const int left = leftCol_;
   topRow_ = topRow;
   leftCol_ = leftCol;
   ClampScroll();
+  NotifyScrollSince(top, left);
 }
 
 int GridModel::FullyVisibleRows() const {
@@ -90,6 +110,8 @@ int GridModel::MaxLeftCol() const {
 }
 
 void GridModel::MakeCellVisible(GridCell cell) {
+  const int top = topRow_;
+  const int left = leftCol_;
   if (cell.row >= FixedRows() && cell.row < RowCount()) {
     const int rows = std::max(1, FullyVisibleRows());
     if (cell.row < topRow_) topRow_ = cell.row;
@@ -106,6 +128,7 @@ void GridModel::MakeCellVisible(GridCell cell) {
     }
   }
   ClampScroll();
+  NotifyScrollSince(top, left);
 }
 
 void GridModel::ClampCellsToGrid() {
@@ -114,6 +137,14 @@ void GridModel::ClampCellsToGrid() {
     current_.row = std::min(current_.row, RowCount() - 1);
   }
   if (editing_ && (edited_.col >= ColCount() || edited_.row >= RowCount())) editing_ = false;
+}
+
+void GridModel::Notify(GridViewChange::Kind kind, GridCell before, GridCell after) {
+  if (observer_) observer_->GridViewChanged({kind, before, after});
+}
+
+void GridModel::NotifyScrollSince(int topRow, int leftCol) {
+  if (topRow != topRow_ || leftCol != leftCol_) Notify(GridViewChange::Kind::Scroll, {}, {});
 }
 
 void GridModel::ClampScroll() {

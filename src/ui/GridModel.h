@@ -29,6 +29,24 @@ struct GridSelection {
   bool operator==(const GridSelection&) const = default;
 };
 
+// What changed in the view: the current cell (from one cell to another), the editing of a cell
+// (begun or ended), or the scroll position.
+struct GridViewChange {
+  enum class Kind { Current, Editing, Scroll };
+  Kind kind = Kind::Current;
+  GridCell before;
+  GridCell after;
+  bool operator==(const GridViewChange&) const = default;
+};
+
+class GridViewObserver {
+ public:
+  virtual void GridViewChanged(const GridViewChange& change) = 0;
+
+ protected:
+  ~GridViewObserver() = default;
+};
+
 class GridModel : private SheetObserver {
  public:
   static constexpr int kDefaultRowHeight = 24;
@@ -38,6 +56,10 @@ class GridModel : private SheetObserver {
   ~GridModel();
   GridModel(const GridModel&) = delete;
   GridModel& operator=(const GridModel&) = delete;
+
+  // The one observer of the view (its control); none at first. The view's own changes reach it;
+  // the sheet's changes reach the sheet's observers.
+  void SetObserver(GridViewObserver* observer) { observer_ = observer; }
 
   Sheet& TheSheet() { return sheet_; }
   const Sheet& TheSheet() const { return sheet_; }
@@ -69,14 +91,14 @@ class GridModel : private SheetObserver {
   GridCell FirstNonFixedCell() const { return {0, FixedRows()}; }
   // Makes a selectable cell current and scrolls it into view; false (and no change) otherwise.
   bool SetCurrentCell(GridCell cell);
-  void ClearSelection() { current_ = {}; }
+  void ClearSelection();
 
   // Editing belongs to one cell, which keeps its place when the selection moves or is cleared.
   bool IsEditing() const { return editing_; }
   GridCell EditedCell() const { return editing_ ? edited_ : GridCell{}; }
   // Starts editing the current cell; false when there is none.
   bool BeginEditing();
-  void EndEditing() { editing_ = false; }
+  void EndEditing();
 
   // The view: the pixel size that shows the cells, and the first scrolled row and column.
   int ViewWidth() const { return viewWidth_; }
@@ -97,8 +119,12 @@ class GridModel : private SheetObserver {
   void SheetChanged(const SheetChange& change) override;
   void ClampCellsToGrid();
   void ClampScroll();
+  void Notify(GridViewChange::Kind kind, GridCell before, GridCell after);
+  // Tells of a scroll position other than the given one.
+  void NotifyScrollSince(int topRow, int leftCol);
 
   Sheet& sheet_;
+  GridViewObserver* observer_ = nullptr;
   int rowHeight_ = kDefaultRowHeight;
   GridCell current_;
   bool editing_ = false;

@@ -1,11 +1,18 @@
 #include "ui/GridModel.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "GridFixtures.h"
 
 namespace pendra {
 namespace {
+
+// Every change the view tells of, in order.
+struct ViewChanges : GridViewObserver {
+  void GridViewChanged(const GridViewChange& change) override { seen.push_back(change); }
+  std::vector<GridViewChange> seen;
+};
 
 TEST(GridModel, OneRowIsNoLongerFixedAndStaysSoWhenRowsComeBack) {
   ViewedSheet grid(3, 2);
@@ -125,6 +132,38 @@ TEST(GridModel, ShrinkingTheViewKeepsTheScrollInRange) {
   grid.SetViewSize(0, 0);
   EXPECT_EQ(grid.FullyVisibleRows(), 0);
   EXPECT_EQ(grid.MaxTopRow(), 19);
+}
+
+}  // namespace
+}  // namespace pendra
+
+namespace pendra {
+namespace {
+
+TEST(GridModel, TellsWhichCellsTheCurrentCellAndTheEditingLeftAndEnteredAndWhenItScrolled) {
+  using K = GridViewChange::Kind;
+  FirstRunGrid grid(40);
+  ViewChanges changes;
+  grid.SetObserver(&changes);
+
+  grid.SetCurrentCell({1, 2});
+  grid.SetCurrentCell({1, 2});  // no change, no word
+  grid.BeginEditing();
+  grid.EndEditing();
+  grid.EndEditing();
+  grid.SetCurrentCell({2, 30});  // out of view: the view scrolls
+  grid.ScrollTo(grid.TopRow(), 0);
+  grid.ClearSelection();
+
+  const std::vector<GridViewChange> expected = {
+      {K::Current, {-1, -1}, {1, 2}},
+      {K::Editing, {-1, -1}, {1, 2}},
+      {K::Editing, {1, 2}, {-1, -1}},
+      {K::Current, {1, 2}, {2, 30}},
+      {K::Scroll, {}, {}},
+      {K::Current, {2, 30}, {-1, -1}},
+  };
+  EXPECT_EQ(changes.seen, expected);
 }
 
 }  // namespace
