@@ -14,9 +14,7 @@ namespace pendra {
 
 // Entering a cell ends the edit of the cell left (a step); emptying a blank cell is none.
 bool TToDoForm::SelectCell(int col, int row) {
-  history_.Checkpoint();
-  EmptyIfBlank(sheet_, col, row);
-  history_.Absorb();
+  edits_.Absorbed([&] { EmptyIfBlank(sheet_, col, row); });
   return true;
 }
 
@@ -40,7 +38,7 @@ void TToDoForm::DblClick() {
 
 // PopupFake: the right button opens the menu at the cursor; the current cell stays.
 void TToDoForm::MouseDown(GridMouseButton button, int, int) {
-  if (!ToDoGrid.IsEditing()) history_.Checkpoint();
+  edits_.Input(ToDoGrid.Model());
   if (button == GridMouseButton::Right) OpenPopupMenuAtCursor();
 }
 
@@ -57,10 +55,7 @@ bool TToDoForm::Wheel(int) {
 void TToDoForm::OnKeyDown(int key, bool ctrl) {
   if (waitingForDataFile_) return;
   GridModel& grid = ToDoGrid.Model();
-  // A key outside editing begins a new step; the keys of an edit belong to it.
-  if (!grid.IsEditing()) history_.Checkpoint();
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
-  switch (DecideSheetKey(key, ctrl, shift, grid.IsEditing(), grid.HasCurrentCell())) {
+  switch (edits_.Key(grid, key, ctrl, GetKeyState(VK_SHIFT) < 0)) {
     case SheetKeyAction::None: break;
     case SheetKeyAction::CopyCell: CopyCurrentCell(false); break;
     case SheetKeyAction::CutCell: CopyCurrentCell(true); break;
@@ -74,7 +69,7 @@ void TToDoForm::OnKeyDown(int key, bool ctrl) {
 }
 
 void TToDoForm::TakeBack(bool redo) {
-  const SheetCell changed = redo ? history_.Redo() : history_.Undo();
+  const SheetCell changed = redo ? edits_.Redo() : edits_.Undo();
   GridModel& grid = ToDoGrid.Model();
   if (changed.row >= 0) {
     // The changed cell, or the nearest one that can be current.

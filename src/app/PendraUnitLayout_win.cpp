@@ -15,7 +15,10 @@ namespace pendra {
 void TToDoForm::FormResize() {
   if (state_.ExpandState != ExpandStates::Expanded || !ToDoGrid.Handle() || IsIconic(Handle())) return;
   // Fitting the columns to a new size is no step of the user's.
-  history_.Checkpoint();
+  edits_.Absorbed([&] { LayOut(); });
+}
+
+void TToDoForm::LayOut() {
   FormLayout layout = ComputeFormLayout(ClientWidth(), ClientHeight(), state_.SkinLoaded, scale_);
   const Rect& grid = layout.ToDoGrid;
   // The columns are fitted to the grid's new width before it gets its height and place.
@@ -34,7 +37,6 @@ void TToDoForm::FormResize() {
   PanelMinusColumn.Place(layout.PanelMinusColumn);
   InvalidateRect(Handle(), nullptr, FALSE);
   RepaintControlsForCitrix();
-  history_.Absorb();
 }
 
 void TToDoForm::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -43,27 +45,29 @@ void TToDoForm::OnDpiChanged(int dpi, const RECT& suggested) {
     scale_ = Scale(dpi);
     if (scale_ == from) return;
     // Following the display is no step of the user's.
-    history_.Checkpoint();
-    ScaleSheetWidths(from);
-    RescaleShrinkWidths(state_, from, scale_);
-    decoration_.LoadPictures(scale_);
-    popupMenu_.SetScale(scale_);
-    for (PictureButton* button : PictureButtons()) button->SetScale(scale_);
-    ToDoGrid.SetDpi(dpi);
-    if (!sheet_.SkinName().empty() && sheet_.SkinName() != kNoSkinName) loadSkin();
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (state_.ExpandState == ExpandStates::Expanded) {
-      FormResize();
-    } else {
-      // The strip keeps the expanded window's places, cut at its width.
-      decoration_.Place(ComputeFormLayout(state_.ExpandedClientWidth, ClientHeight(), state_.SkinLoaded, scale_),
-                        state_.SkinLoaded);
-      PlaceExitIconOnStrip();
-    }
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-    history_.Absorb();
+    edits_.Absorbed([&] { FollowScale(from, dpi, suggested); });
   });
+}
+
+void TToDoForm::FollowScale(Scale from, int dpi, const RECT& suggested) {
+  ScaleSheetWidths(from);
+  RescaleShrinkWidths(state_, from, scale_);
+  decoration_.LoadPictures(scale_);
+  popupMenu_.SetScale(scale_);
+  for (PictureButton* button : PictureButtons()) button->SetScale(scale_);
+  ToDoGrid.SetDpi(dpi);
+  if (!sheet_.SkinName().empty() && sheet_.SkinName() != kNoSkinName) loadSkin();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (state_.ExpandState == ExpandStates::Expanded) {
+    FormResize();
+  } else {
+    // The strip keeps the expanded window's places, cut at its width.
+    decoration_.Place(ComputeFormLayout(state_.ExpandedClientWidth, ClientHeight(), state_.SkinLoaded, scale_),
+                      state_.SkinLoaded);
+    PlaceExitIconOnStrip();
+  }
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void TToDoForm::ScaleSheetWidths(Scale from) {

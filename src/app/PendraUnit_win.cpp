@@ -74,7 +74,7 @@ void TToDoForm::CreateControls() {
   // Each press of a button is a step of its own in the history.
   auto step = [this](void (TToDoForm::*command)()) {
     return [this, command] {
-      history_.Checkpoint();
+      edits_.Command();
       (this->*command)();
     };
   };
@@ -171,7 +171,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND:
       if (HIWORD(wParam) != 0 || lParam != 0) break;
-      history_.Checkpoint();
+      edits_.Command();
       if (popupMenu_.Run(LOWORD(wParam))) return 0;
       break;
     case WM_WINDOWPOSCHANGED:
@@ -336,7 +336,7 @@ void TToDoForm::FormCreate() {
 void TToDoForm::BeginSaving() {
   OnWindowMoved();
   savesInBackground_ = true;
-  history_.Reset();
+  edits_.Begin();
 }
 
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }

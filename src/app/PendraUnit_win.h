@@ -18,9 +18,9 @@
 #include "sheet/PendraUnitState.h"
 #include "sheet/SaveScheduler.h"
 #include "sheet/Sheet.h"
-#include "sheet/SheetHistory.h"
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
+#include "ui/EditSession.h"
 #include "ui/GridControl_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
@@ -168,6 +168,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // The window moved to a monitor of another scaling: it takes the suggested rectangle, and
   // its pictures, fonts and column widths follow the new scale.
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void FollowScale(Scale from, int dpi, const RECT& suggested);
   void OnPaint();
   // Paints the window's own surface (background and decoration pictures); origin is the
   // window point that lies at the DC's (0, 0).
@@ -180,6 +181,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void Internationalization();
   void testStartSkin();
   void FormResize();
+  // Places the grid (its columns fitted to its width), the decoration and the buttons.
+  void LayOut();
   void AdjustColumnWidths();
   void RepaintControlsForCitrix();
   void mnuAboutClick();
@@ -229,7 +232,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool savingInBackground_ = false;
   bool silenceSaveReports_ = false;
   SaveScheduler saveScheduler_;
-  SheetHistory history_{sheet_};
+  EditSession edits_{sheet_};
   ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;
 };
