@@ -5,7 +5,6 @@
 
 #include "../../assets/resource_ids.h"
 #include "app/CommandLine.h"
-#include "app/MessageBoxScope_win.h"
 #include "app/SingleInstance_win.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
@@ -48,6 +47,7 @@ void TToDoForm::Create() {
                  WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth,
                  kDesignClientHeight, nullptr);
   if (!Handle()) return;
+  boxes_.SetMainWindow(Handle());
   scale_ = Scale(static_cast<int>(GetDpiForWindow(Handle())));
   // The sheet before loading is the design's, at the display's scale.
   ScaleSheetWidths(Scale{});
@@ -251,9 +251,11 @@ void TToDoForm::OnSaveTimer() {
   const std::uint64_t now = GetTickCount64();
   if (saveScheduler_.IsDue(now)) {
     savingInBackground_ = true;
-    silenceSaveReports_ = !saveScheduler_.ReportsFailure();
-    const bool saved = XMLSpeichern(*this);
-    silenceSaveReports_ = false;
+    bool saved = false;
+    {
+      const MessageBoxes::Silence silence(boxes_, !saveScheduler_.ReportsFailure());
+      saved = XMLSpeichern(*this);
+    }
     savingInBackground_ = false;
     saveScheduler_.Saved(saved, GetTickCount64());
   }
@@ -262,33 +264,20 @@ void TToDoForm::OnSaveTimer() {
 
 // ---- message boxes ----
 
-HWND TToDoForm::MessageBoxOwner() const {
-  HWND active = GetActiveWindow();
-  return active ? active : Handle();
-}
-
-int TToDoForm::ShowMessageBox(const std::u16string& text, const std::u16string& title, UINT flags) {
-  HWND owner = MessageBoxOwner();
-  MessageBoxScope scope(Handle());
-  return MessageBoxW(owner, Wide(text), Wide(title), flags);
-}
-
 void TToDoForm::ShowInfoMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
-  ShowMessageBox(text, Überschrift, MB_OK | MB_ICONINFORMATION);
+  boxes_.Info(text, Überschrift);
 }
 
 void TToDoForm::ShowErrorMessageBox(const std::u16string& text, const std::u16string& Überschrift) {
-  if (silenceSaveReports_) return;
-  ShowMessageBox(text, Überschrift, MB_OK | MB_ICONERROR);
+  boxes_.Error(text, Überschrift);
 }
 
 bool TToDoForm::ShowYesAndNoDialogBox(const std::u16string& text, const std::u16string& Überschrift) {
-  return ShowMessageBox(text, Überschrift, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return boxes_.YesOrNo(text, Überschrift);
 }
 
 void TToDoForm::ShowExceptionMessageBox(const std::u16string& methode) {
-  if (silenceSaveReports_) return;
-  ShowErrorMessageBox(ExceptionBoxText(methode), kExceptionBoxTitle);
+  boxes_.Error(ExceptionBoxText(methode), kExceptionBoxTitle);
 }
 
 void TToDoForm::ApplicationEventsOnException(const std::exception& failure) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "about/ShowInfoSRC_win.h"
+#include "app/MessageBoxes_win.h"
 #include "app/PopupMenu_win.h"
 #include "app/ShrinkExpand.h"
 #include "app/TrayIcon_win.h"
@@ -81,8 +82,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // The popup menu's item for a control of the language table; 0 for the hints.
   static UINT MenuItemOf(MainWindowControl control);
   void SetControlText(const ControlText& setting);
-  // A message box as every part of the program shows it; its answer.
-  int ShowMessageBox(const std::u16string& text, const std::u16string& title, UINT flags);
 
   void PutOnScreen();
   void GiveScrollBars();
@@ -192,10 +191,10 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   int ClientHeight() const;
   void SetClientSize(int width, int height);
   void SetPosition(int left, int top);
-  HWND MessageBoxOwner() const;
   std::u16string ExecutablePath() const;
   HICON ProgramIcon() const;
 
+  MessageBoxes boxes_;
   PendraUnitState state_;
   // The display's scale where the window is.
   Scale scale_;
@@ -230,7 +229,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // Changes are saved in the background from the end of start-up on.
   bool savesInBackground_ = false;
   bool savingInBackground_ = false;
-  bool silenceSaveReports_ = false;
   SaveScheduler saveScheduler_;
   EditSession edits_{sheet_};
   ShrinkTarget shrinkTarget_;
