@@ -36,9 +36,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
 
   // Creates the window and runs FormCreate; the window stays hidden until Show.
   void Create();
-  // What the message loop does first: nothing while the start timer is armed (its first tick
-  // shows the window), else show the window unless it is to start hidden.
+  // Before the message loop: the window shows with its first picture, unless it starts hidden.
   void ShowAtStart();
+  // Every way of showing and hiding the window goes through here.
   void ChangeVisibilityBy(VisibilityCause cause);
   // The About dialog the program entry makes at start and never shows.
   void CreateHiddenInfoDialog();
