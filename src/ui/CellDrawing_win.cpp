@@ -36,20 +36,11 @@ void DrawTitleCell(HDC dc, const RECT& rect, std::u16string_view text, bool bold
 
 }  // namespace
 
-void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold,
-                   bool highlighted) {
-  FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold) {
   if (row == 0) {
     DrawTitleCell(dc, rect, text, titleBold);
     return;
   }
-  if (highlighted) {
-    DrawCellText(dc, rect, text, CellTextFlags(row, alignment));
-    return;
-  }
-  SetDCBrushColor(dc, kTaskCellColour);
-  SetBkColor(dc, kTaskCellColour);
-  FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   DrawCellText(dc, rect, text, CellTextFlags(row, alignment));
 }
 

@@ -35,6 +35,11 @@ KeyModifiers HeldModifiers() { return {KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT), K
 
 int ClampToInt(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); }
 
+// Where something that starts there and is that long ends, at the limit at most.
+int EndWithin(int start, std::int64_t extent, int limit) {
+  return ClampToInt(std::min(start + extent, std::int64_t{limit}));
+}
+
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   SetDCBrushColor(dc, colour);
   FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -512,10 +517,23 @@ void GridControl::Paint(HDC target, const RECT& dirty) {
          SRCCOPY);
 }
 
+// Each pixel is filled once: the cells with their own backgrounds, the lines by PaintLines, and
+// the grid's colour only beside and below them.
 void GridControl::PaintCells(HDC dc, const RECT& dirty) {
-  Fill(dc, dirty, kGridColour);
+  const std::vector<ShownLine> rows = ShownRows(model_);
   const std::vector<ShownLine> cols = ShownCols(model_);
-  for (const ShownLine& row : ShownRows(model_)) {
+  const int cellsRight =
+      cols.empty()
+          ? 0
+          : EndWithin(cols.back().start, std::int64_t{model_.ColWidths()[cols.back().index]} + model_.LineWidth(),
+                      model_.ViewWidth());
+  const int cellsBottom = rows.empty() ? 0 : EndWithin(rows.back().start, model_.RowPitch(), model_.ViewHeight());
+  for (const RECT& beside : {RECT{cellsRight, dirty.top, dirty.right, dirty.bottom},
+                             RECT{dirty.left, cellsBottom, cellsRight, dirty.bottom}}) {
+    RECT area;
+    if (IntersectRect(&area, &beside, &dirty)) Fill(dc, area, kGridColour);
+  }
+  for (const ShownLine& row : rows) {
     for (const ShownLine& col : cols) {
       const int right = ClampToInt(
           std::min<std::int64_t>(col.start + std::int64_t{model_.ColWidths()[col.index]}, model_.ViewWidth() + 1));
@@ -529,7 +547,10 @@ void GridControl::PaintCell(HDC dc, GridCell cell, const RECT& rect) {
   const bool fixed = cell.row < model_.FixedRows();
   const bool selected = cell == model_.CurrentCell();
   const bool highlighted = selected && !focused_;
-  const COLORREF background = fixed ? kFixedColour : highlighted ? GetSysColor(COLOR_HIGHLIGHT) : kGridColour;
+  const COLORREF background = fixed           ? kFixedColour
+                              : highlighted   ? GetSysColor(COLOR_HIGHLIGHT)
+                              : cell.row == 0 ? kGridColour
+                                              : kTaskCellColour;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   SelectObject(dc, font_.Get());
@@ -548,8 +569,8 @@ void GridControl::DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridD
   Guarded(events_, u"DrawCell", [&] {
     if (events_.DrawCell(dc, cell.col, cell.row, rect, state)) return;
     const Sheet& sheet = model_.TheSheet();
-    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col), sheet.HeaderTextBold(),
-                  state.selected && !state.focused);
+    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col),
+                  sheet.HeaderTextBold());
   });
 }
 
