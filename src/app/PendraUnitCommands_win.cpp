@@ -9,7 +9,6 @@ void TToDoForm::mnuAddRowClick() { AddRow(sheet_); }
 
 void TToDoForm::mnuDeleteRowClick() {
   ToDoGrid.Model().EndEditing();
-  ToDoGrid.Repaint();
   DeleteRow(sheet_, [this](const std::u16string& text, const std::u16string& title) {
     return ShowYesAndNoDialogBox(text, title);
   });
@@ -22,7 +21,6 @@ void TToDoForm::mnuAddColumnClick() {
 
 void TToDoForm::mnuDeleteColumnClick() {
   ToDoGrid.Model().EndEditing();
-  ToDoGrid.Repaint();
   const bool deleted = DeleteColumn(sheet_, [this](const std::u16string& text, const std::u16string& title) {
     return ShowYesAndNoDialogBox(text, title);
   });

@@ -118,7 +118,6 @@ void TToDoForm::ImageRedButtonAufklapperClick() {
   Guarded(*this, u"ImageRedButtonAufklapperClick", [&] {
     if (waitingForDataFile_) return;
     ToDoGrid.Model().ClearSelection();
-    ToDoGrid.Repaint();
     const bool collapsing = state_.ExpandState == ExpandStates::Expanded;
     StartShrinkOrExpand(state_, shrinkTarget_, {Rectangle().left, ClientWidth()});
     if (!collapsing) ShowWindow(ToDoGrid.Handle(), SW_SHOW);

@@ -20,10 +20,7 @@ bool TToDoForm::SelectCell(int col, int row) {
 
 void TToDoForm::Click() {
   GridModel& grid = ToDoGrid.Model();
-  if (EndsTitleEditing(grid)) {
-    grid.SetFixedRows(1);
-    ToDoGrid.Repaint();
-  }
+  if (EndsTitleEditing(grid)) grid.SetFixedRows(1);
   RepaintPlusMinusHolders();
 }
 
@@ -79,7 +76,6 @@ void TToDoForm::TakeBack(bool redo) {
   }
   // The widths come back exactly as they were; only the scroll bars follow the column count.
   ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
-  ToDoGrid.Repaint();
 }
 
 void TToDoForm::CopyCurrentCell(bool cut) {

@@ -97,8 +97,6 @@ void TToDoForm::AdjustColumnWidths() {
       for (size_t col = 0; col < fitted.size(); ++col) sheet_.SetColWidth(static_cast<int>(col), fitted[col]);
     }
     ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
-    ToDoGrid.Repaint();
-    RepaintPlusMinusHolders();
   });
 }
 

@@ -147,10 +147,7 @@ void TToDoForm::OpenPopupMenuAtCursor() {
 }
 
 // The title row becomes an ordinary, editable row until the current cell moves to a task row.
-void TToDoForm::mnuChangeTitleClick() {
-  ToDoGrid.Model().SetFixedRows(0);
-  ToDoGrid.Repaint();
-}
+void TToDoForm::mnuChangeTitleClick() { ToDoGrid.Model().SetFixedRows(0); }
 
 void TToDoForm::mnuMakeTitleBoldClick() { sheet_.SetTitleBold(!sheet_.Flags().TitleFett.AktivVisible); }
 

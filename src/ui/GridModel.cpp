@@ -27,11 +27,14 @@ void GridModel::SetFixedRows(int count) {
   const int before = FixedRows();
   sheet_.SetFixedRows(count);
   if (FixedRows() == before) return;
-  editing_ = false;
-  current_ = FirstNonFixedCell();
+  EndEditing();
+  const int top = topRow_;
+  const int left = leftCol_;
   topRow_ = FixedRows();
   leftCol_ = 0;
   ClampScroll();
+  SetCurrentCell(FirstNonFixedCell());
+  NotifyScrollSince(top, left);
 }
 
 GridSelection GridModel::Selection() const {
