@@ -29,7 +29,8 @@ TToDoForm::TToDoForm()
       PanelMinusRow(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
-      popupMenu_(MakePopupMenu()) {
+      popupMenu_(MakePopupMenu()),
+      backgroundSave_(boxes_, [this] { return XMLSpeichern(*this); }) {
   sheet_.AddObserver(*this);
 }
 
@@ -151,7 +152,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();
       if (wParam == kShrinkTimer) TimerShrinkTimer();
-      if (wParam == kSaveTimer) OnSaveTimer();
+      if (wParam == kSaveTimer) backgroundSave_.OnTimer();
       if (wParam == kDataFileTimer) OnDataFileTimer();
       return 0;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
@@ -218,48 +219,11 @@ void TToDoForm::SheetChanged(const SheetChange& change) {
   if (change.kind == SheetChange::Kind::Structure || change.kind == SheetChange::Kind::Look) {
     RepaintPlusMinusHolders();
   }
-  SaveSoon();
+  backgroundSave_.Changed();
 }
 
 void TToDoForm::OnWindowMoved() {
   if (state_.ExpandState != ExpandStates::NotSetUp) sheet_.SetWindowRect(SavedRectangle(Rectangle(), state_));
-}
-
-// ---- saving in the background ----
-
-void TToDoForm::SaveSoon() {
-  if (!savesInBackground_ || closed_) return;
-  saveScheduler_.Changed(GetTickCount64());
-  ArmSaveTimer();
-}
-
-void TToDoForm::ArmSaveTimer() {
-  const std::optional<std::uint64_t> due = saveScheduler_.DueAt();
-  if (!due) {
-    KillTimer(Handle(), kSaveTimer);
-    return;
-  }
-  const std::uint64_t now = GetTickCount64();
-  SetTimer(Handle(), kSaveTimer, static_cast<UINT>(*due > now ? *due - now : 0), nullptr);
-}
-
-// The close's own save reports as always; of the background saves only the first failure in a
-// row is reported, and a report's own message loop cannot start a second save.
-void TToDoForm::OnSaveTimer() {
-  KillTimer(Handle(), kSaveTimer);
-  if (savingInBackground_ || closed_) return;
-  const std::uint64_t now = GetTickCount64();
-  if (saveScheduler_.IsDue(now)) {
-    savingInBackground_ = true;
-    bool saved = false;
-    {
-      const MessageBoxes::Silence silence(boxes_, !saveScheduler_.ReportsFailure());
-      saved = XMLSpeichern(*this);
-    }
-    savingInBackground_ = false;
-    saveScheduler_.Saved(saved, GetTickCount64());
-  }
-  ArmSaveTimer();
 }
 
 // ---- message boxes ----
@@ -324,7 +288,7 @@ void TToDoForm::FormCreate() {
 
 void TToDoForm::BeginSaving() {
   OnWindowMoved();
-  savesInBackground_ = true;
+  backgroundSave_.Start(Handle(), kSaveTimer);
   edits_.Begin();
 }
 
@@ -426,6 +390,8 @@ void TToDoForm::FormCloseQuery() {
   }
   if (closed_) return;
   closed_ = true;
+  // The close saves by itself, and reports as always.
+  backgroundSave_.Stop();
   // A start from now on waits for this instance to end instead of bringing it forward.
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {

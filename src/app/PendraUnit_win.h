@@ -7,6 +7,7 @@
 #include <string>
 
 #include "about/ShowInfoSRC_win.h"
+#include "app/BackgroundSave_win.h"
 #include "app/MessageBoxes_win.h"
 #include "app/PopupMenu_win.h"
 #include "app/ShrinkExpand.h"
@@ -17,7 +18,6 @@
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
 #include "sheet/PendraUnitState.h"
-#include "sheet/SaveScheduler.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetWindow.h"
 #include "ui/Decoration_win.h"
@@ -156,10 +156,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void OpenPopupMenuAtCursor();
   void OnEndSession(bool ending);
   void OnWindowMoved();
-  // Saving soon after every change, in the background.
-  void SaveSoon();
-  void ArmSaveTimer();
-  void OnSaveTimer();
   void CreateControls();
   FormLayout FirstWindowLayout() const;
   // The column widths, and the width of new columns, from the given scale to the display's.
@@ -227,9 +223,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool onScreen_ = false;
   bool redBarPressed_ = false;
   // Changes are saved in the background from the end of start-up on.
-  bool savesInBackground_ = false;
-  bool savingInBackground_ = false;
-  SaveScheduler saveScheduler_;
+  BackgroundSave backgroundSave_;
   EditSession edits_{sheet_};
   ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;

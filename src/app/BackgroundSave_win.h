@@ -1,0 +1,38 @@
+#pragma once
+// Saving soon after every change, in the background: a timer of the main window fires when the
+// save scheduler says a save is due; of a run of failing saves only the first is reported, and a
+// report's own message loop cannot start a second save.
+#include <windows.h>
+
+#include <functional>
+
+#include "app/MessageBoxes_win.h"
+#include "sheet/SaveScheduler.h"
+
+namespace pendra {
+
+class BackgroundSave {
+ public:
+  // The save returns true when the data file then holds the sheet.
+  BackgroundSave(MessageBoxes& boxes, std::function<bool()> save) : boxes_(boxes), save_(std::move(save)) {}
+
+  // From now on changes are saved, through the window's timer of that identifier.
+  void Start(HWND window, UINT_PTR timer);
+  // Stops for good (the window closes and saves by itself).
+  void Stop();
+  void Changed();
+  // The window's timer fired.
+  void OnTimer();
+
+ private:
+  void Arm();
+
+  MessageBoxes& boxes_;
+  std::function<bool()> save_;
+  SaveScheduler scheduler_;
+  HWND window_ = nullptr;
+  UINT_PTR timer_ = 0;
+  bool saving_ = false;
+};
+
+}  // namespace pendra
