@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "about/InfoDialog.h"
+#include "about/InfoLayout.h"
 #include "gfx/Bitmap_win.h"
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"

@@ -9,7 +9,6 @@
 #include "about/ShowInfoSRC_win.h"
 #include "app/BackgroundSave_win.h"
 #include "app/MessageBoxes_win.h"
-#include "app/PopupMenu_win.h"
 #include "app/ShrinkExpand.h"
 #include "app/TrayIcon_win.h"
 #include "app/Visibility.h"
@@ -25,6 +24,7 @@
 #include "ui/GridControl_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
+#include "ui/PopupMenu_win.h"
 #include "ui/SkinMenu.h"
 
 namespace pendra {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/PopupMenu_win.h"
 #include "platform/Window_win.h"
+#include "ui/PopupMenu_win.h"
 
 namespace pendra {
 namespace {

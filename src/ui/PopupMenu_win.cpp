@@ -1,4 +1,4 @@
-#include "app/PopupMenu_win.h"
+#include "ui/PopupMenu_win.h"
 
 #include "platform/Unique_win.h"
 #include "platform/WideText_win.h"

@@ -1,4 +1,4 @@
-#include "about/InfoDialog.h"
+#include "about/InfoLayout.h"
 
 #include <gtest/gtest.h>
 
