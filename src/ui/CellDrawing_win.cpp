@@ -36,10 +36,16 @@ void DrawTitleCell(HDC dc, const RECT& rect, std::u16string_view text, bool bold
 
 }  // namespace
 
-void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold) {
+void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold,
+                   bool highlighted) {
   if (row == 0) {
     DrawTitleCell(dc, rect, text, titleBold);
     return;
+  }
+  if (!highlighted) {
+    SetDCBrushColor(dc, kTaskCellColour);
+    SetBkColor(dc, kTaskCellColour);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
   DrawCellText(dc, rect, text, CellTextFlags(row, alignment));
 }

@@ -517,8 +517,8 @@ void GridControl::Paint(HDC target, const RECT& dirty) {
          SRCCOPY);
 }
 
-// Each pixel is filled once: the cells with their own backgrounds, the lines by PaintLines, and
-// the grid's colour only beside and below them.
+// The cells fill their own backgrounds and PaintLines the lines between them; the grid's colour
+// is filled only beside and below them.
 void GridControl::PaintCells(HDC dc, const RECT& dirty) {
   const std::vector<ShownLine> rows = ShownRows(model_);
   const std::vector<ShownLine> cols = ShownCols(model_);
@@ -547,10 +547,7 @@ void GridControl::PaintCell(HDC dc, GridCell cell, const RECT& rect) {
   const bool fixed = cell.row < model_.FixedRows();
   const bool selected = cell == model_.CurrentCell();
   const bool highlighted = selected && !focused_;
-  const COLORREF background = fixed           ? kFixedColour
-                              : highlighted   ? GetSysColor(COLOR_HIGHLIGHT)
-                              : cell.row == 0 ? kGridColour
-                                              : kTaskCellColour;
+  const COLORREF background = fixed ? kFixedColour : highlighted ? GetSysColor(COLOR_HIGHLIGHT) : kGridColour;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   SelectObject(dc, font_.Get());
@@ -569,8 +566,8 @@ void GridControl::DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridD
   Guarded(events_, u"DrawCell", [&] {
     if (events_.DrawCell(dc, cell.col, cell.row, rect, state)) return;
     const Sheet& sheet = model_.TheSheet();
-    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col),
-                  sheet.HeaderTextBold());
+    DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col), sheet.HeaderTextBold(),
+                  state.selected && !state.focused);
   });
 }
 
