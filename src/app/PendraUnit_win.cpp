@@ -268,11 +268,7 @@ void TToDoForm::FormCreate() {
     ReadCommandLine(switches, state_.Switches);
 
     if (ResolveDataFolder(*this)) {
-      if (FileInUse(DataFilePath())) {
-        WaitForDataFile();
-      } else {
-        LoadDataFile();
-      }
+      if (!LoadDataFile()) WaitForDataFile();
     } else {
       BuildFirstSheet();
     }
@@ -294,14 +290,19 @@ void TToDoForm::BeginSaving() {
 
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }
 
-void TToDoForm::LoadDataFile() {
-  if (!ApplyLoadedFile(*this, XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this)))) {
-    ShowReports(*this, KeepUnreadableDataFile(state_));
-  }
+// A file that could not be read because another program holds it is no damaged file: nothing of
+// it is reported or kept aside, and the window waits for it. Checked after the read as well, for a
+// hold that began in between.
+bool TToDoForm::LoadDataFile() {
+  if (FileInUse(DataFilePath())) return false;
+  const LoadedFile loaded = XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this));
+  if (!loaded.window && FileInUse(DataFilePath())) return false;
+  if (!ApplyLoadedFile(*this, loaded)) ShowReports(*this, KeepUnreadableDataFile(state_));
+  return true;
 }
 
-// A file held open is no damaged file: it is neither reported nor kept aside, and no empty sheet
-// stands in the list's place. The window waits in the middle of the screen at its first size.
+// No empty sheet stands in the list's place: the window waits in the middle of the screen at its
+// first size.
 void TToDoForm::WaitForDataFile() {
   waitingForDataFile_ = true;
   ShowSheetControls(false);
@@ -310,13 +311,17 @@ void TToDoForm::WaitForDataFile() {
   SetTimer(Handle(), kDataFileTimer, kDataFileRetryMs, nullptr);
 }
 
+// The timer stops while the file is loaded, so that a report's message loop cannot load it twice.
 void TToDoForm::OnDataFileTimer() {
-  if (FileInUse(DataFilePath())) return;
   KillTimer(Handle(), kDataFileTimer);
   loading_ = true;
   waitingForDataFile_ = false;
   Guarded(*this, u"LoadDataFile", [&] {
-    LoadDataFile();
+    if (!LoadDataFile()) {
+      waitingForDataFile_ = true;
+      SetTimer(Handle(), kDataFileTimer, kDataFileRetryMs, nullptr);
+      return;
+    }
     ShowSheetControls(true);
     FormResize();
     GiveScrollBars();

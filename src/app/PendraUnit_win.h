@@ -89,8 +89,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void FormCreate();
   void BuildFirstSheet();
   std::u16string DataFilePath() const;
-  // Loads the data file, and keeps a file that did not load whole beside it.
-  void LoadDataFile();
+  // Loads the data file, and keeps a file that did not load whole beside it; false when another
+  // program holds it open.
+  bool LoadDataFile();
   // Another program holds the data file open: the window shows that it waits, no sheet and no
   // command can change anything, and the file is tried again until it can be read.
   void WaitForDataFile();
