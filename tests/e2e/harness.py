@@ -567,10 +567,15 @@ class WineSession:
         The answer goes through a file: Wine's services, started by the first program of a session,
         inherit the standard handles and would keep a pipe open."""
         answer_file = self._work / "answer.txt"
-        answer_file.unlink(missing_ok=True)
-        done = subprocess.run(["wine", DRIVER_EXE, "--out", "Z:" + str(answer_file).replace("/", "\\"),
-                               *map(str, args)], env=self.env(), cwd=self.prefix / "drive_c",
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
+        # The driver writes an answer whatever it finds. Without one Wine did not run it to its end (a
+        # start that fails on a busy machine): that is tried once more.
+        for _ in range(2):
+            answer_file.unlink(missing_ok=True)
+            done = subprocess.run(["wine", DRIVER_EXE, "--out", "Z:" + str(answer_file).replace("/", "\\"),
+                                   *map(str, args)], env=self.env(), cwd=self.prefix / "drive_c",
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
+            if answer_file.exists():
+                break
         answer = {}
         text = answer_file.read_text(encoding="utf-8", errors="replace") if answer_file.exists() else ""
         for line in text.splitlines():
