@@ -17,6 +17,15 @@ std::u16string TwoDigits(int value) {
   return FromUtf8(text);
 }
 
+// The first name of the kept files' form that no file of the folder has.
+std::u16string FreeKeptPath(const std::u16string& folder, std::u16string_view why, const LocalTime& time) {
+  for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
+    const std::u16string kept = folder + KeptFileName(why, time, attempt);
+    if (!FileExists(kept)) return kept;
+  }
+  throw EFCreateError(u"No free name to keep the file under.");
+}
+
 }  // namespace
 
 std::u16string KeptFileName(std::u16string_view why, const LocalTime& time, int attempt) {
@@ -32,24 +41,16 @@ std::u16string KeptFileName(std::u16string_view why, const LocalTime& time, int 
 std::u16string KeepFileAside(const std::u16string& folder, const std::u16string& fileName, std::u16string_view why,
                              const LocalTime& time) {
   const std::string bytes = ReadWholeFile(folder + fileName);
-  for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
-    const std::u16string kept = folder + KeptFileName(why, time, attempt);
-    if (FileExists(kept)) continue;
-    WriteWholeFileDurably(kept, bytes);
-    return kept;
-  }
-  throw EFCreateError(u"No free name to keep the file under.");
+  const std::u16string kept = FreeKeptPath(folder, why, time);
+  WriteWholeFileDurably(kept, bytes);
+  return kept;
 }
 
 std::u16string MoveFileAside(const std::u16string& folder, const std::u16string& fileName, std::u16string_view why,
                              const LocalTime& time) {
-  for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
-    const std::u16string kept = folder + KeptFileName(why, time, attempt);
-    if (FileExists(kept)) continue;
-    if (!RenameFile(folder + fileName, kept)) throw EInOutError(u"Cannot rename the file \"" + fileName + u"\".");
-    return kept;
-  }
-  throw EInOutError(u"No free name to keep the file under.");
+  const std::u16string kept = FreeKeptPath(folder, why, time);
+  if (!RenameFile(folder + fileName, kept)) throw EInOutError(u"Cannot rename the file \"" + fileName + u"\".");
+  return kept;
 }
 
 }  // namespace pendra
