@@ -291,8 +291,10 @@ void TToDoForm::BeginSaving() {
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }
 
 // A file that could not be read because another program holds it is no damaged file: nothing of
-// it is reported or kept aside, and the window waits for it.
+// it is reported or kept aside, and the window waits for it. Checked after the read as well, for a
+// hold that began in between.
 bool TToDoForm::LoadDataFile() {
+  if (FileInUse(DataFilePath())) return false;
   const LoadedFile loaded = XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this));
   if (!loaded.window && FileInUse(DataFilePath())) return false;
   if (!ApplyLoadedFile(*this, loaded)) ShowReports(*this, KeepUnreadableDataFile(state_));
@@ -313,12 +315,13 @@ void TToDoForm::WaitForDataFile() {
 void TToDoForm::OnDataFileTimer() {
   KillTimer(Handle(), kDataFileTimer);
   loading_ = true;
+  waitingForDataFile_ = false;
   Guarded(*this, u"LoadDataFile", [&] {
     if (!LoadDataFile()) {
+      waitingForDataFile_ = true;
       SetTimer(Handle(), kDataFileTimer, kDataFileRetryMs, nullptr);
       return;
     }
-    waitingForDataFile_ = false;
     ShowSheetControls(true);
     FormResize();
     GiveScrollBars();
