@@ -15,17 +15,15 @@
 namespace {
 
 // The screen the loaded window is placed on; the reports are not looked at.
-const pendra::ScreenFacts kScreen{{100, 100, 370, 211}, {0, 0, 1920, 1080}, 1920, 1080, pendra::Scale{}};
+const pendra::ScreenFacts kScreen{{100, 100, 370, 211}, {0, 0, 1920, 1080}, 1920, 1080, pendra::Scale{}, 30};
 
-// A sheet loaded as the main window loads it, with the main window's state.
+// A sheet loaded as the main window loads it.
 struct Loaded {
   explicit Loaded(const std::string& path) {
-    state.CollapsedWidth = 30;
-    state.ExpandState = pendra::ExpandStates::Expanded;
     clean = pendra::XMLLaden(sheet, state, pendra::FromUtf8(path), kScreen).clean;
   }
   pendra::Sheet sheet;
-  pendra::PendraUnitState state;
+  pendra::DataFileState state;
   bool clean = false;
 };
 

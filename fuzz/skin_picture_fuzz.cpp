@@ -8,7 +8,7 @@
 #include "ScratchFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf.h"
-#include "sheet/Skins.h"
+#include "skins/Skins.h"
 
 namespace {
 

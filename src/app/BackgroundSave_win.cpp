@@ -34,11 +34,7 @@ void BackgroundSave::OnTimer() {
   if (saving_) return;
   if (scheduler_.IsDue(GetTickCount64())) {
     saving_ = true;
-    bool saved = false;
-    {
-      const MessageBoxes::Silence silence(boxes_, !scheduler_.ReportsFailure());
-      saved = save_();
-    }
+    const bool saved = save_(scheduler_.ReportsFailure());
     saving_ = false;
     scheduler_.Saved(saved, GetTickCount64());
   }

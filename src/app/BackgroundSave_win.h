@@ -6,15 +6,14 @@
 
 #include <functional>
 
-#include "app/MessageBoxes_win.h"
 #include "sheet/SaveScheduler.h"
 
 namespace pendra {
 
 class BackgroundSave {
  public:
-  // The save returns true when the data file then holds the sheet.
-  BackgroundSave(MessageBoxes& boxes, std::function<bool()> save) : boxes_(boxes), save_(std::move(save)) {}
+  // The save shows its reports when told to, and returns true when the data file then holds the sheet.
+  explicit BackgroundSave(std::function<bool(bool report)> save) : save_(std::move(save)) {}
 
   // From now on changes are saved, through the window's timer of that identifier.
   void Start(HWND window, UINT_PTR timer);
@@ -27,8 +26,7 @@ class BackgroundSave {
  private:
   void Arm();
 
-  MessageBoxes& boxes_;
-  std::function<bool()> save_;
+  std::function<bool(bool report)> save_;
   SaveScheduler scheduler_;
   HWND window_ = nullptr;
   UINT_PTR timer_ = 0;

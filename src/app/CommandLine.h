@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/PendraUnitState.h"
+#include "app/PendraUnitState.h"
 
 namespace pendra {
 

@@ -3,9 +3,9 @@
 // shrink by the ratio of the two dpi values, so the sheet looks the same there.
 #include <vector>
 
+#include "app/PendraUnitState.h"
 #include "platform/Geometry.h"
 #include "platform/Scale.h"
-#include "sheet/PendraUnitState.h"
 
 namespace pendra {
 

@@ -10,7 +10,6 @@ void MessageBoxes::Info(const std::u16string& text, const std::u16string& title)
 }
 
 void MessageBoxes::Error(const std::u16string& text, const std::u16string& title) {
-  if (silent_) return;
   Show(text, title, MB_OK | MB_ICONERROR);
 }
 

@@ -96,7 +96,7 @@ void TToDoForm::OnLeftButtonUp(POINT at) {
   if (DecorationAt(at) == DecorationHit::RedBar) ImageRedButtonAufklapperClick();
 }
 
-// PopupFake on the red bar, FakeClient on the other pictures: the right button opens the menu.
+// The right button on the red bar or on another picture opens the menu.
 void TToDoForm::OnRightButtonDown(POINT at) {
   if (DecorationAt(at) != DecorationHit::None) FakeClient(false);
 }

@@ -33,7 +33,7 @@ void TToDoForm::DblClick() {
   if (cursor.y < grid.DefaultRowHeight() && grid.FixedRows() > 0) AdjustColumnWidths();
 }
 
-// PopupFake: the right button opens the menu at the cursor; the current cell stays.
+// The right button opens the menu at the cursor; the current cell stays.
 void TToDoForm::MouseDown(GridMouseButton button, int, int) {
   edits_.Input(ToDoGrid.Model());
   if (button == GridMouseButton::Right) OpenPopupMenuAtCursor();

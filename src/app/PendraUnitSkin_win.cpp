@@ -1,12 +1,13 @@
 // The skin: loading its pictures, the first run's choice, and the skin submenu that lists
 // the skin folders anew at every opening.
+#include "app/DataFileWindow.h"
 #include "app/PendraUnit_win.h"
 #include "gfx/PictureScaling.h"
 #include "lang/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/Geometry_win.h"
 #include "platform/Paths.h"
-#include "sheet/Skins.h"
+#include "skins/Skins.h"
 
 namespace pendra {
 
@@ -37,10 +38,11 @@ void TToDoForm::RepaintSurface(const Rect& area) {
   RedrawWindow(Handle(), &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void TToDoForm::testStartSkin() { TestStartSkin(*this); }
-
 std::vector<PopupMenuItem> TToDoForm::mnuSkinClick() {
-  if (!SearchSkinBaseFolder(sheet_, SkinBaseCandidates(*this, state_.ExeFolder, SkinSearch::Menu))) return {};
+  Reports reports;
+  const std::vector<std::u16string> candidates = SkinBaseCandidates(reports, state_.ExeFolder, SkinSearch::Menu);
+  ShowReports(*this, reports);
+  if (!SearchSkinBaseFolder(sheet_, candidates)) return {};
   SkinMenuListing listing = ListSkinMenu(ListFolder(sheet_.SkinPath()), sheet_.SkinName());
   noSkinChecked_ = listing.checkedPosition < 0;
   SkinMenuEntries = std::move(listing.SkinMenuEntries);

@@ -5,6 +5,7 @@
 
 #include "../../assets/resource_ids.h"
 #include "app/CommandLine.h"
+#include "app/DataFileWindow.h"
 #include "app/SingleInstance_win.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
@@ -13,7 +14,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
-#include "sheet/DataFolder.h"
 #include "sheet/LoadSave.h"
 #include "sheet/SheetRules.h"
 #include "sheet/WindowPlacement.h"
@@ -30,7 +30,7 @@ TToDoForm::TToDoForm()
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
-      backgroundSave_(boxes_, [this] { return XMLSpeichern(*this); }) {
+      backgroundSave_([this](bool report) { return SaveDataFile(*this, report); }) {
   sheet_.AddObserver(*this);
 }
 
@@ -267,7 +267,7 @@ void TToDoForm::FormCreate() {
     LocalFree(arguments);
     ReadCommandLine(switches, state_.Switches);
 
-    if (ResolveDataFolder(*this)) {
+    if (FindDataFolder(*this)) {
       if (!LoadDataFile()) WaitForDataFile();
     } else {
       BuildFirstSheet();
@@ -356,12 +356,12 @@ void TToDoForm::BuildFirstSheet() {
   sheet_.SetGridLines(true);
   AdjustColumnWidths();
   sheet_.SetSkinName(kNoSkinName);
-  testStartSkin();
+  ChooseFirstSkin(*this);
   FormResize();
   decoration_.ImageLogo.visible = true;
   RepaintControlsForCitrix();
   mnuAboutClick();
-  XMLSpeichern(*this);
+  SaveDataFile(*this);
 }
 
 // The window is shown already, unless under "-m"; the tray icon is no part of its first picture
@@ -401,7 +401,7 @@ void TToDoForm::FormCloseQuery() {
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {
     // Without the list there is nothing to save, and nothing may stand in its place.
-    if (!waitingForDataFile_) XMLSpeichern(*this);
+    if (!waitingForDataFile_) SaveDataFile(*this);
     ProcessPendingMessages();
   });
   DestroyWindow(Handle());

@@ -9,6 +9,8 @@
 #include "about/ShowInfoSRC_win.h"
 #include "app/BackgroundSave_win.h"
 #include "app/MessageBoxes_win.h"
+#include "app/PendraUnitState.h"
+#include "app/SheetWindow.h"
 #include "app/ShrinkExpand.h"
 #include "app/TrayIcon_win.h"
 #include "app/Visibility.h"
@@ -16,16 +18,14 @@
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
-#include "sheet/PendraUnitState.h"
 #include "sheet/Sheet.h"
-#include "sheet/SheetWindow.h"
-#include "ui/Decoration_win.h"
+#include "skins/Decoration_win.h"
+#include "skins/SkinMenu.h"
 #include "ui/EditSession.h"
 #include "ui/GridControl_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
 #include "ui/PopupMenu_win.h"
-#include "ui/SkinMenu.h"
 
 namespace pendra {
 
@@ -113,7 +113,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void mnuChangeTitleClick();
   void mnuMakeTitleBoldClick();
   void mnuShowGridLinesClick();
-  // mnuLeftAlignClick, mnuCenterAlignClick, mnuRightAlignClick.
+  // The menu's three alignment items.
   void SetCurrentColumnAlignment(TCellAlignment alignment);
   void mnuAddRowClick();
   void mnuDeleteRowClick();
@@ -175,7 +175,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
 
   // Steps other parts of the program fill in.
   void Internationalization();
-  void testStartSkin();
   void FormResize();
   // Places the grid (its columns fitted to its width), the decoration and the buttons.
   void LayOut();

@@ -2,9 +2,9 @@
 // The red bar's animation: the window collapses to a narrow strip and expands back to its
 // former width in steps of 20 pixels (at the design's scale) every tick, its right edge
 // staying where it is.
+#include "app/PendraUnitState.h"
 #include "platform/Geometry.h"
 #include "platform/Scale.h"
-#include "sheet/PendraUnitState.h"
 
 namespace pendra {
 

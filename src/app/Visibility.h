@@ -1,7 +1,7 @@
 #pragma once
 // The main window's visibility as one value, and the one way every cause changes it: start-up,
 // a click on the tray icon, a second start of the program, the minimize picture.
-#include "sheet/PendraUnitState.h"
+#include "app/PendraUnitState.h"
 
 namespace pendra {
 

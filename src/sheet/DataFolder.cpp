@@ -4,7 +4,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Paths.h"
-#include "sheet/LoadSave.h"
 #include "sheet/TemporaryFiles.h"
 
 namespace pendra {
@@ -24,30 +23,10 @@ std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, co
   return UniversalName(ExpandFileName(base + u"Pendra" + kPathDelimiter));
 }
 
-bool MigrateLegacyDataFile(SheetWindow& window) {
-  PendraUnitState& state = window.State();
-  bool result = false;
+DataFolderChoice ResolveDataFolder(DataFileState& state, bool portableMode) {
+  DataFolderChoice choice;
   try {
-    std::u16string legacy = state.ExeFolder + kLegacyDataFileName;
-    if (FileExists(legacy)) {
-      ApplyLoadedFile(window, XMLLaden(window.TheSheet(), state, legacy, ScreenFactsOf(window)));
-      result = true;
-      SetCurrentDirectoryTo(state.DataFolder);
-      state.ExpandState = ExpandStates::Expanded;
-      // The old file keeps its name until its sheet is safely in the new one.
-      if (XMLSpeichern(window)) RenameFile(legacy, state.ExeFolder + kDeprecatedLegacyDataFileName);
-    }
-  } catch (...) {
-    // A failed take-over step is dropped without a report.
-  }
-  return result;
-}
-
-bool ResolveDataFolder(SheetWindow& window) {
-  PendraUnitState& state = window.State();
-  bool result = false;
-  try {
-    bool found = true;
+    FoundDataFile found = FoundDataFile::DataFile;
     if (FileExists(state.ExeFolder + kDataFileName)) {
       state.DataFolder = state.ExeFolder;
     } else {
@@ -55,8 +34,8 @@ bool ResolveDataFolder(SheetWindow& window) {
       if (FileExists(perUser + kDataFileName)) {
         state.DataFolder = perUser;
       } else {
-        found = false;
-        if (state.Switches.PortableMode) {
+        found = FileExists(LegacyDataFilePath(state)) ? FoundDataFile::LegacyFile : FoundDataFile::None;
+        if (portableMode) {
           state.DataFolder = state.ExeFolder;
         } else {
           state.DataFolder = perUser;
@@ -67,14 +46,19 @@ bool ResolveDataFolder(SheetWindow& window) {
       }
     }
     // Before anything is saved: a save would make what earlier runs left look older than the list.
-    TidyLeftTemporaryFiles(window);
-    result = found || MigrateLegacyDataFile(window);
+    choice.reports = TidyLeftTemporaryFiles(state.DataFolder);
     SetCurrentDirectoryTo(state.DataFolder);
+    choice.found = found;
   } catch (...) {
-    window.ShowErrorMessageBox(kDataFolderProblemText, kDataFolderProblemTitle);
-    return false;
+    choice.reports.Error(kDataFolderProblemText, kDataFolderProblemTitle);
   }
-  return result;
+  return choice;
+}
+
+std::u16string LegacyDataFilePath(const DataFileState& state) { return state.ExeFolder + kLegacyDataFileName; }
+
+void RetireLegacyDataFile(const DataFileState& state) {
+  RenameFile(LegacyDataFilePath(state), state.ExeFolder + kDeprecatedLegacyDataFileName);
 }
 
 }  // namespace pendra

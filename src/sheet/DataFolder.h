@@ -4,7 +4,8 @@
 // file of the older version beside the executable is taken over once.
 #include <string>
 
-#include "sheet/SheetWindow.h"
+#include "sheet/DataFileState.h"
+#include "sheet/Reports.h"
 
 namespace pendra {
 
@@ -15,12 +16,22 @@ inline constexpr char16_t kDeprecatedLegacyDataFileName[] = u"~deprecated~VeVuVi
 // none, the root of the current directory's drive) + "Pendra", as a full path in UNC form.
 std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, const std::u16string& currentDirectory);
 
-// Sets DataFolder and the current directory and tidies what earlier runs' saves left there;
-// true when a data file is there to be loaded. A legacy file is loaded into the window's sheet
-// and saved at once.
-bool ResolveDataFolder(SheetWindow& window);
-// Loads the legacy file into the sheet and saves it in DataFolder, which exists; the legacy
-// file is renamed only after that save succeeded. True when there was one.
-bool MigrateLegacyDataFile(SheetWindow& window);
+// What the data folder holds to be loaded: a data file, only a legacy file beside the
+// executable, or nothing.
+enum class FoundDataFile { None, DataFile, LegacyFile };
+
+struct DataFolderChoice {
+  FoundDataFile found = FoundDataFile::None;
+  Reports reports;
+};
+
+// Sets DataFolder and the current directory and tidies what earlier runs' saves left there.
+// A folder that cannot be found or made is reported, and nothing is found then.
+DataFolderChoice ResolveDataFolder(DataFileState& state, bool portableMode);
+
+// The legacy file beside the executable.
+std::u16string LegacyDataFilePath(const DataFileState& state);
+// Once its sheet is saved in DataFolder, the legacy file is renamed, so that it is taken over once.
+void RetireLegacyDataFile(const DataFileState& state);
 
 }  // namespace pendra

@@ -12,7 +12,7 @@
 #include "sheet/DataFile.h"
 #include "sheet/KeepAside.h"
 #include "sheet/SheetRules.h"
-#include "sheet/Skins.h"
+#include "sheet/SkinPlaces.h"
 #include "sheet/TemporaryFiles.h"
 #include "sheet/WindowPlacement.h"
 #include "xml/XmlDocument.h"
@@ -37,19 +37,19 @@ int EdgeOrCentre(int stored, int desktopStart, int desktopEnd, int windowExtent,
 }
 
 // The edges are judged with the window's size before the load.
-Rect StoredPlace(const Rect& stored, const ScreenFacts& screen, int collapsedWidth) {
+Rect StoredPlace(const Rect& stored, const ScreenFacts& screen) {
   const Rect& current = screen.window;
   const Rect& desktop = screen.virtualDesktop;
   return {EdgeOrCentre(stored.left, desktop.left, desktop.right(), current.width, screen.primaryWidth),
           EdgeOrCentre(stored.top, desktop.top, desktop.bottom(), current.height, screen.primaryHeight),
-          stored.width >= collapsedWidth ? stored.width : screen.scale(kDesignClientWidth),
+          stored.width >= screen.collapsedWidth ? stored.width : screen.scale(kDesignClientWidth),
           stored.height >= kMinimumLoadedHeight ? stored.height : screen.scale(kDesignClientHeight)};
 }
 
 // The stored place, or the default one with a report; true for the stored one.
-bool LoadWindowPosition(XmlElem& root, const ScreenFacts& screen, int collapsedWidth, Rect& place, Reports& reports) {
+bool LoadWindowPosition(XmlElem& root, const ScreenFacts& screen, Rect& place, Reports& reports) {
   try {
-    place = StoredPlace(ReadWindowPosition(root), screen, collapsedWidth);
+    place = StoredPlace(ReadWindowPosition(root), screen);
     return true;
   } catch (...) {
     place = DefaultPlace(screen);
@@ -168,25 +168,19 @@ void LoadToDoContent(Sheet& sheet, XmlElem& root) {
 
 // A data file that another program changed since this run read or wrote it is kept aside
 // before the save replaces it. A failure to keep it is reported, and the save goes on.
-void KeepConflictingVersion(SheetWindow& window, const std::u16string& dataFile) {
-  PendraUnitState& state = window.State();
+void KeepConflictingVersion(DataFileState& state, const std::u16string& dataFile, Reports& reports) {
   const FileStamp found = FileStampOf(dataFile);
   if (!found.exists || found == state.DataFileSeen) return;
   try {
     KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
   } catch (const std::exception& failure) {
-    window.ShowErrorMessageBox(NotKeptConflictText(dataFile, FailureTypeName(failure)), kSaveProblemTitle);
+    reports.Error(NotKeptConflictText(dataFile, FailureTypeName(failure)), kSaveProblemTitle);
   }
-}
-
-void ReportSaveProblem(SheetWindow& window, const std::u16string& text) {
-  window.ShowErrorMessageBox(text, kSaveProblemTitle);
 }
 
 }  // namespace
 
-LoadedFile XMLLaden(Sheet& sheet, PendraUnitState& state, const std::u16string& pathAndFile,
-                    const ScreenFacts& screen) {
+LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen) {
   LoadedFile loaded;
   Reports& reports = loaded.reports;
   XmlDocument doc;
@@ -203,7 +197,7 @@ LoadedFile XMLLaden(Sheet& sheet, PendraUnitState& state, const std::u16string& 
   // would be lost for good by the next save: such a load is no clean one either.
   bool clean = !doc.ReplacedCharacters();
   Rect place;
-  clean = LoadWindowPosition(root, screen, state.CollapsedWidth, place, reports) && clean;
+  clean = LoadWindowPosition(root, screen, place, reports) && clean;
   loaded.window = place;
   clean = LoadColumnInfo(sheet, root, reports) && clean;
   clean = Guarded(reports, u"Load Skin",
@@ -215,34 +209,7 @@ LoadedFile XMLLaden(Sheet& sheet, PendraUnitState& state, const std::u16string& 
   return loaded;
 }
 
-ScreenFacts ScreenFactsOf(const SheetWindow& window) {
-  return {window.Rectangle(), window.VirtualDesktop(), window.PrimaryScreenWidth(), window.PrimaryScreenHeight(),
-          window.DisplayScale()};
-}
-
-bool ApplyLoadedFile(SheetWindow& window, const LoadedFile& loaded) {
-  if (loaded.window) {
-    window.SetLeft(loaded.window->left);
-    window.SetTop(loaded.window->top);
-    window.SetClientWidth(loaded.window->width);
-    window.SetClientHeight(loaded.window->height);
-  }
-  if (loaded.loadSkin) window.loadSkin();
-  ShowReports(window, loaded.reports);
-  return loaded.clean;
-}
-
-void ShowReports(SheetWindow& window, const Reports& reports) {
-  for (const Report& report : reports.Items()) {
-    switch (report.kind) {
-      case Report::Kind::Failure: window.ShowExceptionMessageBox(report.text); break;
-      case Report::Kind::Info: window.ShowInfoMessageBox(report.text, report.title); break;
-      case Report::Kind::Error: window.ShowErrorMessageBox(report.text, report.title); break;
-    }
-  }
-}
-
-Reports KeepUnreadableDataFile(PendraUnitState& state) {
+Reports KeepUnreadableDataFile(DataFileState& state) {
   Reports reports;
   try {
     const std::u16string kept = KeepFileAside(state.DataFolder, kDataFileName, u"unreadable", CurrentLocalTime());
@@ -255,22 +222,23 @@ Reports KeepUnreadableDataFile(PendraUnitState& state) {
   return reports;
 }
 
-bool XMLSpeichern(SheetWindow& window) {
-  Sheet& sheet = window.TheSheet();
+SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window) {
+  SaveResult result;
+  Reports& reports = result.reports;
   XmlDocument doc;
-  const bool built = Guarded(window, u"XMLsaveToDoList-create XML Node", [&] {
-    sheet.SetWindowRect(SavedRectangle(window.Rectangle(), window.State()));
+  const bool built = Guarded(reports, u"XMLsaveToDoList-create XML Node", [&] {
+    sheet.SetWindowRect(window.value());
     doc.LoadFromString(u"");
     BuildDataFileTree(*doc.Root(), sheet);
   });
 
-  const std::u16string& folder = window.State().DataFolder;
+  const std::u16string& folder = state.DataFolder;
   std::u16string dataFile = folder + kDataFileName;
   try {
     ClearReadOnly(dataFile);
   } catch (const std::exception& failure) {
-    ReportSaveProblem(window, SaveReadOnlyText(dataFile, FailureMessage(failure), FailureTypeName(failure)));
-    return false;
+    reports.Error(SaveReadOnlyText(dataFile, FailureMessage(failure), FailureTypeName(failure)), kSaveProblemTitle);
+    return result;
   }
 
   // A data folder that disappeared while the program ran (a cleaner, a synchronisation program)
@@ -283,37 +251,32 @@ bool XMLSpeichern(SheetWindow& window) {
   } catch (const std::exception& failure) {
     // A file cut short (a full disk) holds nothing to keep; an earlier one of this run stays.
     DeleteQuietly(temporary);
-    ReportSaveProblem(window, SaveTemporaryFileText(folder, FailureTypeName(failure)));
-    return false;
+    reports.Error(SaveTemporaryFileText(folder, FailureTypeName(failure)), kSaveProblemTitle);
+    return result;
   }
-  PendraUnitState& state = window.State();
   TakeTemporaryFile(state, temporary);
   // A tree that could not be built whole, or a damaged file that could not be kept aside, never
   // replaces the data file; what was built stays in the temporary file, the run's only one.
-  if (!built || state.ProtectDataFile) return false;
+  if (!built || state.ProtectDataFile) return result;
 
-  KeepConflictingVersion(window, dataFile);
+  KeepConflictingVersion(state, dataFile, reports);
   try {
     ReplaceFileAtomically(temporary, dataFile);
   } catch (const std::exception& failure) {
-    ReportSaveProblem(window, SaveReplaceText(dataFile, FailureTypeName(failure)));
-    return false;
+    reports.Error(SaveReplaceText(dataFile, FailureTypeName(failure)), kSaveProblemTitle);
+    return result;
   }
   DropTemporaryFile(state);
   state.DataFileSeen = FileStampOf(dataFile);
-  return true;
+  result.saved = true;
+  return result;
 }
 
-Rect SavedRectangle(const Rect& current, const PendraUnitState& state) {
-  if (state.ExpandState == ExpandStates::Expanded) return current;
-  return {current.right() - state.ExpandedClientWidth, current.top, state.ExpandedClientWidth, current.height};
-}
-
-std::u16string EinenPfadAbziehenMitDelimeter(ExceptionReporter& reporter, const std::u16string& path) {
+std::u16string EinenPfadAbziehenMitDelimeter(Reports& reports, const std::u16string& path) {
   try {
     return ExtractFilePath(ExcludeTrailingPathDelimiter(ExtractFilePath(path)));
   } catch (...) {
-    reporter.ShowExceptionMessageBox(u"EinenPfadAbziehenMitDelimeter");
+    reports.ShowExceptionMessageBox(u"EinenPfadAbziehenMitDelimeter");
     return {};
   }
 }

@@ -7,9 +7,9 @@
 
 #include "platform/Geometry.h"
 #include "platform/Scale.h"
-#include "sheet/PendraUnitState.h"
+#include "sheet/DataFileState.h"
 #include "sheet/Reports.h"
-#include "sheet/SheetWindow.h"
+#include "sheet/Sheet.h"
 
 namespace pendra {
 
@@ -18,13 +18,15 @@ inline constexpr char16_t kTemporaryFilePrefix[] = u"Pendra~tmp~backup~";
 inline constexpr std::uint64_t kMaxDataFileBytes = 64ull * 1024 * 1024;
 
 // What placing a loaded window needs to know: the window's rectangle before the load (left, top,
-// client width and height), all monitors together, the primary screen's size, the display's scale.
+// client width and height), all monitors together, the primary screen's size, the display's scale,
+// and the collapsed window's width, below which a stored width is no width.
 struct ScreenFacts {
   Rect window;
   Rect virtualDesktop;
   int primaryWidth = 0;
   int primaryHeight = 0;
   Scale scale;
+  int collapsedWidth = 0;
 };
 
 struct LoadedFile {
@@ -41,25 +43,25 @@ struct LoadedFile {
 
 // Loads the data file into the sheet, which holds nothing loaded yet; the caller puts the window
 // in its place, loads the skin and then shows the reports.
-LoadedFile XMLLaden(Sheet& sheet, PendraUnitState& state, const std::u16string& pathAndFile, const ScreenFacts& screen);
+LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen);
 // After a load with a report, or one that replaced characters, the data file is kept beside it
 // exactly as it was found, before any save replaces it, and the user is told where and why. When
 // it cannot be kept, that is reported and the data file is never replaced in this run.
-Reports KeepUnreadableDataFile(PendraUnitState& state);
-// The window as a load sees it; a load put in place: the window to its place, the skin's
-// pictures, then the reports in their order. True for a clean load.
-ScreenFacts ScreenFactsOf(const SheetWindow& window);
-bool ApplyLoadedFile(SheetWindow& window, const LoadedFile& loaded);
-void ShowReports(SheetWindow& window, const Reports& reports);
+Reports KeepUnreadableDataFile(DataFileState& state);
 
-// True when the data file now holds the sheet.
-bool XMLSpeichern(SheetWindow& window);
+struct SaveResult {
+  // The data file now holds the sheet.
+  bool saved = false;
+  // What the caller is to tell the user, in order.
+  Reports reports;
+};
 
-// The rectangle a save writes: the window's own while expanded, else the expanded
-// window's with the right edge where it is now.
-Rect SavedRectangle(const Rect& current, const PendraUnitState& state);
+// Saves the sheet with the window's rectangle (left, top, client width and height) into the data
+// file. A rectangle that could not be read leaves the tree incomplete: it is written to the
+// temporary file only.
+SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window);
 
 // The parent folder of a folder path, with a trailing delimiter (C:\Tools\Pendra\ gives C:\Tools\).
-std::u16string EinenPfadAbziehenMitDelimeter(ExceptionReporter& reporter, const std::u16string& path);
+std::u16string EinenPfadAbziehenMitDelimeter(Reports& reports, const std::u16string& path);
 
 }  // namespace pendra

@@ -1,7 +1,7 @@
 #pragma once
-// What loading the data file has to tell the user, in the order it happened. The loading shows
-// nothing itself: the main window shows each report as its message box once it has put the
-// loaded sheet in place.
+// What loading, saving and tidying the data file have to tell the user, in the order it happened.
+// They show nothing themselves: the main window shows each report as its message box, a load's
+// once it has put the loaded sheet in place.
 #include <string>
 #include <vector>
 

@@ -61,22 +61,24 @@ std::vector<std::u16string> TidyFolder(const std::u16string& folder) {
 
 }  // namespace
 
-void TidyLeftTemporaryFiles(SheetWindow& window) {
+Reports TidyLeftTemporaryFiles(const std::u16string& dataFolder) {
   std::vector<std::u16string> kept;
   try {
-    kept = TidyFolder(window.State().DataFolder);
+    kept = TidyFolder(dataFolder);
   } catch (...) {
     // A tidy that cannot run leaves everything for the next start; loading goes on.
   }
-  if (!kept.empty()) window.ShowInfoMessageBox(KeptLeftoversText(kept), kKeptUnreadableTitle);
+  Reports reports;
+  if (!kept.empty()) reports.Info(KeptLeftoversText(kept), kKeptUnreadableTitle);
+  return reports;
 }
 
-void TakeTemporaryFile(PendraUnitState& state, const std::u16string& written) {
+void TakeTemporaryFile(DataFileState& state, const std::u16string& written) {
   if (!state.TemporaryFile.empty() && state.TemporaryFile != written) DeleteQuietly(state.TemporaryFile);
   state.TemporaryFile = written;
 }
 
-void DropTemporaryFile(PendraUnitState& state) {
+void DropTemporaryFile(DataFileState& state) {
   // A replacement across volumes copies; should the source then stay, it goes here.
   if (!state.TemporaryFile.empty()) DeleteQuietly(state.TemporaryFile);
   state.TemporaryFile.clear();

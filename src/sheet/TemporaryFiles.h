@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/FileSystem.h"
-#include "sheet/PendraUnitState.h"
-#include "sheet/SheetWindow.h"
+#include "sheet/DataFileState.h"
+#include "sheet/Reports.h"
 
 namespace pendra {
 
@@ -21,14 +21,14 @@ bool ReadsWhole(const std::u16string& path);
 
 // At start, before anything is saved: superseded temporary files of the data folder are
 // deleted; the others are renamed Pendra~recovered~... when they read whole, else
-// Pendra~unreadable~..., and the user is told where in one box. A file that cannot be renamed
+// Pendra~unreadable~..., and the user is told where in one report. A file that cannot be renamed
 // stays as it is, for the next start.
-void TidyLeftTemporaryFiles(SheetWindow& window);
+Reports TidyLeftTemporaryFiles(const std::u16string& dataFolder);
 
 // After a save wrote `written`: the run's earlier temporary file goes, the new one is the run's.
-void TakeTemporaryFile(PendraUnitState& state, const std::u16string& written);
+void TakeTemporaryFile(DataFileState& state, const std::u16string& written);
 // After a save replaced the data file: the run has no temporary file left.
-void DropTemporaryFile(PendraUnitState& state);
+void DropTemporaryFile(DataFileState& state);
 
 // Deletes the file when it is there; a refusal leaves it.
 void DeleteQuietly(const std::u16string& path);

@@ -91,7 +91,7 @@ TEST_F(DataFolderTest, DecidesWhereTheDataFileLives) {
     s.Switches.PortableMode = c.portable;
     for (const std::string& f : c.files) fresh.Write(f, f.ends_with("VeVuVizo.xml") ? kLegacyFile : "<x/>");
 
-    EXPECT_EQ(ResolveDataFolder(w), c.expectedResult);
+    EXPECT_EQ(FindDataFolder(w), c.expectedResult);
 
     const std::string expectedFolder = c.expectPerUserFolder ? "home/.config/Pendra/" : "exe/";
     EXPECT_EQ(s.DataFolder, FromUtf8((fresh.Path() / expectedFolder).string()));
@@ -105,7 +105,7 @@ TEST_F(DataFolderTest, DecidesWhereTheDataFileLives) {
 TEST_F(DataFolderTest, LegacyTakeOverLoadsRenamesAndSavesInTheNewFolder) {
   temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   window.state.ExpandState = ExpandStates::NotSetUp;
-  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_TRUE(FindDataFolder(window));
   EXPECT_EQ(window.Row(0), u"Alt");
   EXPECT_EQ(window.Row(1), u"von früher");
   EXPECT_TRUE(window.reports.empty());
@@ -121,7 +121,7 @@ TEST_F(DataFolderTest, LegacyTakeOverLoadsRenamesAndSavesInTheNewFolder) {
 TEST_F(DataFolderTest, LegacyFileKeepsItsNameWhenTheDeprecatedNameIsTaken) {
   temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   temp.Write("exe/~deprecated~VeVuVizo.xml", "old");
-  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_TRUE(FindDataFolder(window));
   EXPECT_TRUE(WrittenByASave(temp.Read("home/.config/Pendra/Pendra.xml")));
   EXPECT_TRUE(window.reports.empty());
   EXPECT_EQ(temp.Read("exe/VeVuVizo.xml"), kLegacyFile);
@@ -131,7 +131,7 @@ TEST_F(DataFolderTest, LegacyFileKeepsItsNameWhenTheDeprecatedNameIsTaken) {
 TEST_F(DataFolderTest, AFolderThatCannotBeCreatedIsReportedAndGivesAFirstSheet) {
   temp.Write("home", "a file where the home folder should be");
   temp.Write("exe/VeVuVizo.xml", kLegacyFile);
-  EXPECT_FALSE(ResolveDataFolder(window));
+  EXPECT_FALSE(FindDataFolder(window));
   EXPECT_EQ(window.reports,
             std::vector<std::u16string>{u"Fehler: Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei"});
   EXPECT_EQ(temp.Read("exe/VeVuVizo.xml"), kLegacyFile);  // taken over at a later start
@@ -141,7 +141,7 @@ TEST_F(DataFolderTest, ALegacyFileWhoseSheetCouldNotBeSavedKeepsItsName) {
   temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   std::filesystem::create_directories(temp.Path() / "exe/Pendra.xml");  // the save cannot replace it
   window.state.Switches.PortableMode = true;
-  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_TRUE(FindDataFolder(window));
   EXPECT_EQ(window.reports.size(), 1u);  // the save's own report
   EXPECT_TRUE(temp.Exists("exe/VeVuVizo.xml"));
   EXPECT_FALSE(temp.Exists("exe/~deprecated~VeVuVizo.xml"));
@@ -159,7 +159,7 @@ TEST_F(DataFolderTest, TheDataFolderIsTidiedBeforeTheFirstSave) {
   window.state.Switches.PortableMode = true;
   temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   temp.Write("exe/Pendra~tmp~backup~{1}", kLegacyFile + "<!-- left by a kill -->");
-  EXPECT_TRUE(ResolveDataFolder(window));
+  EXPECT_TRUE(FindDataFolder(window));
   size_t recovered = 0;
   for (const auto& entry : std::filesystem::directory_iterator(temp.Path() / "exe")) {
     const std::string name = entry.path().filename();

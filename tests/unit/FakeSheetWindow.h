@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/DataFileWindow.h"
+#include "app/SheetWindow.h"
 #include "sheet/LoadSave.h"
-#include "sheet/SheetWindow.h"
 
 namespace pendra {
 

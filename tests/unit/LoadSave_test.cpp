@@ -89,7 +89,7 @@ class LoadSaveTest : public ::testing::Test {
   }
   bool Save() {
     window.state.DataFolder = temp.Folder();
-    return XMLSpeichern(window);
+    return SaveDataFile(window);
   }
   std::vector<std::string> FilesInFolder() const {
     std::vector<std::string> names;
@@ -360,7 +360,7 @@ TEST_F(LoadSaveTest, AReadOnlyDataFileIsSavedAndNoLongerReadOnly) {
 TEST_F(LoadSaveTest, AFolderThatCannotBeMadeIsReportedAndNothingIsWritten) {
   temp.Write("file", "");
   window.state.DataFolder = temp.Folder() + u"file/gone/";  // no folder can be made below a file
-  XMLSpeichern(window);
+  SaveDataFile(window);
   ASSERT_EQ(window.reports.size(), 1u);
   EXPECT_EQ(window.reports[0], u"Fehler beim Speichern: Problem beim temporären Speichern in diesen Pfad: \r\n\"" +
                                    window.state.DataFolder +
@@ -373,7 +373,7 @@ TEST_F(LoadSaveTest, ADataFolderDeletedWhileTheProgramRunsIsMadeAgainAndTheSheet
   FillGoldenSheet(window);
   window.state.DataFolder = temp.Folder("Pendra");
   std::filesystem::remove_all(temp.Path() / "Pendra");
-  EXPECT_TRUE(XMLSpeichern(window));
+  EXPECT_TRUE(SaveDataFile(window));
   EXPECT_TRUE(window.reports.empty());
   EXPECT_EQ(temp.Read("Pendra/Pendra.xml"), ReadFixture("golden.xml"));
 }
@@ -430,9 +430,11 @@ TEST_F(LoadSaveTest, ALinkedDataFileKeepsBeingALinkToTheNewContents) {
 
 TEST(EinenPfadAbziehenMitDelimeter, GivesTheParentFolder) {
   FakeSheetWindow window;
-  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\Tools\\Pendra\\"), u"C:\\Tools\\");
-  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\Pendra\\"), u"C:\\");
-  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(window, u"C:\\"), u"C:");
+  Reports reports;
+  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(reports, u"C:\\Tools\\Pendra\\"), u"C:\\Tools\\");
+  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(reports, u"C:\\Pendra\\"), u"C:\\");
+  EXPECT_EQ(EinenPfadAbziehenMitDelimeter(reports, u"C:\\"), u"C:");
+  ShowReports(window, reports);
   EXPECT_TRUE(window.reports.empty());
 }
 
@@ -486,7 +488,7 @@ TEST(KeepAside, OnlyALoadWithAReportKeepsTheFileAsItWasFound) {
     if (!c.kept) continue;
     EXPECT_EQ(temp.Read(kept[0]), c.file);
     EXPECT_EQ(window.reports.back(), u"Hinweis: " + KeptUnreadableText(temp.Folder() + FromUtf8(kept[0])));
-    EXPECT_TRUE(XMLSpeichern(window));  // the next save replaces the data file as usual
+    EXPECT_TRUE(SaveDataFile(window));  // the next save replaces the data file as usual
     EXPECT_EQ(temp.Read(kept[0]), c.file);
   }
 }
@@ -537,7 +539,7 @@ TEST(KeepAside, AFileThatCannotBeKeptIsNeverReplaced) {
   EXPECT_TRUE(window.state.ProtectDataFile);
   EXPECT_EQ(window.reports.back().rfind(u"Fehler beim Speichern: ", 0), 0u);
   window.reports.clear();
-  EXPECT_FALSE(XMLSpeichern(window));
+  EXPECT_FALSE(SaveDataFile(window));
   EXPECT_TRUE(window.reports.empty());
   EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "Pendra.xml"));
   size_t temporaries = 0;
@@ -569,13 +571,13 @@ TEST(Conflict, AVersionAnotherProgramWroteIsKeptBeforeTheSaveReplacesIt) {
   window.state.DataFolder = temp.Folder();
   ASSERT_TRUE(XMLLaden(window, temp.File("Pendra.xml")));
 
-  ASSERT_TRUE(XMLSpeichern(window));  // the file is as this run read it
+  ASSERT_TRUE(SaveDataFile(window));  // the file is as this run read it
   EXPECT_TRUE(KeptConflicts(temp).empty());
-  ASSERT_TRUE(XMLSpeichern(window));  // and as this run wrote it
+  ASSERT_TRUE(SaveDataFile(window));  // and as this run wrote it
   EXPECT_TRUE(KeptConflicts(temp).empty());
 
   temp.Write("Pendra.xml", "written by a synchronisation program");
-  ASSERT_TRUE(XMLSpeichern(window));
+  ASSERT_TRUE(SaveDataFile(window));
   const std::vector<std::string> kept = KeptConflicts(temp);
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(temp.Read(kept[0]), "written by a synchronisation program");
@@ -586,7 +588,7 @@ TEST(Conflict, AVersionAnotherProgramWroteIsKeptBeforeTheSaveReplacesIt) {
   std::filesystem::last_write_time(
       temp.Path() / "Pendra.xml",
       std::filesystem::last_write_time(temp.Path() / "Pendra.xml") + std::chrono::seconds(5));
-  ASSERT_TRUE(XMLSpeichern(window));
+  ASSERT_TRUE(SaveDataFile(window));
   EXPECT_EQ(KeptConflicts(temp).size(), 2u);
   EXPECT_EQ(temp.Read("Pendra.xml"), mine);
 }

@@ -1,4 +1,4 @@
-#include "sheet/Skins.h"
+#include "skins/Skins.h"
 
 #include <gtest/gtest.h>
 
@@ -28,12 +28,13 @@ class SkinsTest : public ::testing::Test {
 TEST_F(SkinsTest, TheFirstRunTriesSevenCandidatesAndTheMenuTheFourBesideTheProgram) {
   const std::u16string exe = window.state.ExeFolder;
   const std::u16string tools = Tools();
+  Reports reports;
   EXPECT_EQ(
-      SkinBaseCandidates(window, window.state.ExeFolder, SkinSearch::FirstRun),
+      SkinBaseCandidates(reports, window.state.ExeFolder, SkinSearch::FirstRun),
       (std::vector<std::u16string>{exe + u"Skins", tools + u"Skins/", tools + u"Kastrel/Skins/",
                                    u"C:\\Program Files (x86)\\Kastrel\\Skins\\", u"C:\\Program Files\\Kastrel\\Skins\\",
                                    u"C:\\Programme\\Kastrel\\Skins\\", tools + u"KS/Skins/"}));
-  EXPECT_EQ(SkinBaseCandidates(window, window.state.ExeFolder, SkinSearch::Menu),
+  EXPECT_EQ(SkinBaseCandidates(reports, window.state.ExeFolder, SkinSearch::Menu),
             (std::vector<std::u16string>{exe + u"Skins", tools + u"Skins/", tools + u"Kastrel/Skins/",
                                          tools + u"KS/Skins/"}));
 }
@@ -54,8 +55,10 @@ TEST_F(SkinsTest, ASavedSkinPathIsFollowedOnALocalDriveOrWhenItIsAKnownFolder) {
       {u"//host/share/Skins/", false},
       {local, true},
   };
+  Reports reports;
   for (const auto& c : cases)
-    EXPECT_EQ(MayFollowSavedSkinPath(window, window.state.ExeFolder, c.path), c.followed) << ToUtf8(c.path);
+    EXPECT_EQ(MayFollowSavedSkinPath(reports, window.state.ExeFolder, c.path), c.followed) << ToUtf8(c.path);
+  ShowReports(window, reports);
   EXPECT_TRUE(window.reports.empty());
 }
 
@@ -87,8 +90,9 @@ TEST_F(SkinsTest, TheSearchTakesTheFirstExistingCandidateOrKeepsAnExistingSkinPa
     const std::u16string restored =
         c.restoredPath.empty() || c.restoredPath == " " ? FromUtf8(c.restoredPath) : root.File(c.restoredPath);
     window.sheet.SetSkinPath(restored);
+    Reports reports;
     const bool found =
-        SearchSkinBaseFolder(window.sheet, SkinBaseCandidates(window, window.state.ExeFolder, SkinSearch::FirstRun));
+        SearchSkinBaseFolder(window.sheet, SkinBaseCandidates(reports, window.state.ExeFolder, SkinSearch::FirstRun));
     EXPECT_EQ(found, c.found);
     EXPECT_EQ(window.sheet.SkinPath(), c.found ? root.File(c.skinPath) : restored);
   }
@@ -115,7 +119,7 @@ TEST_F(SkinsTest, AFirstRunLoadsThePreferredSkinOfTheFirstBaseFolderOnly) {
     fresh.state.ExeFolder = root.Folder("Tools/Pendra");
     fresh.sheet.SetSkinName(kNoSkinName);
     for (const std::string& folder : c.folders) root.Folder("Tools/" + folder);
-    TestStartSkin(fresh);
+    ChooseFirstSkin(fresh);
     EXPECT_EQ(fresh.sheet.SkinName(), FromUtf8(c.skinName));
     EXPECT_EQ(fresh.sheet.SkinPath(), c.skinPath.empty() ? u"" : root.Folder("Tools/" + c.skinPath));
     EXPECT_EQ(fresh.skinLoads, c.skinName == "No Skin" ? 0 : 1);

@@ -74,7 +74,7 @@ TEST(TemporaryFiles, AStartDeletesWhatTheListHoldsAndKeepsWhatItMayLack) {
   FakeSheetWindow window;
   window.state.DataFolder = temp.Folder();
 
-  TidyLeftTemporaryFiles(window);
+  ShowReports(window, TidyLeftTemporaryFiles(window.state.DataFolder));
 
   const std::map<std::string, std::string> expected = {
       {"Pendra.xml", Golden()},
@@ -100,7 +100,7 @@ TEST(TemporaryFiles, NothingKeptTellsNothing) {
   WriteAged(temp, "Pendra~tmp~backup~{1}", Edited("older"), -60);
   FakeSheetWindow window;
   window.state.DataFolder = temp.Folder();
-  TidyLeftTemporaryFiles(window);
+  ShowReports(window, TidyLeftTemporaryFiles(window.state.DataFolder));
   EXPECT_EQ(Contents(temp), (std::map<std::string, std::string>{{"Pendra.xml", Golden()}}));
   EXPECT_TRUE(window.reports.empty());
 }

@@ -1,4 +1,4 @@
-#include "ui/Decoration_win.h"
+#include "skins/Decoration_win.h"
 
 #include "platform/Geometry_win.h"
 

@@ -3,10 +3,10 @@
 // state, the window's rectangle and the screens, the saved skin, and the reports.
 #include <string>
 
+#include "app/PendraUnitState.h"
 #include "platform/Geometry.h"
 #include "platform/Guard.h"
 #include "platform/Scale.h"
-#include "sheet/PendraUnitState.h"
 #include "sheet/Sheet.h"
 
 namespace pendra {

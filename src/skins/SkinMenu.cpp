@@ -1,4 +1,4 @@
-#include "ui/SkinMenu.h"
+#include "skins/SkinMenu.h"
 
 #include "sheet/Sheet.h"
 

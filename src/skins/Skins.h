@@ -1,31 +1,18 @@
 #pragma once
-// Skins: where skin folders are searched, which skin a first run takes, and how a skin's
-// five pictures are read. The sheet's SkinPath is the base folder (ending in a delimiter)
-// and SkinName the sub-folder of the chosen skin.
+// Skins: the base folder a search finds, which skin a first run takes, and how a skin's five
+// pictures are read. The sheet's SkinPath is the base folder (ending in a delimiter) and
+// SkinName the sub-folder of the chosen skin.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "gfx/Picture.h"
+#include "sheet/SkinPlaces.h"
 
 namespace pendra {
 
-class ExceptionReporter;
+class Reports;
 class Sheet;
-class SheetWindow;
-
-// The first run looks in every candidate folder; the skin menu only in those beside the
-// program.
-enum class SkinSearch { FirstRun, Menu };
-
-// The base folder candidates in the order they are tried. exeFolder ends in a delimiter.
-std::vector<std::u16string> SkinBaseCandidates(ExceptionReporter& reporter, const std::u16string& exeFolder,
-                                               SkinSearch search);
-
-// Whether a skin base folder restored from the data file may be looked at: one on a local
-// drive, or one of the first run's candidates (beside a program that runs from a share, they
-// are on that share). Nothing is touched to decide it.
-bool MayFollowSavedSkinPath(ExceptionReporter& reporter, const std::u16string& exeFolder, const std::u16string& path);
 
 // Takes the first existing candidate as SkinPath (the first candidate gets a delimiter
 // added, the others carry one) and keeps SkinPath when none exists. True when SkinPath then
@@ -36,9 +23,10 @@ bool SearchSkinBaseFolder(Sheet& sheet, const std::vector<std::u16string>& candi
 // when there is none.
 std::u16string FirstRunSkinName(const std::u16string& skinPath);
 
-// testStartSkin: on the very first run, finds a base folder and the preferred skin in it
-// and loads that skin. A failure is reported under "testStartSkin".
-void TestStartSkin(SheetWindow& window);
+// testStartSkin: on the very first run, finds a base folder and the preferred skin in it and
+// names it in the sheet; true when that skin's pictures are to be loaded. A failure is reported
+// under "testStartSkin".
+bool TestStartSkin(Sheet& sheet, const std::u16string& exeFolder, Reports& reports);
 
 // The five pictures of a skin, in the order they are loaded.
 enum class SkinPart { Right, Top, Down, TopRight, DownRight };

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "gfx/Bitmap_win.h"
-#include "sheet/Skins.h"
+#include "skins/Skins.h"
 #include "ui/Layout.h"
 
 namespace pendra {

@@ -1,21 +1,15 @@
-#include "sheet/Skins.h"
-
-#include <algorithm>
+#include "skins/Skins.h"
 
 #include "gfx/JpegDecoder.h"
-#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Guard.h"
 #include "platform/Paths.h"
-#include "sheet/LoadSave.h"
+#include "sheet/Reports.h"
 #include "sheet/Sheet.h"
-#include "sheet/SheetWindow.h"
 
 namespace pendra {
 
 namespace {
-
-const std::u16string kDelimiter(1, kPathDelimiter);
 
 // The preferred skins of a first run, best first.
 constexpr const char16_t* kFirstRunSkinNames[] = {u"Lime",     u"Vista",    u"Longhorn",  u"Navyl",
@@ -33,43 +27,7 @@ constexpr SkinPictureFile kSkinPictureFiles[] = {
     {SkinPart::DownRight, u"DownRight.JPG"},
 };
 
-// Folder paths compare as Windows compares them: without regard to the letter case of A to Z,
-// and with either delimiter.
-bool SameFolderText(std::u16string_view a, std::u16string_view b) {
-  const auto fold = [](char16_t c) {
-    if (c == u'/') return u'\\';
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
-  };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char16_t x, char16_t y) { return fold(x) == fold(y); });
-}
-
 }  // namespace
-
-std::vector<std::u16string> SkinBaseCandidates(ExceptionReporter& reporter, const std::u16string& exeFolder,
-                                               SkinSearch search) {
-  const std::u16string parent = EinenPfadAbziehenMitDelimeter(reporter, exeFolder);
-  std::vector<std::u16string> candidates = {
-      exeFolder + u"Skins",
-      parent + u"Skins" + kDelimiter,
-      parent + u"Kastrel" + kDelimiter + u"Skins" + kDelimiter,
-  };
-  if (search == SkinSearch::FirstRun) {
-    candidates.push_back(u"C:\\Program Files (x86)\\Kastrel\\Skins\\");
-    candidates.push_back(u"C:\\Program Files\\Kastrel\\Skins\\");
-    candidates.push_back(u"C:\\Programme\\Kastrel\\Skins\\");
-  }
-  candidates.push_back(parent + u"KS" + kDelimiter + u"Skins" + kDelimiter);
-  return candidates;
-}
-
-bool MayFollowSavedSkinPath(ExceptionReporter& reporter, const std::u16string& exeFolder, const std::u16string& path) {
-  if (IsOnLocalDrive(path)) return true;
-  const std::u16string saved = IncludeTrailingPathDelimiter(path);
-  for (const std::u16string& candidate : SkinBaseCandidates(reporter, exeFolder, SkinSearch::FirstRun)) {
-    if (SameFolderText(IncludeTrailingPathDelimiter(candidate), saved)) return true;
-  }
-  return false;
-}
 
 bool SearchSkinBaseFolder(Sheet& sheet, const std::vector<std::u16string>& candidates) {
   for (size_t i = 0; i < candidates.size(); ++i) {
@@ -90,17 +48,17 @@ std::u16string FirstRunSkinName(const std::u16string& skinPath) {
   return {};
 }
 
-void TestStartSkin(SheetWindow& window) {
-  Guarded(window, u"testStartSkin", [&] {
-    Sheet& sheet = window.TheSheet();
-    const std::vector<std::u16string> candidates =
-        SkinBaseCandidates(window, window.State().ExeFolder, SkinSearch::FirstRun);
+bool TestStartSkin(Sheet& sheet, const std::u16string& exeFolder, Reports& reports) {
+  bool chosen = false;
+  Guarded(reports, u"testStartSkin", [&] {
+    const std::vector<std::u16string> candidates = SkinBaseCandidates(reports, exeFolder, SkinSearch::FirstRun);
     if (!SearchSkinBaseFolder(sheet, candidates)) return;
     std::u16string name = FirstRunSkinName(sheet.SkinPath());
     if (name.empty()) return;
     sheet.SetSkinName(name);
-    window.loadSkin();
+    chosen = true;
   });
+  return chosen;
 }
 
 Picture LoadSkinPicture(const std::u16string& path) {
