@@ -1,0 +1,28 @@
+#pragma once
+// Three versions of a sheet merged into one: the base (the version this run last read or
+// wrote), this run's, and the other's (the data file as another program or another PC wrote
+// it). Columns are matched by caption and tasks by their texts as a line merge matches lines,
+// so that a task or column added or deleted on one side does not shift the other side's
+// edits; where both sides changed a task, its cells merge one by one, and so do a column's
+// caption, width and alignment. A cell changed differently on both sides keeps this run's
+// text. Only the content merges; the window and the skin are each run's own.
+#include <vector>
+
+#include "sheet/Sheet.h"
+
+namespace pendra {
+
+struct SheetMerge {
+  Sheet::Content content;
+  // For each row and column of this run's version, where it is in the merged one; -1 where it
+  // went.
+  std::vector<int> mineRowTo;
+  std::vector<int> mineColTo;
+  // Texts of the other version that the merge does not hold: cells changed differently on both
+  // sides, and the other's changes in a column or task this run deleted.
+  int otherTextsLost = 0;
+};
+
+SheetMerge MergeSheets(const Sheet::Content& base, const Sheet::Content& mine, const Sheet::Content& other);
+
+}  // namespace pendra
