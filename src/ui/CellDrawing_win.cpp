@@ -38,16 +38,16 @@ void DrawTitleCell(HDC dc, const RECT& rect, std::u16string_view text, bool bold
 
 void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold,
                    bool highlighted) {
-  if (row == 0) {
-    DrawTitleCell(dc, rect, text, titleBold);
-    return;
-  }
-  if (!highlighted) {
+  if (row > 0 && !highlighted) {
     SetDCBrushColor(dc, kTaskCellColour);
     SetBkColor(dc, kTaskCellColour);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
-  DrawCellText(dc, rect, text, CellTextFlags(row, alignment));
+  FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (row == 0) {
+    DrawTitleCell(dc, rect, text, titleBold);
+  } else {
+    DrawCellText(dc, rect, text, CellTextFlags(row, alignment));
+  }
 }
 
 }  // namespace pendra

@@ -1,8 +1,9 @@
 #pragma once
-// The drawing of one sheet cell for the main window's ToDoGridDrawCell, on the DC the grid has
-// prepared (font, colours, the grid's background filled): the title row centred and, if asked,
-// bold; task rows on white, aligned by their column; the highlighted current cell of an unfocused
-// grid keeps the highlight. Text is clipped at the cell, one line only, and drawn as typed.
+// The drawing of one sheet cell, background and text, on the DC the grid has prepared (font,
+// colours, the DC brush in the grid's background for the cell): the title row on that background,
+// centred and, if asked, bold; task rows on white, aligned by their column; the highlighted
+// current cell of an unfocused grid on the highlight. Text is clipped at the cell, one line only,
+// and drawn as typed.
 #include <windows.h>
 
 #include <string_view>

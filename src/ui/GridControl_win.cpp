@@ -517,8 +517,8 @@ void GridControl::Paint(HDC target, const RECT& dirty) {
          SRCCOPY);
 }
 
-// The cells fill their own backgrounds and PaintLines the lines between them; the grid's colour
-// is filled only beside and below them.
+// Each pixel is filled once: a cell's background by whoever draws the cell, the lines by
+// PaintLines, and the grid's colour only beside and below the cells.
 void GridControl::PaintCells(HDC dc, const RECT& dirty) {
   const std::vector<ShownLine> rows = ShownRows(model_);
   const std::vector<ShownLine> cols = ShownCols(model_);
@@ -556,13 +556,16 @@ void GridControl::PaintCell(HDC dc, GridCell cell, const RECT& rect) {
   SetBkColor(dc, background);
   SetBkMode(dc, OPAQUE);
   SetTextColor(dc, GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  const bool underEditor = model_.IsEditing() && cell == model_.EditedCell();
-  if (!underEditor) DrawCellContent(dc, cell, rect, {fixed, selected, focused_});
+  // The editor covers its cell: only the background goes under it.
+  if (model_.IsEditing() && cell == model_.EditedCell()) {
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  } else {
+    DrawCell(dc, cell, rect, {fixed, selected, focused_});
+  }
   RestoreDC(dc, saved);
 }
 
-void GridControl::DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridDrawState state) {
+void GridControl::DrawCell(HDC dc, GridCell cell, const RECT& rect, GridDrawState state) {
   Guarded(events_, u"DrawCell", [&] {
     if (events_.DrawCell(dc, cell.col, cell.row, rect, state)) return;
     const Sheet& sheet = model_.TheSheet();

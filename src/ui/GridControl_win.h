@@ -53,10 +53,10 @@ class GridEvents : public virtual ExceptionReporter {
   // Every wheel message before the grid's own handling; true means handled, so the grid does
   // nothing with it.
   virtual bool Wheel(int /*delta*/) { return false; }
-  // May draw a cell's content instead of the grid; false leaves it to the grid, which draws the
-  // sheet's text (DrawSheetCell). The grid has selected its font, made the DC brush (selected)
-  // and the text background the cell's background colour, set the text colour, filled the
-  // rectangle and clipped to it. Not called for the cell under the editor.
+  // May draw a cell instead of the grid, its background included; false leaves it to the grid,
+  // which draws the sheet's cell (DrawSheetCell). The grid has selected its font, made the DC
+  // brush (selected) and the text background the cell's background colour, set the text colour
+  // and clipped to the rectangle, but not filled it. Not called for the cell under the editor.
   virtual bool DrawCell(HDC /*dc*/, int /*col*/, int /*row*/, const RECT& /*rect*/, GridDrawState /*state*/) {
     return false;
   }
@@ -134,7 +134,7 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   void Paint(HDC target, const RECT& dirty);
   void PaintCells(HDC dc, const RECT& dirty);
   void PaintCell(HDC dc, GridCell cell, const RECT& rect);
-  void DrawCellContent(HDC dc, GridCell cell, const RECT& rect, GridDrawState state);
+  void DrawCell(HDC dc, GridCell cell, const RECT& rect, GridDrawState state);
   void PaintLines(HDC dc);
   void PaintFocus(HDC dc);
 

@@ -41,12 +41,15 @@ class RecordingEvents : public GridEvents {
     Log("Wheel " + std::to_string(delta));
     return handleWheel;
   }
-  // Counts the cells drawn; the grid draws them itself unless drawCells is off.
-  bool DrawCell(HDC, int col, int row, const RECT&, GridDrawState state) override {
+  // Counts the cells drawn; the grid draws them itself unless drawCells is off, and then they
+  // get the background the grid prepared and nothing more.
+  bool DrawCell(HDC dc, int col, int row, const RECT& rect, GridDrawState state) override {
     ++drawnCells;
     if (row > 0) lowestDrawnRow = std::min(lowestDrawnRow, row);
     if (col == 1 && row == 2) watchedState = state;
-    return !drawCells;
+    if (drawCells) return false;
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+    return true;
   }
   void ShowExceptionMessageBox(const std::u16string& methode) override {
     Log("ShowExceptionMessageBox " + std::string(methode.begin(), methode.end()));
