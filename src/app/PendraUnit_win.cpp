@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "../../assets/resource_ids.h"
+#include "app/Arrival.h"
 #include "app/CommandLine.h"
 #include "app/DataFileWindow.h"
 #include "app/SingleInstance_win.h"
@@ -12,8 +13,10 @@
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
+#include "platform/LocalTime.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
+#include "sheet/KeepAside.h"
 #include "sheet/LoadSave.h"
 #include "sheet/SheetRules.h"
 #include "sheet/WindowPlacement.h"
@@ -30,7 +33,10 @@ TToDoForm::TToDoForm()
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
-      backgroundSave_([this](bool report) { return SaveDataFile(*this, report); }) {
+      backgroundSave_([this](bool report) {
+        TakeInArrival();
+        return SaveDataFile(*this, report);
+      }) {
   sheet_.AddObserver(*this);
 }
 
@@ -154,7 +160,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kShrinkTimer) TimerShrinkTimer();
       if (wParam == kSaveTimer) backgroundSave_.OnTimer();
       if (wParam == kDataFileTimer) OnDataFileTimer();
+      if (wParam == kArrivalTimer) OnArrivalTimer();
       return 0;
+    case kDataFolderChangedMessage: SetTimer(Handle(), kArrivalTimer, kArrivalPauseMs, nullptr); return 0;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_NCHITTEST:
       return OnHitTest(DefaultProc(message, wParam, lParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -286,6 +294,37 @@ void TToDoForm::BeginSaving() {
   OnWindowMoved();
   backgroundSave_.Start(Handle(), kSaveTimer);
   edits_.Begin();
+  dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+}
+
+void TToDoForm::OnArrivalTimer() {
+  KillTimer(Handle(), kArrivalTimer);
+  dataFolderWatch_.Rearm();
+  if (waitingForDataFile_ || loading_ || closed_) return;
+  if (TakeInArrival()) {
+    arrivalRetries_ = 0;
+  } else if (++arrivalRetries_ < kArrivalRetries) {
+    SetTimer(Handle(), kArrivalTimer, kArrivalRetryMs, nullptr);
+  }
+}
+
+// The merged sheet is saved at once, so that both sides end with the same list. Where the merge
+// could not hold a text of the other version, that version is kept beside the data file first,
+// and the user is told without a box in the middle of typing.
+bool TToDoForm::TakeInArrival() {
+  const ArrivedVersion arrived = ReadArrivedVersion(state_);
+  if (arrived.kind == ArrivedVersion::Kind::None) return true;
+  if (arrived.kind == ArrivedVersion::Kind::NotYetWhole) return false;
+  Guarded(*this, u"TakeInArrival", [&] {
+    const SheetMerge merge = TakeInArrivedVersion(arrived, sheet_, state_, edits_, ToDoGrid.Model());
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
+    if (merge.otherTextsLost > 0) {
+      const std::u16string kept = KeepFileAside(state_.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+      trayIcon_.Notify(kMergeConflictTitle, MergeConflictText(kept));
+    }
+    SaveDataFile(*this);
+  });
+  return true;
 }
 
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }
@@ -397,6 +436,7 @@ void TToDoForm::FormCloseQuery() {
   closed_ = true;
   // The close saves by itself, and reports as always.
   backgroundSave_.Stop();
+  dataFolderWatch_.Stop();
   // A start from now on waits for this instance to end instead of bringing it forward.
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {

@@ -15,6 +15,7 @@
 #include "app/TrayIcon_win.h"
 #include "app/Visibility.h"
 #include "lang/MainWindowTexts.h"
+#include "platform/FolderWatch_win.h"
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
@@ -73,6 +74,14 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   static constexpr UINT_PTR kSaveTimer = 3;
   static constexpr UINT_PTR kDataFileTimer = 4;
   static constexpr UINT kDataFileRetryMs = 500;
+  static constexpr UINT_PTR kArrivalTimer = 5;
+  // A change in the data folder is looked at after this pause, so that one save of another
+  // program, which changes the folder several times, is read once; a version that does not yet
+  // read whole is read again after the retry pause, a few times.
+  static constexpr UINT kArrivalPauseMs = 300;
+  static constexpr UINT kArrivalRetryMs = 500;
+  static constexpr int kArrivalRetries = 20;
+  static constexpr UINT kDataFolderChangedMessage = WM_APP + 3;
   static constexpr UINT kRedBarHint = 1;
   static constexpr UINT kPutOnScreenMessage = WM_APP + 2;
 
@@ -98,8 +107,13 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void OnDataFileTimer();
   void ShowSheetControls(bool shown);
   void PaintWaitingText(HDC dc);
-  // From here on every change is saved soon and every step of the user can be taken back.
+  // From here on every change is saved soon, every step of the user can be taken back, and
+  // another program's version of the data file is merged in.
   void BeginSaving();
+  void OnArrivalTimer();
+  // Merges another program's version of the data file when one reads whole; false while one is
+  // there that does not yet.
+  bool TakeInArrival();
   void tmrAnwendungsStartOnTimerTimer();
   void FormCloseQuery();
   void mnuExitClick();
@@ -224,6 +238,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool redBarPressed_ = false;
   // Changes are saved in the background from the end of start-up on.
   BackgroundSave backgroundSave_;
+  FolderWatch dataFolderWatch_;
+  int arrivalRetries_ = 0;
   EditSession edits_{sheet_};
   ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;

@@ -27,6 +27,20 @@ void TrayIcon::Remove() {
   added_ = false;
 }
 
+void TrayIcon::Notify(const std::u16string& title, const std::u16string& text) {
+  if (!added_) return;
+  NOTIFYICONDATAW note = data_;
+  note.uFlags = NIF_INFO;
+  note.dwInfoFlags = NIIF_INFO;
+  const size_t titleLength = std::min<size_t>(title.size(), std::size(note.szInfoTitle) - 1);
+  title.copy(reinterpret_cast<char16_t*>(note.szInfoTitle), titleLength);
+  note.szInfoTitle[titleLength] = 0;
+  const size_t textLength = std::min<size_t>(text.size(), std::size(note.szInfo) - 1);
+  text.copy(reinterpret_cast<char16_t*>(note.szInfo), textLength);
+  note.szInfo[textLength] = 0;
+  Shell_NotifyIconW(NIM_MODIFY, &note);
+}
+
 UINT TrayIcon::TaskbarCreatedMessage() {
   static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
   return message;

@@ -24,6 +24,8 @@ class TrayIcon {
   void Add(HWND owner, HICON icon, const std::u16string& tooltip);
   void Readd();
   void Remove();
+  // A note beside the icon that goes by itself; the user goes on typing.
+  void Notify(const std::u16string& title, const std::u16string& text);
   // The message Explorer broadcasts when the taskbar is created anew.
   static UINT TaskbarCreatedMessage();
 

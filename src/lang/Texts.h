@@ -34,6 +34,11 @@ std::u16string KeptLeftoversText(const std::vector<std::u16string>& keptFiles);
 // A data file another program changed could not be kept before the save replaced it.
 std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u16string& typeName);
 
+// Another version of the list was merged in, and texts of it that the list could not hold were
+// kept in a file beside it.
+extern const char16_t kMergeConflictTitle[];
+std::u16string MergeConflictText(const std::u16string& keptFile);
+
 // The window while another program holds the data file open at start.
 extern const char16_t kWaitingForDataFileText[];
 

@@ -74,6 +74,14 @@ std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u1
          dataFile + u"\"\r\nFehler: \"" + typeName + u"\"";
 }
 
+const char16_t kMergeConflictTitle[] = u"Liste abgeglichen";
+
+std::u16string MergeConflictText(const std::u16string& keptFile) {
+  return u"Änderungen von einem anderen PC sind jetzt in Ihrer Liste. Wo beide dieselbe Zelle geändert haben, "
+         u"blieb Ihr Text; die andere Fassung liegt hier: \"" +
+         keptFile + u"\"";
+}
+
 const char16_t kDataFolderProblemTitle[] = u"Fehler";
 const char16_t kDataFolderProblemText[] = u"Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei";
 

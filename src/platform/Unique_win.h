@@ -50,6 +50,9 @@ struct DcDeleter {
 struct FindDeleter {
   void operator()(HANDLE h) const { FindClose(h); }
 };
+struct ChangeNotificationDeleter {
+  void operator()(HANDLE h) const { FindCloseChangeNotification(h); }
+};
 struct WindowDeleter {
   void operator()(HWND h) const { DestroyWindow(h); }
 };
@@ -65,6 +68,7 @@ using UniqueHandle = Unique<HANDLE, KernelHandleDeleter>;
 using UniqueDc = Unique<HDC, DcDeleter>;
 using UniqueWindow = Unique<HWND, WindowDeleter>;
 using UniqueFind = Unique<HANDLE, FindDeleter>;
+using UniqueChangeNotification = Unique<HANDLE, ChangeNotificationDeleter>;
 
 // Selects a GDI object into a DC for the guard's lifetime.
 class SelectGuard {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "sheet/Sheet.h"
 
 namespace pendra {
 
@@ -14,6 +15,8 @@ struct DataFileState {
   // The data file as this run last read or wrote it; another version found before a save
   // was written by another program and is kept aside.
   FileStamp DataFileSeen;
+  // The sheet as this run last read or wrote it: where a merge with another version begins.
+  Sheet::Content Base;
   // A damaged data file that could not be kept aside: this run never replaces it.
   bool ProtectDataFile = false;
   // The last load met bytes of a wrong encoding and replaced them.

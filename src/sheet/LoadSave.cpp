@@ -206,7 +206,27 @@ LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pa
   clean = Guarded(reports, u"Load ColumnHeader", [&] { LoadColumnHeader(sheet, root); }) && clean;
   clean = Guarded(reports, u"Load ToDoContent", [&] { LoadToDoContent(sheet, root); }) && clean;
   loaded.clean = clean;
+  state.Base = sheet.Snapshot();
   return loaded;
+}
+
+ArrivedVersion ReadArrivedVersion(const DataFileState& state) {
+  ArrivedVersion arrived;
+  const std::u16string path = state.DataFolder + kDataFileName;
+  arrived.stamp = FileStampOf(path);
+  if (arrived.stamp == state.DataFileSeen) return arrived;
+  arrived.kind = ArrivedVersion::Kind::NotYetWhole;
+  if (!arrived.stamp.exists) return arrived;
+  Sheet sheet;
+  DataFileState reading;
+  reading.ExeFolder = state.ExeFolder;
+  reading.DataFolder = state.DataFolder;
+  const LoadedFile loaded = XMLLaden(sheet, reading, path, ScreenFacts{});
+  // A file that changed while it was read is still arriving.
+  if (!loaded.clean || FileStampOf(path) != arrived.stamp) return arrived;
+  arrived.kind = ArrivedVersion::Kind::Whole;
+  arrived.content = sheet.Snapshot();
+  return arrived;
 }
 
 Reports KeepUnreadableDataFile(DataFileState& state) {
@@ -268,6 +288,7 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   }
   DropTemporaryFile(state);
   state.DataFileSeen = FileStampOf(dataFile);
+  state.Base = sheet.Snapshot();
   result.saved = true;
   return result;
 }

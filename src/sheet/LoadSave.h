@@ -49,6 +49,17 @@ LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pa
 // it cannot be kept, that is reported and the data file is never replaced in this run.
 Reports KeepUnreadableDataFile(DataFileState& state);
 
+// The data file when another program (a sync client, another PC's Pendra) wrote it since this run
+// last read or wrote it: none while it is as this run saw it; not yet whole while it is gone, held
+// or does not read whole (a copy still arriving, or damaged); else the sheet it holds.
+struct ArrivedVersion {
+  enum class Kind { None, NotYetWhole, Whole };
+  Kind kind = Kind::None;
+  Sheet::Content content;
+  FileStamp stamp;
+};
+ArrivedVersion ReadArrivedVersion(const DataFileState& state);
+
 struct SaveResult {
   // The data file now holds the sheet.
   bool saved = false;

@@ -34,6 +34,15 @@ class EditSession {
     history_.Absorb();
   }
 
+  // Another version of the sheet arrived and was merged in: a step of its own, also in the middle
+  // of a cell's edit.
+  template <typename Change>
+  void Arrived(Change&& change) {
+    history_.Checkpoint();
+    change();
+    history_.Checkpoint();
+  }
+
   // A cell the step changed, or (-1, -1).
   SheetCell Undo() { return history_.Undo(); }
   SheetCell Redo() { return history_.Redo(); }

@@ -81,8 +81,9 @@ void GridControl::GridViewChanged(const GridViewChange& change) {
       InvalidateCell(change.after);
       return;
     case GridViewChange::Kind::Editing:
-      // The owner ended the editing: the editor goes with it.
+      // The owner ended the editing: the editor goes with it; an editing that moved takes it along.
       if (!model_.IsEditing() && editor_.IsOpen()) CloseEditor();
+      if (model_.IsEditing()) PlaceEditor();
       InvalidateCell(change.before);
       InvalidateCell(change.after);
       return;

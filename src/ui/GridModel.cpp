@@ -77,6 +77,20 @@ void GridModel::EndEditing() {
   Notify(GridViewChange::Kind::Editing, edited_, {});
 }
 
+void GridModel::Follow(GridCell cell, bool editing) {
+  const GridCell before = current_;
+  const GridCell editedBefore = edited_;
+  const bool stays = IsSelectable(cell);
+  current_ = stays ? cell : GridCell{};
+  editing_ = editing && stays;
+  if (editing_) {
+    edited_ = cell;
+    MakeCellVisible(cell);
+  }
+  if (before != current_) Notify(GridViewChange::Kind::Current, before, current_);
+  if (editing) Notify(GridViewChange::Kind::Editing, editedBefore, editing_ ? edited_ : GridCell{});
+}
+
 void GridModel::SetViewSize(int width, int height) {
   viewWidth_ = std::max(0, width);
   viewHeight_ = std::max(0, height);

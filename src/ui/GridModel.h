@@ -99,6 +99,10 @@ class GridModel : private SheetObserver {
   // Starts editing the current cell; false when there is none.
   bool BeginEditing();
   void EndEditing();
+  // The sheet was rearranged under the view (another version merged in): the current cell moves
+  // to `cell`, where its task went, and an editing goes on there with the editor as it is. A cell
+  // that cannot be current ends both.
+  void Follow(GridCell cell, bool editing);
 
   // The view: the pixel size that shows the cells, and the first scrolled row and column.
   int ViewWidth() const { return viewWidth_; }

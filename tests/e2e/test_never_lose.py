@@ -75,11 +75,12 @@ class NeverLoseTest(PendraTestCase):
         self.assertEqual(kept[0].read_bytes(), damaged)
         self.assertIn(b"<VeVuVizo>", data_file.read_bytes())
 
-    def test_a_file_another_program_changed_is_kept_before_the_next_save(self):
+    def test_a_version_another_program_wrote_comes_in_while_running_and_merges_with_the_typed_edits(self):
         program, window = self.start_with_file_beside()
         data_file = self.session.program_folder / "Pendra.xml"
         theirs = data_file.read_bytes().replace(b"Aufgabe", b"Aufgaben von nebenan")
-        data_file.write_bytes(theirs)
+        self.write_as_a_sync_client(data_file, theirs)
+        self.assertTrue(wait_until(lambda: b"Aufgaben von nebenan" in self.caption_row_as_saved(data_file), 3))
 
         self.session.click(window.left + 150, window.top + 30 + 25 * 3 + 12)
         self.session.type_text("meine")
@@ -89,10 +90,42 @@ class NeverLoseTest(PendraTestCase):
         self.session.close_main_window()
         self.assertEqual(program.wait(15), 0)
 
+        saved = data_file.read_bytes()
+        self.assertIn(b"<ColumnCaption>Aufgaben von nebenan</ColumnCaption>", saved)
+        self.assertIn(b"<Text>meine</Text>", saved)
+        self.assertEqual([p.name for p in self.session.program_folder.iterdir() if "~" in p.name], [])
+
+    def test_a_cell_changed_on_both_sides_keeps_the_typed_text_and_the_other_version_beside_it(self):
+        data_file = self.session.program_folder / "Pendra.xml"
+        data_file.write_bytes(LIST_FILE)
+        program, window = self.start_with_file_beside()
+        original = data_file.read_bytes()
+        self.session.click(window.left + 150, window.top + 30 + 25 * 1 + 12)  # the task "Steuer"
+        self.session.type_text("meine")  # typing opens the editor with what is typed
+        theirs = original.replace(b"<Text>Steuer</Text>", b"<Text>deren</Text>")
+        self.write_as_a_sync_client(data_file, theirs)
+        time.sleep(3)  # merged while the editor is still open
+        self.session.keys("Return")
+        self.session.settle()
+        time.sleep(2)
+        self.session.close_main_window()
+        self.assertEqual(program.wait(15), 0)
+
         kept = [p for p in self.session.program_folder.iterdir() if p.name.startswith("Pendra~conflict~")]
         self.assertEqual(len(kept), 1)
         self.assertEqual(kept[0].read_bytes(), theirs)
         self.assertIn(b"<Text>meine</Text>", data_file.read_bytes())
+        self.assertNotIn(b"deren", data_file.read_bytes())
+
+    @staticmethod
+    def write_as_a_sync_client(data_file, data):
+        arriving = data_file.with_name(".Pendra.xml.arriving")
+        arriving.write_bytes(data)
+        os.replace(arriving, data_file)
+
+    @staticmethod
+    def caption_row_as_saved(data_file):
+        return data_file.read_bytes().split(b"</ColumnHeader>")[0]
 
     def test_a_data_file_held_open_at_start_is_waited_for_then_loaded_and_saved(self):
         data_file = self.session.program_folder / "Pendra.xml"
