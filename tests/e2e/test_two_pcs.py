@@ -1,0 +1,150 @@
+"""Two PCs share one list through a synced folder: two Pendras, each in a Wine prefix and on a display
+of its own, keep their list beside the program, and a simulated sync client (sync_simulator.py) copies
+each saved version to the other PC. When all is quiet both PCs hold the same sheet, and it holds
+every edit; a text that lost a same-cell conflict is kept in a file beside the list."""
+
+import os
+import random
+import threading
+import time
+import unittest
+
+from harness import wait_until
+from sync_simulator import SyncSimulator
+from two_pcs import ROWS, SheetContent, close_pcs, open_pcs
+
+# The soak: edits per PC, and the longest it may type. SYNC_SOAK_EDITS makes it longer by hand.
+SOAK_EDITS = int(os.environ.get("SYNC_SOAK_EDITS", "120"))
+SOAK_SECONDS = float(os.environ.get("SYNC_SOAK_SECONDS", "200"))
+SOAK_MAX_ROWS = 24
+QUIET_S = 5.0  # no change for this long: all is quiet
+
+
+class TwoPCsTest(unittest.TestCase):
+    pcs = []
+
+    @classmethod
+    def setUpClass(cls):
+        cls.pcs = open_pcs()
+
+    @classmethod
+    def tearDownClass(cls):
+        close_pcs(cls.pcs)
+        cls.pcs = []
+
+    def setUp(self):
+        self.pc1, self.pc2 = self.pcs
+        for pc in self.pcs:
+            self.addCleanup(pc.session.end_programs)
+            pc.start()
+        self.sync = SyncSimulator([pc.folder for pc in self.pcs], seed=self.id())
+        self.sync.__enter__()
+        self.addCleanup(self.sync.stop)
+
+    # ----- what all tests check at the end
+
+    def story(self):
+        """What happened, for a failure's message: the simulator's events and both files."""
+        files = "\n".join(f"--- {pc.name}:\n{SheetContent.read(pc.data_file).show()}" for pc in self.pcs)
+        return f"\nsync events:\n{self.sync.events()}\n{files}"
+
+    def assert_quiet_and_alike(self):
+        """Waits until nothing changes any more; both PCs then hold the same sheet, in their files and
+        in their windows (closed the normal way, each saves what it shows). Returns that sheet."""
+        self.assertTrue(self.sync.wait_quiet(QUIET_S, timeout=90), "the PCs never went quiet" + self.story())
+        saved = [SheetContent.read(pc.data_file) for pc in self.pcs]
+        self.assertEqual(saved[0], saved[1], "the PCs hold different sheets" + self.story())
+        self.sync.stop()
+        for pc in self.pcs:
+            self.assertEqual(pc.close(), 0)
+            self.assertEqual(SheetContent.read(pc.data_file), saved[0], f"{pc.name} showed another sheet")
+        return saved[0]
+
+    def kept_texts(self):
+        """The texts of every file kept beside the list: Pendra's conflict files, the sync's copies."""
+        kept = [p for pc in self.pcs for p in pc.kept_files()] + self.sync.conflict_copies()
+        return kept, " ".join(SheetContent.read(p).texts() for p in kept)
+
+    # ----- the tests
+
+    def test_a_typed_edit_on_one_pc_reaches_the_others_file_and_window(self):
+        empty = SheetContent((), ())
+        self.pc1.append(1, 3, "von PC1")
+        self.assertTrue(wait_until(lambda: (SheetContent.read_if_whole(self.pc2.data_file) or empty).holds("von PC1", 1, 2), 20),
+                        "the edit did not reach PC2" + self.story())
+        self.assertEqual(self.pc2.shown_text(1, 3), "von PC1")
+        sheet = self.assert_quiet_and_alike()
+        self.assertEqual(sheet.rows[2], ("", "von PC1", ""))
+        self.assertEqual(self.kept_texts()[0], [])
+
+    def test_edits_and_rows_added_on_both_pcs_at_once_all_arrive(self):
+        def edit(pc, col, row, text, add):
+            pc.append(col, row, text)
+            getattr(pc, add)()
+
+        both = [threading.Thread(target=edit, args=(self.pc1, 1, 3, "eins", "add_row_by_button")),
+                threading.Thread(target=edit, args=(self.pc2, 2, 4, "zwei", "add_row_by_menu"))]
+        for thread in both:
+            thread.start()
+        for thread in both:
+            thread.join()
+        sheet = self.assert_quiet_and_alike()
+        self.assertEqual(sheet.rows[:4], (ROWS[0], ROWS[1], ("", "eins", ""), ("", "", "zwei")), self.story())
+        self.assertEqual(len(sheet.rows), len(ROWS) + 2, "each added row is there once" + self.story())
+        self.assertEqual(self.kept_texts()[0], [])
+
+    def test_a_soak_of_random_edits_on_both_pcs_loses_no_edit(self):
+        typed = []  # (pc, token, moment, col, row) of every edit
+        ends = time.monotonic() + SOAK_SECONDS
+        failures = []
+
+        def typist(pc, letter, seed):
+            chance = random.Random(seed)
+            sheet = SheetContent.read(pc.data_file)
+            try:
+                for number in range(SOAK_EDITS):
+                    if time.monotonic() > ends:
+                        break
+                    # While the sync writes the file, the sheet read before will do.
+                    sheet = SheetContent.read_if_whole(pc.data_file) or sheet
+                    rows, what = len(sheet.rows), chance.random()
+                    if what < 0.08 and rows < SOAK_MAX_ROWS:
+                        pc.add_row_by_button()
+                    elif what < 0.14 and rows < SOAK_MAX_ROWS:
+                        pc.add_row_by_menu()
+                    elif what < 0.20 and rows > len(ROWS) + 2 and not any(sheet.rows[-1]):
+                        pc.delete_last_row()
+                    else:
+                        col, row, token = chance.randrange(3), chance.randrange(1, rows + 1), f"{letter}{number:03d}"
+                        pc.append(col, row, " " + token)
+                        typed.append((pc.name, token, time.monotonic(), col, row))
+            except BaseException as failure:  # noqa: BLE001 - the test fails with it below
+                failures.append(failure)
+
+        seed = random.randrange(1 << 30)
+        typists = [threading.Thread(target=typist, args=(pc, letter, seed + i))
+                   for i, (pc, letter) in enumerate(zip(self.pcs, "ab"))]
+        for thread in typists:
+            thread.start()
+        for thread in typists:
+            thread.join()
+        if failures:
+            raise failures[0]
+        sheet = self.assert_quiet_and_alike()
+        kept, kept_texts = self.kept_texts()
+
+        final = set(sheet.texts().split())
+        only_kept = [t for t in typed if t[1] not in final]
+        lost = [t for t in only_kept if t[1] not in kept_texts.split()]
+        self.assertEqual(lost, [], f"edits lost (seed {seed})" + self.story())
+        # A text is only kept aside when the other PC changed the same cell about then.
+        alone = [t for t in only_kept
+                 if not any(o[0] != t[0] and (o[3], o[4]) == (t[3], t[4]) and abs(o[2] - t[2]) < 12 for o in typed)]
+        self.assertEqual(alone, [], f"edits kept aside without a conflict (seed {seed})" + self.story())
+        print(f"\nsoak: {len(typed)} edits, {len(sheet.rows)} rows at the end, {len(only_kept)} kept aside in "
+              f"{len(kept)} files ({self.sync.counts.conflicts} sync conflict copies), copies {self.sync.counts.copies}, "
+              f"seed {seed}", flush=True)
+
+
+if __name__ == "__main__":
+    unittest.main()
