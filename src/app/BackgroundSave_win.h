@@ -20,6 +20,10 @@ class BackgroundSave {
   // Stops for good (the window closes and saves by itself).
   void Stop();
   void Changed();
+  // Whether a change waits to be saved.
+  bool Pending() const { return scheduler_.DueAt().has_value(); }
+  // The data file holds the sheet as it is now: nothing waits to be saved.
+  void Saved();
   // The window's timer fired.
   void OnTimer();
 

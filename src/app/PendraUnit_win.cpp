@@ -316,13 +316,17 @@ bool TToDoForm::TakeInArrival() {
   if (arrived.kind == ArrivedVersion::Kind::None) return true;
   if (arrived.kind == ArrivedVersion::Kind::NotYetWhole) return false;
   Guarded(*this, u"TakeInArrival", [&] {
+    const bool unsaved = backgroundSave_.Pending();
     const SheetMerge merge = TakeInArrivedVersion(arrived, sheet_, state_, edits_, ToDoGrid.Model());
     ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
     if (merge.otherTextsLost > 0) {
       const std::u16string kept = KeepFileAside(state_.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
       trayIcon_.Notify(kMergeConflictTitle, MergeConflictText(kept));
     }
-    SaveDataFile(*this);
+    // A merge that brought nothing of this run's leaves the data file holding the sheet: saving
+    // it again would send it back to the other PC, whose merge would save again, without end.
+    const bool fileHoldsSheet = merge.content == arrived.content ? !unsaved : SaveDataFile(*this);
+    if (fileHoldsSheet) backgroundSave_.Saved();
   });
   return true;
 }

@@ -103,6 +103,7 @@ class SyncSimulator:
         self._stop = threading.Event()
         self._thread = threading.Thread(target=self._run, name="sync", daemon=True)
         self._failure = None
+        self._held = False
 
     def __enter__(self):
         for side in self.sides:
@@ -137,6 +138,19 @@ class SyncSimulator:
             time.sleep(0.1)
         return True
 
+    def hold(self):
+        """Copies nothing until release(): as a client that lost its connection for a while."""
+        with self._lock:
+            self._held = True
+
+    def release(self):
+        """Copies what waited at once."""
+        with self._lock:
+            self._held = False
+            for side in self.sides:
+                if side.due_at is not None:
+                    side.due_at = time.monotonic()
+
     def conflict_copies(self):
         """The conflict copies this simulator made, as paths on every side."""
         return sorted(p for side in self.sides for p in side.folder.glob("Pendra (*conflicted copy*).xml"))
@@ -160,7 +174,7 @@ class SyncSimulator:
             while not self._stop.wait(LOOK_S):
                 with self._lock:
                     self._look()
-                    for i, side in enumerate(self.sides):
+                    for i, side in enumerate(self.sides if not self._held else ()):
                         if side.due_at is not None and time.monotonic() >= side.due_at:
                             self._copy(side, self.sides[1 - i])
         except BaseException as failure:  # noqa: BLE001 - told to the test through quiet()

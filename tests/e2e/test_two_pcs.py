@@ -77,6 +77,16 @@ class TwoPCsTest(unittest.TestCase):
         self.assertEqual(sheet.rows[2], ("", "von PC1", ""))
         self.assertEqual(self.kept_texts()[0], [])
 
+    def test_text_typed_on_one_pc_into_a_cell_the_other_only_entered_is_kept(self):
+        self.sync.hold()
+        self.pc2.append(1, 3, "von PC2")
+        self.assertTrue(wait_until(lambda: "von PC2" in self.pc2.data_file.read_text(encoding="utf-8-sig"), 10))
+        self.pc1.go_to(1, 3)  # entering an empty cell empties its blank: a change of PC1's, not yet saved
+        self.sync.release()
+        sheet = self.assert_quiet_and_alike()
+        self.assertEqual(sheet.rows[2], ("", "von PC2", ""), self.story())
+        self.assertEqual(self.kept_texts()[0], [])
+
     def test_edits_and_rows_added_on_both_pcs_at_once_all_arrive(self):
         def edit(pc, col, row, text, add):
             pc.append(col, row, text)
