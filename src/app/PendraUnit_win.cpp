@@ -34,7 +34,9 @@ TToDoForm::TToDoForm()
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
       backgroundSave_([this](bool report) {
-        TakeInArrival();
+        // A version another program is still writing is waited for, as the arrival timer reads it
+        // again, rather than replaced half-written: its changes would be lost on both PCs.
+        if (!TakeInArrival() && FileExists(DataFilePath()) && arrivalRetries_ < kArrivalRetries) return false;
         return SaveDataFile(*this, report);
       }) {
   sheet_.AddObserver(*this);
@@ -444,8 +446,12 @@ void TToDoForm::FormCloseQuery() {
   // A start from now on waits for this instance to end instead of bringing it forward.
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {
-    // Without the list there is nothing to save, and nothing may stand in its place.
-    if (!waitingForDataFile_) SaveDataFile(*this);
+    // Without the list there is nothing to save, and nothing may stand in its place. A version of
+    // another program not yet taken in (its notice still to come, or lost) is merged first.
+    if (!waitingForDataFile_) {
+      TakeInArrival();
+      SaveDataFile(*this);
+    }
     ProcessPendingMessages();
   });
   DestroyWindow(Handle());

@@ -97,6 +97,7 @@ class SyncSimulator:
         self.counts = Counts()
         self.log = []
         self.copies = []
+        self.versions = []  # (moment, side's name, bytes) of every version seen, for a failure's story
         self.started = time.monotonic()
         self.last_activity = self.started
         self._lock = threading.Lock()
@@ -159,6 +160,17 @@ class SyncSimulator:
         with self._lock:
             return "\n".join(map(str, self.log))
 
+    def save_story(self, folder):
+        """Writes every version seen and both folders as they are now into the folder."""
+        with self._lock:
+            folder = Path(folder)
+            for number, (moment, name, content) in enumerate(self.versions):
+                (folder / f"seen-{number:03d}-{moment:07.3f}-{name}.xml").write_bytes(content)
+            for side in self.sides:
+                for path in side.folder.glob("*.xml"):
+                    (folder / f"end-{side.name}-{path.name}").write_bytes(path.read_bytes())
+            (folder / "events.txt").write_text("\n".join(map(str, self.log)) + "\n")
+
     # ----- the thread
 
     def _note(self, what):
@@ -189,6 +201,7 @@ class SyncSimulator:
             content = _read(side.data_file)
             if content is None or content == side.synced:
                 continue
+            self.versions.append((time.monotonic() - self.started, side.name, content))
             self.last_activity = time.monotonic()
             if side.changed_at is None:
                 side.written_at = stat[2] / 1e9
