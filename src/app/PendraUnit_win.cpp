@@ -296,7 +296,7 @@ void TToDoForm::BeginSaving() {
   OnWindowMoved();
   backgroundSave_.Start(Handle(), kSaveTimer);
   edits_.Begin();
-  dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+  state_.MergesArrivals = dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
 }
 
 void TToDoForm::OnArrivalTimer() {
@@ -443,6 +443,7 @@ void TToDoForm::FormCloseQuery() {
   // The close saves by itself, and reports as always.
   backgroundSave_.Stop();
   dataFolderWatch_.Stop();
+  state_.MergesArrivals = false;
   // A start from now on waits for this instance to end instead of bringing it forward.
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {

@@ -17,6 +17,9 @@ struct DataFileState {
   FileStamp DataFileSeen;
   // The sheet as this run last read or wrote it: where a merge with another version begins.
   Sheet::Content Base;
+  // Another program's versions of the data file are merged in as they come: a save leaves a
+  // whole one it finds for that merge rather than keeping it aside and replacing it.
+  bool MergesArrivals = false;
   // A damaged data file that could not be kept aside: this run never replaces it.
   bool ProtectDataFile = false;
   // The last load met bytes of a wrong encoding and replaced them.

@@ -278,6 +278,9 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   // A tree that could not be built whole, or a damaged file that could not be kept aside, never
   // replaces the data file; what was built stays in the temporary file, the run's only one.
   if (!built || state.ProtectDataFile) return result;
+  // Another program's version that came since this run last looked is merged before a save
+  // replaces it: this save is not done, and the merge saves.
+  if (state.MergesArrivals && ReadArrivedVersion(state).kind == ArrivedVersion::Kind::Whole) return result;
 
   KeepConflictingVersion(state, dataFile, reports);
   try {
