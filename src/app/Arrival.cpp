@@ -2,6 +2,11 @@
 
 #include <utility>
 
+#include "platform/LocalTime.h"
+#include "sheet/KeepAside.h"
+#include "sheet/LoadSave.h"
+#include "sheet/SyncCopies.h"
+
 namespace pendra {
 
 namespace {
@@ -12,11 +17,11 @@ int Mapped(const std::vector<int>& to, int index) {
 
 }  // namespace
 
-SheetMerge TakeInArrivedVersion(const ArrivedVersion& arrived, Sheet& sheet, DataFileState& state, EditSession& edits,
-                                GridModel& grid) {
+SheetMerge MergeInVersion(const Sheet::Content& other, Sheet& sheet, DataFileState& state, EditSession& edits,
+                          GridModel& grid) {
   const bool editing = grid.IsEditing();
   const GridCell current = grid.CurrentCell();
-  SheetMerge merge = MergeSheets(state.Base, sheet.Snapshot(), arrived.content);
+  SheetMerge merge = MergeSheets(state.Known.BaseFor(other), sheet.Snapshot(), other);
   const GridCell moved{Mapped(merge.mineColTo, current.col), Mapped(merge.mineRowTo, current.row)};
   // What the editor shows is the cell's text: the other version's change of it does not come in.
   if (editing && moved.col >= 0 && moved.row >= 0) {
@@ -28,11 +33,31 @@ SheetMerge TakeInArrivedVersion(const ArrivedVersion& arrived, Sheet& sheet, Dat
       ++merge.otherTextsLost;
     }
   }
-  state.Base = arrived.content;
-  state.DataFileSeen = arrived.stamp;
+  state.Known.Add(other);
   edits.Arrived([&] { sheet.Restore(merge.content); });
   grid.Follow(moved, editing);
   return merge;
+}
+
+Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, GridModel& grid) {
+  Arrivals arrivals;
+  const ArrivedVersion arrived = ReadArrivedVersion(state);
+  arrivals.waiting = arrived.kind == ArrivedVersion::Kind::NotYetWhole;
+  if (arrived.kind == ArrivedVersion::Kind::Whole) {
+    state.DataFileSeen = arrived.stamp;
+    arrivals.merged = true;
+    if (MergeInVersion(arrived.content, sheet, state, edits, grid).otherTextsLost > 0) {
+      arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+    }
+  }
+  for (const std::u16string& name : SyncConflictCopies(state.DataFolder)) {
+    const std::optional<Sheet::Content> copy = ReadWholeSheet(state.DataFolder + name, state.ExeFolder);
+    if (!copy) continue;
+    MergeInVersion(*copy, sheet, state, edits, grid);
+    arrivals.merged = true;
+    arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
+  }
+  return arrivals;
 }
 
 }  // namespace pendra

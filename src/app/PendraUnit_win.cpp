@@ -13,12 +13,11 @@
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
-#include "platform/LocalTime.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
-#include "sheet/KeepAside.h"
 #include "sheet/LoadSave.h"
 #include "sheet/SheetRules.h"
+#include "sheet/SyncCopies.h"
 #include "sheet/WindowPlacement.h"
 
 namespace pendra {
@@ -295,6 +294,8 @@ void TToDoForm::BeginSaving() {
   backgroundSave_.Start(Handle(), kSaveTimer);
   edits_.Begin();
   dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+  // Copies that sync clients left while Pendra did not run are merged now.
+  PostMessageW(Handle(), kDataFolderChangedMessage, 0, 0);
 }
 
 void TToDoForm::OnArrivalTimer() {
@@ -308,23 +309,24 @@ void TToDoForm::OnArrivalTimer() {
   }
 }
 
-// The merged sheet is saved at once, so that both sides end with the same list. Where the merge
-// could not hold a text of the other version, that version is kept beside the data file first,
-// and the user is told without a box in the middle of typing.
+// The merged sheet is saved at once, so that both sides end with the same list. What the user is
+// to know of it comes as a note at the tray icon, not as a box in the middle of typing.
 bool TToDoForm::TakeInArrival() {
-  const ArrivedVersion arrived = ReadArrivedVersion(state_);
-  if (arrived.kind == ArrivedVersion::Kind::None) return true;
-  if (arrived.kind == ArrivedVersion::Kind::NotYetWhole) return false;
+  Arrivals arrivals;
   Guarded(*this, u"TakeInArrival", [&] {
-    const SheetMerge merge = TakeInArrivedVersion(arrived, sheet_, state_, edits_, ToDoGrid.Model());
+    arrivals = TakeInArrivals(sheet_, state_, edits_, ToDoGrid.Model());
+    if (!arrivals.merged) return;
     ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
-    if (merge.otherTextsLost > 0) {
-      const std::u16string kept = KeepFileAside(state_.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
-      trayIcon_.Notify(kMergeConflictTitle, MergeConflictText(kept));
+    std::u16string note;
+    if (!arrivals.keptConflict.empty()) note = MergeConflictText(arrivals.keptConflict);
+    if (!arrivals.movedCopies.empty()) {
+      if (!note.empty()) note += u"\r\n";
+      note += MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder);
     }
+    if (!note.empty()) trayIcon_.Notify(kMergeConflictTitle, note);
     SaveDataFile(*this);
   });
-  return true;
+  return !arrivals.waiting;
 }
 
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }

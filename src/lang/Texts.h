@@ -38,6 +38,8 @@ std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u1
 // kept in a file beside it.
 extern const char16_t kMergeConflictTitle[];
 std::u16string MergeConflictText(const std::u16string& keptFile);
+// Copies that sync clients left beside the list were merged in and moved into a folder.
+std::u16string MergedCopiesText(size_t count, const std::u16string& folder);
 
 // The window while another program holds the data file open at start.
 extern const char16_t kWaitingForDataFileText[];

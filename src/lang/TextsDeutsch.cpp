@@ -1,5 +1,6 @@
 // The German texts.
 #include "lang/Texts.h"
+#include "platform/DecimalText.h"
 
 namespace pendra {
 
@@ -80,6 +81,18 @@ std::u16string MergeConflictText(const std::u16string& keptFile) {
   return u"Änderungen von einem anderen PC sind jetzt in Ihrer Liste. Wo beide dieselbe Zelle geändert haben, "
          u"blieb Ihr Text; die andere Fassung liegt hier: \"" +
          keptFile + u"\"";
+}
+
+std::u16string MergedCopiesText(size_t count, const std::u16string& folder) {
+  if (count == 1) {
+    return u"Eine Konfliktkopie Ihres Synchronisierungsprogramms wurde in Ihre Liste übernommen. Sie liegt jetzt "
+           u"hier: \"" +
+           folder + u"\"";
+  }
+  return DecimalText(static_cast<long long>(count)) +
+         u" Konfliktkopien Ihres Synchronisierungsprogramms wurden in Ihre Liste übernommen. Sie liegen jetzt hier: "
+         u"\"" +
+         folder + u"\"";
 }
 
 const char16_t kDataFolderProblemTitle[] = u"Fehler";

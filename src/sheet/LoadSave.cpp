@@ -206,8 +206,20 @@ LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pa
   clean = Guarded(reports, u"Load ColumnHeader", [&] { LoadColumnHeader(sheet, root); }) && clean;
   clean = Guarded(reports, u"Load ToDoContent", [&] { LoadToDoContent(sheet, root); }) && clean;
   loaded.clean = clean;
-  state.Base = sheet.Snapshot();
+  state.Known.Add(sheet.Snapshot());
   return loaded;
+}
+
+std::optional<Sheet::Content> ReadWholeSheet(const std::u16string& path, const std::u16string& exeFolder) {
+  const FileStamp before = FileStampOf(path);
+  if (!before.exists) return std::nullopt;
+  Sheet sheet;
+  DataFileState reading;
+  reading.ExeFolder = exeFolder;
+  const LoadedFile loaded = XMLLaden(sheet, reading, path, ScreenFacts{});
+  // A file that changed while it was read is still arriving.
+  if (!loaded.clean || FileStampOf(path) != before) return std::nullopt;
+  return sheet.Snapshot();
 }
 
 ArrivedVersion ReadArrivedVersion(const DataFileState& state) {
@@ -216,16 +228,10 @@ ArrivedVersion ReadArrivedVersion(const DataFileState& state) {
   arrived.stamp = FileStampOf(path);
   if (arrived.stamp == state.DataFileSeen) return arrived;
   arrived.kind = ArrivedVersion::Kind::NotYetWhole;
-  if (!arrived.stamp.exists) return arrived;
-  Sheet sheet;
-  DataFileState reading;
-  reading.ExeFolder = state.ExeFolder;
-  reading.DataFolder = state.DataFolder;
-  const LoadedFile loaded = XMLLaden(sheet, reading, path, ScreenFacts{});
-  // A file that changed while it was read is still arriving.
-  if (!loaded.clean || FileStampOf(path) != arrived.stamp) return arrived;
+  std::optional<Sheet::Content> content = ReadWholeSheet(path, state.ExeFolder);
+  if (!content || FileStampOf(path) != arrived.stamp) return arrived;
   arrived.kind = ArrivedVersion::Kind::Whole;
-  arrived.content = sheet.Snapshot();
+  arrived.content = std::move(*content);
   return arrived;
 }
 
@@ -288,7 +294,7 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   }
   DropTemporaryFile(state);
   state.DataFileSeen = FileStampOf(dataFile);
-  state.Base = sheet.Snapshot();
+  state.Known.Add(sheet.Snapshot());
   result.saved = true;
   return result;
 }

@@ -59,6 +59,8 @@ struct ArrivedVersion {
   FileStamp stamp;
 };
 ArrivedVersion ReadArrivedVersion(const DataFileState& state);
+// The sheet a file holds when it reads whole and did not change while it was read.
+std::optional<Sheet::Content> ReadWholeSheet(const std::u16string& path, const std::u16string& exeFolder);
 
 struct SaveResult {
   // The data file now holds the sheet.
