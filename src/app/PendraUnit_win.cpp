@@ -6,7 +6,6 @@
 #include "../../assets/resource_ids.h"
 #include "app/CommandLine.h"
 #include "app/SingleInstance_win.h"
-#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
@@ -486,12 +485,12 @@ void TToDoForm::GiveUpActivation() {
 // put back into the band.
 void TToDoForm::mnuAboutClick() {
   if (!IsWindowVisible(Handle())) {
-    showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+    showInfo_.ShowProgramInfo(Handle());
     return;
   }
   constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, kOrderOnly);
-  showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+  showInfo_.ShowProgramInfo(Handle());
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
   SetWindowPos(showInfo_.ShowInfoDialog()->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
 }
