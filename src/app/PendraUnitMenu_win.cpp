@@ -34,33 +34,6 @@ enum : UINT {
 
 }  // namespace
 
-UINT TToDoForm::MenuItemOf(MainWindowControl control) {
-  using C = MainWindowControl;
-  switch (control) {
-    case C::mnuChangeTitle: return kChangeTitle;
-    case C::mnuMakeTitleBoldDeaktiv: return kMakeTitleBoldDeaktiv;
-    case C::mnuMakeTitleBoldAktiv: return kMakeTitleBoldAktiv;
-    case C::mnuTitleFettDeaktiv: return kTitleFettDeaktiv;
-    case C::mnuTitleFettAktiv: return kTitleFettAktiv;
-    case C::mnuShowGridLinesDeaktiv: return kShowGridLinesDeaktiv;
-    case C::mnuShowGridLinesAktiv: return kShowGridLinesAktiv;
-    case C::mnuThisColumn: return kThisColumn;
-    case C::mnuLeftAlign: return kLeftAlign;
-    case C::mnuCenterAlign: return kCenterAlign;
-    case C::mnuRightAlign: return kRightAlign;
-    case C::mnuAddRow: return kAddRow;
-    case C::mnuDeleteRow: return kDeleteRow;
-    case C::mnuAddColumn: return kAddColumn;
-    case C::mnuDeleteColumn: return kDeleteColumn;
-    case C::mnuSkin: return kSkin;
-    case C::mnuNoSkin: return kNoSkin;
-    case C::mnuOpenFolderHere: return kOpenFolderHere;
-    case C::mnuAbout: return kAbout;
-    case C::mnuExit: return kExit;
-    default: return 0;
-  }
-}
-
 PopupMenu TToDoForm::MakePopupMenu() {
   using Item = PopupMenuItem;
   const SheetFlags& flags = sheet_.Flags();

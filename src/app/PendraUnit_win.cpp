@@ -8,7 +8,6 @@
 #include "app/CommandLine.h"
 #include "app/DataFileWindow.h"
 #include "app/SingleInstance_win.h"
-#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
@@ -528,12 +527,12 @@ void TToDoForm::GiveUpActivation() {
 // put back into the band.
 void TToDoForm::mnuAboutClick() {
   if (!IsWindowVisible(Handle())) {
-    showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+    showInfo_.ShowProgramInfo(Handle());
     return;
   }
   constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, kOrderOnly);
-  showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+  showInfo_.ShowProgramInfo(Handle());
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
   SetWindowPos(showInfo_.ShowInfoDialog()->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
 }

@@ -88,9 +88,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
   PopupMenu MakePopupMenu();
-  // The popup menu's item for a control of the language table; 0 for the hints.
-  static UINT MenuItemOf(MainWindowControl control);
-  void SetControlText(const ControlText& setting);
 
   void PutOnScreen();
   void GiveScrollBars();
