@@ -17,11 +17,11 @@ int Mapped(const std::vector<int>& to, int index) {
 
 }  // namespace
 
-SheetMerge MergeInVersion(const Sheet::Content& other, Sheet& sheet, DataFileState& state, EditSession& edits,
-                          GridModel& grid) {
+SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& other, Sheet& sheet, DataFileState& state,
+                          EditSession& edits, GridModel& grid) {
   const bool editing = grid.IsEditing();
   const GridCell current = grid.CurrentCell();
-  SheetMerge merge = MergeSheets(state.Known.BaseFor(other), sheet.Snapshot(), other);
+  SheetMerge merge = MergeSheets(base, sheet.Snapshot(), other);
   const GridCell moved{Mapped(merge.mineColTo, current.col), Mapped(merge.mineRowTo, current.row)};
   // What the editor shows is the cell's text: the other version's change of it does not come in.
   if (editing && moved.col >= 0 && moved.row >= 0) {
@@ -46,14 +46,15 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
   if (arrived.kind == ArrivedVersion::Kind::Whole) {
     state.DataFileSeen = arrived.stamp;
     arrivals.merged = true;
-    if (MergeInVersion(arrived.content, sheet, state, edits, grid).otherTextsLost > 0) {
+    if (MergeInVersion(state.Known.BaseFor(arrived.content), arrived.content, sheet, state, edits, grid)
+            .otherTextsLost > 0) {
       arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
     }
   }
   for (const std::u16string& name : SyncConflictCopies(state.DataFolder)) {
     const std::optional<Sheet::Content> copy = ReadWholeSheet(state.DataFolder + name, state.ExeFolder);
     if (!copy) continue;
-    MergeInVersion(*copy, sheet, state, edits, grid);
+    MergeInVersion(state.Known.BaseFor(*copy), *copy, sheet, state, edits, grid);
     arrivals.merged = true;
     arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
   }

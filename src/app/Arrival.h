@@ -13,9 +13,10 @@
 
 namespace pendra {
 
-// Merges another version, which is known from now on, and returns the merge.
-SheetMerge MergeInVersion(const Sheet::Content& other, Sheet& sheet, DataFileState& state, EditSession& edits,
-                          GridModel& grid);
+// Merges another version that descends from `base`; the other version is known from now on.
+// Returns the merge.
+SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& other, Sheet& sheet, DataFileState& state,
+                          EditSession& edits, GridModel& grid);
 
 struct Arrivals {
   // The data file changed but does not read whole yet: it is to be looked at again soon.

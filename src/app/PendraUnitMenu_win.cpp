@@ -30,6 +30,7 @@ enum : UINT {
   kDeleteColumn = 1018,
   kThisColumn = 1019,
   kSkin = 1020,
+  kListFolder = 1021,
 };
 
 }  // namespace
@@ -103,6 +104,7 @@ PopupMenu TToDoForm::MakePopupMenu() {
           .Picture(L"IMG_MENU_OPEN_FOLDER"),
       Item::Command(kAbout, kMenuAbout, [this] { mnuAboutClick(); }),
       Item::Separator(),
+      Item::Command(kListFolder, kMenuListFolder, [this] { mnuListFolderClick(); }).EnabledWhile(sheetShown),
       Item::Command(kExit, kMenuExit, [this] { mnuExitClick(); }),
   });
 }

@@ -7,13 +7,17 @@
 #include "app/Arrival.h"
 #include "app/CommandLine.h"
 #include "app/DataFileWindow.h"
+#include "app/MoveList.h"
 #include "app/SingleInstance_win.h"
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderPicker_win.h"
+#include "platform/Folders.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
+#include "sheet/DataFolder.h"
 #include "sheet/LoadSave.h"
 #include "sheet/SheetRules.h"
 #include "sheet/SyncCopies.h"
@@ -474,6 +478,20 @@ void TToDoForm::mnuOpenFolderHereClick() {
   Guarded(*this, u"OpenFolderHereClick", [&] {
     std::u16string parameters = u"/select,\"" + state_.DataFolder + kDataFileName + u"\"";
     ShellExecuteW(Handle(), L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
+  });
+}
+
+void TToDoForm::mnuListFolderClick() {
+  Guarded(*this, u"mnuListFolderClick", [&] {
+    const std::optional<std::u16string> folder = PickFolder(Handle(), kMoveListTitle, state_.DataFolder);
+    if (!folder) return;
+    const ListMove move = MoveListTo(*folder, PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory()),
+                                     SavedRectangle(Rectangle(), state_), sheet_, state_, edits_, ToDoGrid.Model());
+    ShowReports(*this, move.reports);
+    if (!move.moved) return;
+    SetCurrentDirectoryTo(state_.DataFolder);
+    dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
   });
 }
 

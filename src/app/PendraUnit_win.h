@@ -116,6 +116,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void mnuExitClick();
   void Restart();
   void mnuOpenFolderHereClick();
+  // The list moves into a folder the user picks, which is watched from then on.
+  void mnuListFolderClick();
   // The skin submenu: its list made at every opening, a listed skin chosen, no skin.
   std::vector<PopupMenuItem> mnuSkinClick();
   void mnuSelectedSkinClick(int position);

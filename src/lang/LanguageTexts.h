@@ -30,6 +30,7 @@ struct MenuTexts {
   const char16_t* noSkin;
   const char16_t* openFolderHere;
   const char16_t* about;
+  const char16_t* listFolder;
   const char16_t* exit;
 };
 
@@ -63,9 +64,12 @@ struct MessageTexts {
   const char16_t* keptLeftovers;       // {files}, each file on a line of its own
   const char16_t* notKeptConflict;     // {file} {type}
   const char16_t* mergedTitle;
-  const char16_t* mergeConflict;  // {file}
-  const char16_t* mergedCopy;     // {folder}
-  const char16_t* mergedCopies;   // {count} {folder}
+  const char16_t* mergeConflict;            // {file}
+  const char16_t* mergedCopy;               // {folder}
+  const char16_t* mergedCopies;             // {count} {folder}
+  const char16_t* moveListTitle;            // also the folder picker's
+  const char16_t* listThereUnreadable;      // {file}
+  const char16_t* listFolderNotRemembered;  // {folder} {type}
   const char16_t* waitingForDataFile;
   const char16_t* dataFolderProblemTitle;
   const char16_t* dataFolderProblem;

@@ -55,6 +55,14 @@ std::u16string MergeConflictText(const std::u16string& keptFile) {
   return FillIn(BuildTexts.messages.mergeConflict, {{u"file", keptFile}});
 }
 
+std::u16string ListThereUnreadableText(const std::u16string& file) {
+  return FillIn(BuildTexts.messages.listThereUnreadable, {{u"file", file}});
+}
+
+std::u16string NotRememberedListFolderText(const std::u16string& folder, const std::u16string& typeName) {
+  return FillIn(BuildTexts.messages.listFolderNotRemembered, {{u"folder", folder}, {u"type", typeName}});
+}
+
 std::u16string MergedCopiesText(size_t count, const std::u16string& folder) {
   if (count == 1) return FillIn(BuildTexts.messages.mergedCopy, {{u"folder", folder}});
   return FillIn(BuildTexts.messages.mergedCopies,

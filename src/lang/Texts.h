@@ -42,6 +42,11 @@ std::u16string MergeConflictText(const std::u16string& keptFile);
 // Copies that sync clients left beside the list were merged in and moved into a folder.
 std::u16string MergedCopiesText(size_t count, const std::u16string& folder);
 
+// Moving the list into another folder.
+inline constexpr const char16_t* const& kMoveListTitle = BuildTexts.messages.moveListTitle;
+std::u16string ListThereUnreadableText(const std::u16string& file);
+std::u16string NotRememberedListFolderText(const std::u16string& folder, const std::u16string& typeName);
+
 // The window while another program holds the data file open at start.
 inline constexpr const char16_t* const& kWaitingForDataFileText = BuildTexts.messages.waitingForDataFile;
 

@@ -26,6 +26,7 @@ inline constexpr LanguageTexts kDeutschTexts = {
             .noSkin = u"&Kein Skin",
             .openFolderHere = u"Datei Ordner hier &öffnen",
             .about = u"Über Pendra",
+            .listFolder = u"Ort der Liste &wählen ...",
             .exit = u"&Beenden",
         },
     .hints =
@@ -77,6 +78,12 @@ inline constexpr LanguageTexts kDeutschTexts = {
                           u"Sie liegt jetzt hier: \"{folder}\"",
             .mergedCopies = u"{count} Konfliktkopien Ihres Synchronisierungsprogramms wurden in Ihre Liste "
                             u"übernommen. Sie liegen jetzt hier: \"{folder}\"",
+            .moveListTitle = u"Ort der Liste",
+            .listThereUnreadable = u"In diesem Ordner liegt schon eine Liste, die sich nicht vollständig lesen lässt: "
+                                   u"\r\n\"{file}\"\r\nIhre Liste bleibt, wo sie ist.",
+            .listFolderNotRemembered = u"Ihre Liste liegt jetzt hier, aber Pendra konnte sich den Ordner nicht "
+                                       u"merken und sucht sie beim nächsten Start am alten Ort: \r\n\"{folder}\"\r\n"
+                                       u"Fehler: \"{type}\"",
             .waitingForDataFile = u"Pendra.xml ist gerade von einem anderen Programm geöffnet.\r\n\r\n"
                                   u"Pendra wartet, bis die Datei frei ist, und zeigt dann Ihre Liste.",
             .dataFolderProblemTitle = u"Fehler",

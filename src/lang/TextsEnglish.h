@@ -26,6 +26,7 @@ inline constexpr LanguageTexts kEnglishTexts = {
             .noSkin = u"No Skin",
             .openFolderHere = u"&Open File Folder",
             .about = u"&About Pendra",
+            .listFolder = u"Choose &List Folder ...",
             .exit = u"E&xit",
         },
     .hints =
@@ -75,6 +76,12 @@ inline constexpr LanguageTexts kEnglishTexts = {
                           u"It is now here: \"{folder}\"",
             .mergedCopies = u"{count} conflicted copies made by your sync program have been taken into your list. "
                             u"They are now here: \"{folder}\"",
+            .moveListTitle = u"List Folder",
+            .listThereUnreadable = u"This folder already holds a list that cannot be read completely: "
+                                   u"\r\n\"{file}\"\r\nYour list stays where it is.",
+            .listFolderNotRemembered = u"Your list is here now, but Pendra could not remember the folder and will "
+                                       u"look for it in the old place at the next start: \r\n\"{folder}\"\r\n"
+                                       u"Error: \"{type}\"",
             .waitingForDataFile = u"Pendra.xml is open in another program at the moment.\r\n\r\n"
                                   u"Pendra will wait until the file is free and then show your list.",
             .dataFolderProblemTitle = u"Error",

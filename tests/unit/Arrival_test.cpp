@@ -38,7 +38,8 @@ TEST_F(ArrivalTest, TheCurrentCellStaysOnItsTaskAndAnEditGoesOnWithItsText) {
   grid.BeginEditing();
   grid.SetCell(1, 2, u"typed");
 
-  const SheetMerge merge = MergeInVersion(arrivedContent, grid, state, edits, grid);
+  const SheetMerge merge =
+      MergeInVersion(state.Known.BaseFor(arrivedContent), arrivedContent, grid, state, edits, grid);
 
   EXPECT_EQ(grid.Cell(0, 1), u"from the other PC");
   EXPECT_EQ(grid.Cell(0, 3), u"task 2");
@@ -56,7 +57,7 @@ TEST_F(ArrivalTest, OneUndoTakesTheWholeMergeBackAndTypingAfterItIsAStepOfItsOwn
   edits.Input(grid);
   grid.BeginEditing();
   grid.SetCell(1, 1, u"a");
-  MergeInVersion(arrivedContent, grid, state, edits, grid);
+  MergeInVersion(state.Known.BaseFor(arrivedContent), arrivedContent, grid, state, edits, grid);
   grid.SetCell(1, 2, u"ab");  // the editor moved with its task to row 2
   grid.EndEditing();
 
@@ -74,7 +75,8 @@ TEST_F(ArrivalTest, AnEditedCellTheOtherVersionChangedKeepsTheEditorsTextAndCoun
   edits.Input(grid);
   grid.BeginEditing();  // opened, nothing typed yet
 
-  const SheetMerge merge = MergeInVersion(arrivedContent, grid, state, edits, grid);
+  const SheetMerge merge =
+      MergeInVersion(state.Known.BaseFor(arrivedContent), arrivedContent, grid, state, edits, grid);
 
   EXPECT_EQ(grid.Cell(0, 4), u"task 3");
   EXPECT_EQ(grid.EditedCell(), (GridCell{0, 4}));

@@ -42,6 +42,7 @@ const Member<MenuTexts> kMenuMembers[] = {
     {"skin", &MenuTexts::skin},
     {"noSkin", &MenuTexts::noSkin},
     {"openFolderHere", &MenuTexts::openFolderHere},
+    {"listFolder", &MenuTexts::listFolder},
     {"about", &MenuTexts::about},
     {"exit", &MenuTexts::exit},
 };
@@ -78,6 +79,9 @@ const Member<MessageTexts> kMessageMembers[] = {
     {"mergeConflict", &MessageTexts::mergeConflict},
     {"mergedCopy", &MessageTexts::mergedCopy},
     {"mergedCopies", &MessageTexts::mergedCopies},
+    {"moveListTitle", &MessageTexts::moveListTitle},
+    {"listThereUnreadable", &MessageTexts::listThereUnreadable},
+    {"listFolderNotRemembered", &MessageTexts::listFolderNotRemembered},
     {"waitingForDataFile", &MessageTexts::waitingForDataFile},
     {"dataFolderProblemTitle", &MessageTexts::dataFolderProblemTitle},
     {"dataFolderProblem", &MessageTexts::dataFolderProblem},
@@ -232,7 +236,8 @@ TEST(LanguageTexts, TheMenusItemsAnswerToLettersOfTheirOwn) {
     const MenuTexts& menu = c.texts.menu;
     const std::vector<const char16_t*> top = {menu.changeTitle, menu.titleBold,      menu.gridLines, menu.thisColumn,
                                               menu.addRow,      menu.deleteRow,      menu.addColumn, menu.deleteColumn,
-                                              menu.skin,        menu.openFolderHere, menu.about,     menu.exit};
+                                              menu.skin,        menu.openFolderHere, menu.about,     menu.listFolder,
+                                              menu.exit};
     EXPECT_EQ(SharedLetters(top), c.sharedOnTop) << std::string(c.texts.identifier, c.texts.identifier + 7);
     EXPECT_TRUE(SharedLetters({menu.leftAlign, menu.centerAlign, menu.rightAlign}).empty());
   }
