@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/FileSystem.h"
 #include "platform/LocalTime.h"
 #include "sheet/KeepAside.h"
 #include "sheet/LoadSave.h"
@@ -59,6 +60,21 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
     arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
   }
   return arrivals;
+}
+
+SetAside SetAsideUnreadableVersion(DataFileState& state) {
+  SetAside setAside;
+  const std::u16string path = state.DataFolder + kDataFileName;
+  if (FileExists(path)) {
+    try {
+      setAside.kept = KeepFileAside(state.DataFolder, kDataFileName, u"unreadable", CurrentLocalTime());
+    } catch (const std::exception&) {
+      return setAside;
+    }
+  }
+  state.DataFileSeen = FileStampOf(path);
+  setAside.saveOver = true;
+  return setAside;
 }
 
 }  // namespace pendra

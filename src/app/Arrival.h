@@ -34,4 +34,16 @@ struct Arrivals {
 // nothing.
 Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, GridModel& grid);
 
+struct SetAside {
+  // The list may be saved over the data file now.
+  bool saveOver = false;
+  // Where the unreadable version was kept; empty when there was no file.
+  std::u16string kept;
+};
+
+// The data file stayed unreadable, or gone, for the whole wait: a file there is damaged, and it
+// is kept beside the list as it is before the list is saved in its place. One that cannot even be
+// copied (another program holds it) is left for the next change, and nothing is saved over it.
+SetAside SetAsideUnreadableVersion(DataFileState& state);
+
 }  // namespace pendra

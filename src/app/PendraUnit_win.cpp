@@ -35,9 +35,11 @@ TToDoForm::TToDoForm()
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
+      // Another program's version is taken in before a save, which would otherwise keep it aside;
+      // one still arriving is waited for.
       backgroundSave_([this](bool report) {
-        TakeInArrival();
-        return SaveDataFile(*this, report);
+        if (!TakeInArrival()) return BackgroundSave::Outcome::NotNow;
+        return SaveDataFile(*this, report) ? BackgroundSave::Outcome::Saved : BackgroundSave::Outcome::Failed;
       }) {
   sheet_.AddObserver(*this);
 }
@@ -309,7 +311,19 @@ void TToDoForm::OnArrivalTimer() {
     arrivalRetries_ = 0;
   } else if (++arrivalRetries_ < kArrivalRetries) {
     SetTimer(Handle(), kArrivalTimer, kArrivalRetryMs, nullptr);
+  } else {
+    arrivalRetries_ = 0;
+    SaveOverUnreadableVersion();
   }
+}
+
+void TToDoForm::SaveOverUnreadableVersion() {
+  Guarded(*this, u"SaveOverUnreadableVersion", [&] {
+    const SetAside setAside = SetAsideUnreadableVersion(state_);
+    if (!setAside.saveOver) return;
+    if (!setAside.kept.empty()) trayIcon_.Notify(kKeptUnreadableTitle, KeptUnreadableText(setAside.kept));
+    SaveDataFile(*this);
+  });
 }
 
 // The merged sheet is saved at once, so that both sides end with the same list. What the user is

@@ -111,6 +111,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // Merges another program's version of the data file when one reads whole; false while one is
   // there that does not yet.
   bool TakeInArrival();
+  // The data file stayed unreadable while it was waited for: it is kept aside and the list saved.
+  void SaveOverUnreadableVersion();
   void tmrAnwendungsStartOnTimerTimer();
   void FormCloseQuery();
   void mnuExitClick();

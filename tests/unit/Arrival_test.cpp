@@ -5,6 +5,7 @@
 
 #include "GridFixtures.h"
 #include "TempFolder.h"
+#include "platform/FileSystem.h"
 #include "sheet/LoadSave.h"
 #include "sheet/SyncCopies.h"
 
@@ -125,6 +126,23 @@ TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway)
   EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Pendra~merged" / dropbox));
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / dropbox));
   EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).merged);  // nothing new
+}
+
+TEST(Arrivals, AVersionThatStaysUnreadableIsKeptAsItIsBeforeTheListIsSavedOverIt) {
+  TempFolder folder;
+  DataFileState state;
+  state.DataFolder = folder.Folder();
+  folder.Write("Pendra.xml", "<VeVuVizo><ToDoContent>");
+
+  const SetAside setAside = SetAsideUnreadableVersion(state);
+
+  EXPECT_TRUE(setAside.saveOver);
+  EXPECT_EQ(folder.Read(ToUtf8(setAside.kept.substr(state.DataFolder.size()))), "<VeVuVizo><ToDoContent>");
+  EXPECT_EQ(state.DataFileSeen, FileStampOf(state.DataFolder + u"Pendra.xml"));
+  std::filesystem::remove(folder.Path() / "Pendra.xml");
+  const SetAside gone = SetAsideUnreadableVersion(state);
+  EXPECT_TRUE(gone.saveOver);
+  EXPECT_TRUE(gone.kept.empty());
 }
 
 TEST(SyncCopies, KnowsTheNamesSyncClientsGiveCopiesOfTheList) {
