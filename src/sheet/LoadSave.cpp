@@ -226,7 +226,8 @@ ArrivedVersion ReadArrivedVersion(const DataFileState& state) {
   ArrivedVersion arrived;
   const std::u16string path = state.DataFolder + kDataFileName;
   arrived.stamp = FileStampOf(path);
-  if (arrived.stamp == state.DataFileSeen) return arrived;
+  // A folder that is gone brings no version: the next save makes it again.
+  if (arrived.stamp == state.DataFileSeen || !DirectoryExists(state.DataFolder)) return arrived;
   arrived.kind = ArrivedVersion::Kind::NotYetWhole;
   std::optional<Sheet::Content> content = ReadWholeSheet(path, state.ExeFolder);
   if (!content || FileStampOf(path) != arrived.stamp) return arrived;

@@ -126,6 +126,13 @@ TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway)
   EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Pendra~merged" / dropbox));
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / dropbox));
   EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).merged);  // nothing new
+
+  // A file gone may be a sync client's delete before its create: it is waited for. A folder gone
+  // brings nothing to wait for; the next save makes it again.
+  std::filesystem::remove(folder.Path() / "Pendra.xml");
+  EXPECT_TRUE(TakeInArrivals(sheet, state, edits, sheet).waiting);
+  std::filesystem::remove_all(folder.Path());
+  EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).waiting);
 }
 
 TEST(Arrivals, AVersionThatStaysUnreadableIsKeptAsItIsBeforeTheListIsSavedOverIt) {
