@@ -39,7 +39,11 @@ TToDoForm::TToDoForm()
       // one still arriving is waited for.
       backgroundSave_([this](bool report) {
         if (!TakeInArrival()) return BackgroundSave::Outcome::NotNow;
-        return SaveDataFile(*this, report) ? BackgroundSave::Outcome::Saved : BackgroundSave::Outcome::Failed;
+        const bool folderThere = DirectoryExists(state_.DataFolder);
+        const bool saved = SaveDataFile(*this, report);
+        // A data folder that the save made again is another folder to watch.
+        if (!folderThere) dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+        return saved ? BackgroundSave::Outcome::Saved : BackgroundSave::Outcome::Failed;
       }) {
   sheet_.AddObserver(*this);
 }
