@@ -140,6 +140,12 @@ class Merger {
     for (const Triple& col : cols) {
       if (ColumnStays(col, rows)) columns_.push_back(col);
     }
+    // Each side deleted every column the other kept: a sheet has at least one, and this run's stay.
+    if (columns_.empty()) {
+      for (const Triple& col : cols) {
+        if (col.mine >= 0) columns_.push_back(col);
+      }
+    }
     SheetMerge merge;
     BuildColumns(merge);
     BuildRows(rows, merge);

@@ -93,6 +93,7 @@ TEST(SheetMerge, MergesTasksAndColumnsAsALineMergeMergesLines) {
       {"a caption renamed on one side, a cell edited on the other", "A|B/a1|b1", "A|Bee/a1|b1", "A|B/a1|B1",
        "A|Bee/a1|B1"},
       {"a column added on each side", "A/a1", "A|M/a1|m1", "A|O/a1|o1", "A|M|O/a1|m1|o1"},
+      {"each side deleted the column the other kept", "A|B/a|b", "A/a", "B/b", "A/a"},
       {"a caption changed differently on both sides", "A|B/a1|b1", "A|Mine/a1|b1", "A|Theirs/a1|b1", "A|Mine/a1|b1", 1},
   };
   for (const Case& c : cases) {
