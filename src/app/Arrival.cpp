@@ -47,16 +47,20 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
   if (arrived.kind == ArrivedVersion::Kind::Whole) {
     state.DataFileSeen = arrived.stamp;
     arrivals.merged = true;
-    if (MergeInVersion(state.Known.BaseFor(arrived.content), arrived.content, sheet, state, edits, grid)
-            .otherTextsLost > 0) {
+    const SheetMerge merge =
+        MergeInVersion(state.Known.BaseFor(arrived.content), arrived.content, sheet, state, edits, grid);
+    arrivals.save = !SameSheet(merge.content, arrived.content);
+    if (merge.otherTextsLost > 0) {
       arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
     }
   }
   for (const std::u16string& name : SyncConflictCopies(state.DataFolder)) {
     const std::optional<Sheet::Content> copy = ReadWholeSheet(state.DataFolder + name, state.ExeFolder);
     if (!copy) continue;
+    const Sheet::Content before = sheet.Snapshot();
     MergeInVersion(state.Known.BaseFor(*copy), *copy, sheet, state, edits, grid);
     arrivals.merged = true;
+    arrivals.save = arrivals.save || !SameSheet(sheet.Snapshot(), before);
     arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
   }
   return arrivals;

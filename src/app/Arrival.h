@@ -21,8 +21,11 @@ SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& othe
 struct Arrivals {
   // The data file changed but does not read whole yet: it is to be looked at again soon.
   bool waiting = false;
-  // The sheet took in another version, and is to be saved.
+  // The sheet took in another version.
   bool merged = false;
+  // The sheet holds what the data file lacks, and is to be saved. A version that brought nothing
+  // new is not written back, so that two PCs do not send the same list to and fro.
+  bool save = false;
   // Where the data file's version was kept, when the merge could not hold all of its texts.
   std::u16string keptConflict;
   // Where the merged copies of sync clients went.

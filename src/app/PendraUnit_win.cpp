@@ -345,7 +345,7 @@ bool TToDoForm::TakeInArrival() {
       note += MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder);
     }
     if (!note.empty()) trayIcon_.Notify(kMergeConflictTitle, note);
-    SaveDataFile(*this);
+    if (arrivals.save) SaveDataFile(*this);
   });
   return !arrivals.waiting;
 }

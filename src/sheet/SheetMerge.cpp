@@ -300,4 +300,23 @@ SheetMerge MergeSheets(const Sheet::Content& base, const Sheet::Content& mine, c
   return Merger(base, mine, other).Run();
 }
 
+bool SameSheet(const Sheet::Content& a, const Sheet::Content& b) {
+  if (a.rows.size() != b.rows.size() || a.widths != b.widths || a.alignments != b.alignments ||
+      a.fixedRows != b.fixedRows || a.flags != b.flags || a.lineWidth != b.lineWidth) {
+    return false;
+  }
+  const auto used = [](const std::vector<std::u16string>& row) {
+    size_t count = row.size();
+    while (count > 0 && row[count - 1].empty()) --count;
+    return count;
+  };
+  for (size_t r = 0; r < a.rows.size(); ++r) {
+    const size_t count = used(a.rows[r]);
+    if (count != used(b.rows[r]) || !std::equal(a.rows[r].begin(), a.rows[r].begin() + count, b.rows[r].begin())) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace pendra

@@ -117,6 +117,7 @@ TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway)
   const Arrivals arrivals = TakeInArrivals(sheet, state, edits, sheet);
 
   EXPECT_TRUE(arrivals.merged);
+  EXPECT_TRUE(arrivals.save);
   EXPECT_FALSE(arrivals.waiting);
   std::vector<std::u16string> tasks;
   for (int row = 1; row < sheet.RowCount(); ++row) tasks.push_back(sheet.Cell(0, row));
@@ -133,6 +134,25 @@ TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway)
   EXPECT_TRUE(TakeInArrivals(sheet, state, edits, sheet).waiting);
   std::filesystem::remove_all(folder.Path());
   EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).waiting);
+}
+
+TEST(Arrivals, AVersionThatBringsAllThisSheetHoldsIsNotWrittenBack) {
+  TempFolder folder;
+  ViewedSheet sheet(1, 2);
+  sheet.SetCell(0, 0, u"Aufgabe");
+  sheet.SetCell(0, 1, u"shared");
+  DataFileState state;
+  state.DataFolder = folder.Folder();
+  ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
+  EditSession edits(sheet);
+  edits.Begin();
+  SaveAsAnotherPc(folder, "Pendra.xml", {u"shared", u"from the other PC"});
+
+  const Arrivals arrivals = TakeInArrivals(sheet, state, edits, sheet);
+
+  EXPECT_TRUE(arrivals.merged);
+  EXPECT_FALSE(arrivals.save);  // the data file holds the merged list already
+  EXPECT_EQ(sheet.Cell(0, 2), u"from the other PC");
 }
 
 TEST(Arrivals, AVersionThatStaysUnreadableIsKeptAsItIsBeforeTheListIsSavedOverIt) {

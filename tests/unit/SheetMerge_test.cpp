@@ -105,6 +105,18 @@ TEST(SheetMerge, MergesTasksAndColumnsAsALineMergeMergesLines) {
   }
 }
 
+TEST(SheetMerge, EmptyCellsAtARowsEndAreNone) {
+  Sheet::Content a = Content("A|B/x|");
+  Sheet::Content b = a;
+  b.rows[1] = {u"x", u""};
+  EXPECT_TRUE(SameSheet(a, b));
+  b.rows[1] = {u"x", u"y"};
+  EXPECT_FALSE(SameSheet(a, b));
+  b = a;
+  b.widths[0] = 65;
+  EXPECT_FALSE(SameSheet(a, b));
+}
+
 TEST(SheetMerge, WidthsAlignmentsAndFlagsMergeAsValues) {
   Sheet::Content base = Content("A|B|C/a|b|c");
   Sheet::Content mine = base;
