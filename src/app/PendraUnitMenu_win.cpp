@@ -2,6 +2,7 @@
 // flags and the current column's alignment.
 #include "app/PendraUnit_win.h"
 #include "lang/MainWindowTexts.h"
+#include "ui/GridGeometry.h"
 #include "ui/PopupMenuRules.h"
 
 namespace pendra {
@@ -109,15 +110,29 @@ PopupMenu TToDoForm::MakePopupMenu() {
   });
 }
 
-// PopupMenuPopup: the menu is built anew at every opening with the state of that moment.
 void TToDoForm::OpenPopupMenuAtCursor() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  OpenPopupMenuAt(cursor);
+}
+
+// Shift+F10 and the context-menu key: the menu opens below the current cell, or at the grid's
+// corner when no cell is current.
+void TToDoForm::OpenPopupMenuAtCurrentCell() {
+  Rect cell{};
+  if (!CellRect(ToDoGrid.Model(), ToDoGrid.Model().CurrentCell(), cell)) cell = {0, 0, 0, 0};
+  POINT at{cell.left, cell.bottom()};
+  ClientToScreen(ToDoGrid.Handle(), &at);
+  OpenPopupMenuAt(at);
+}
+
+// PopupMenuPopup: the menu is built anew at every opening with the state of that moment.
+void TToDoForm::OpenPopupMenuAt(POINT at) {
   SetForegroundWindow(Handle());
   ProcessPendingMessages();
   // While the window waits for the data file, nothing changes the sheet.
   menuState_ = waitingForDataFile_ ? PopupMenuState{} : PopupMenuPopup(ToDoGrid.Model());
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  popupMenu_.Track(Handle(), cursor);
+  popupMenu_.Track(Handle(), at);
   PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 

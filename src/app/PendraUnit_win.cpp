@@ -209,6 +209,12 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0); return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    // Shift+F10 or the context-menu key in the grid or its editor (a right click opens the menu
+    // by itself and comes with a point).
+    case WM_CONTEXTMENU:
+      if (lParam != -1) break;
+      OpenPopupMenuAtCurrentCell();
+      return 0;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
     case kPutOnScreenMessage: PutOnScreen(); return 0;
     case WM_ACTIVATE:

@@ -170,6 +170,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void ApplySpan(WindowSpan span);
   void PlaceExitIconOnStrip();
   void OpenPopupMenuAtCursor();
+  void OpenPopupMenuAtCurrentCell();
+  void OpenPopupMenuAt(POINT at);
   void OnEndSession(bool ending);
   void OnWindowMoved();
   void CreateControls();
