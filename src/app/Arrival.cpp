@@ -22,7 +22,8 @@ SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& othe
                           EditSession& edits, GridModel& grid) {
   const bool editing = grid.IsEditing();
   const GridCell current = grid.CurrentCell();
-  SheetMerge merge = MergeSheets(base, sheet.Snapshot(), other);
+  const Sheet::Content mine = sheet.Snapshot();
+  SheetMerge merge = MergeSheets(base, mine, other);
   const GridCell moved{Mapped(merge.mineColTo, current.col), Mapped(merge.mineRowTo, current.row)};
   // What the editor shows is the cell's text: the other version's change of it does not come in.
   if (editing && moved.col >= 0 && moved.row >= 0) {
@@ -35,6 +36,8 @@ SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& othe
     }
   }
   state.Known.Add(other);
+  // A version that brings nothing new changes nothing: no step to take back, nothing to save.
+  if (SameSheet(merge.content, mine)) return merge;
   edits.Arrived([&] { sheet.Restore(merge.content); });
   grid.Follow(moved, editing);
   return merge;
@@ -49,7 +52,6 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
     arrivals.merged = true;
     const SheetMerge merge =
         MergeInVersion(state.Known.BaseFor(arrived.content), arrived.content, sheet, state, edits, grid);
-    arrivals.save = !SameSheet(merge.content, arrived.content);
     if (merge.otherTextsLost > 0) {
       arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
     }
@@ -62,6 +64,10 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
     arrivals.merged = true;
     arrivals.save = arrivals.save || !SameSheet(sheet.Snapshot(), before);
     arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
+  }
+  if (arrived.kind == ArrivedVersion::Kind::Whole) {
+    arrivals.save = !SameSheet(sheet.Snapshot(), arrived.content);
+    arrivals.fileHoldsSheet = !arrivals.save;
   }
   return arrivals;
 }

@@ -26,6 +26,8 @@ struct Arrivals {
   // The sheet holds what the data file lacks, and is to be saved. A version that brought nothing
   // new is not written back, so that two PCs do not send the same list to and fro.
   bool save = false;
+  // The data file holds the sheet as it is now: a change that waited to be saved is in it.
+  bool fileHoldsSheet = false;
   // Where the data file's version was kept, when the merge could not hold all of its texts.
   std::u16string keptConflict;
   // Where the merged copies of sync clients went.

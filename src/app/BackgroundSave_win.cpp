@@ -18,6 +18,12 @@ void BackgroundSave::Changed() {
   Arm();
 }
 
+void BackgroundSave::Saved() {
+  if (!window_) return;
+  scheduler_.Saved(true, GetTickCount64());
+  Arm();
+}
+
 void BackgroundSave::Arm() {
   const std::optional<std::uint64_t> due = scheduler_.DueAt();
   if (!due) {

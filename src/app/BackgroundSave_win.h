@@ -22,6 +22,8 @@ class BackgroundSave {
   // Stops for good (the window closes and saves by itself).
   void Stop();
   void Changed();
+  // The data file holds the sheet as it is now: nothing waits to be saved.
+  void Saved();
   // The window's timer fired.
   void OnTimer();
 

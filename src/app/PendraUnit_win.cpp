@@ -351,7 +351,13 @@ bool TToDoForm::TakeInArrival() {
       note += MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder);
     }
     if (!note.empty()) trayIcon_.Notify(kMergeConflictTitle, note);
-    if (arrivals.save) SaveDataFile(*this);
+    // A merge that brought nothing of this run's leaves the data file holding the sheet: saving it
+    // again would send it back to the other PC, whose merge would save again, without end.
+    if (arrivals.save) {
+      SaveDataFile(*this);
+    } else if (arrivals.fileHoldsSheet) {
+      backgroundSave_.Saved();
+    }
   });
   return !arrivals.waiting;
 }

@@ -152,6 +152,7 @@ TEST(Arrivals, AVersionThatBringsAllThisSheetHoldsIsNotWrittenBack) {
 
   EXPECT_TRUE(arrivals.merged);
   EXPECT_FALSE(arrivals.save);  // the data file holds the merged list already
+  EXPECT_TRUE(arrivals.fileHoldsSheet);
   EXPECT_EQ(sheet.Cell(0, 2), u"from the other PC");
 }
 
