@@ -2,8 +2,9 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
+# The native programs (unit tests, benchmarks) speak German, like the Win32 layer's tests.
 file(GLOB_RECURSE NATIVE_SOURCES CONFIGURE_DEPENDS src/*_native.cpp)
-add_library(pendra_native STATIC ${NATIVE_SOURCES})
+add_library(pendra_native STATIC ${NATIVE_SOURCES} src/lang/LanguageDeutsch.cpp)
 target_link_libraries(pendra_native PUBLIC pendra_core)
 # The core calls the seam that pendra_native implements: a cycle CMake resolves for static libraries.
 target_link_libraries(pendra_core PUBLIC pendra_native)

@@ -2,7 +2,7 @@
 add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
-set(WIN_LIBS user32 gdi32 shell32 kernel32 uxtheme)
+set(WIN_LIBS user32 gdi32 shell32 kernel32 uxtheme uuid)
 
 # The Win32 layer without the entry point, so that its tests can link it.
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
@@ -34,19 +34,20 @@ set_property(CACHE PENDRA_LANGUAGE PROPERTY STRINGS DEUTSCH ENGLISH)
 # that a rebuild gives the same bytes.
 set(NO_TIME_STAMP ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0)
 
-# Pendra.exe in one language: that language's constants and resources made in it. The shipped
+# Pendra.exe in one language: that language's module, which makes its table the build's texts,
+# and resources made in it. The shipped
 # exe is stripped; its debug information goes to Pendra.exe.debug beside it, where gdb finds it
 # through the debug link.
 function(add_pendra_executable target language)
   if(language STREQUAL "DEUTSCH")
-    set(constants src/lang/LanguageDeutsch.cpp)
+    set(module src/lang/LanguageDeutsch.cpp)
   elseif(language STREQUAL "ENGLISH")
-    set(constants src/lang/LanguageEnglish.cpp)
+    set(module src/lang/LanguageEnglish.cpp)
     set(definitions PENDRA_LANGUAGE_ENGLISH)
   else()
     message(FATAL_ERROR "PENDRA_LANGUAGE must be DEUTSCH or ENGLISH, not ${language}")
   endif()
-  add_executable(${target} WIN32 ${ARGN} src/app/WinMain_win.cpp ${constants} ${RESOURCE_SCRIPT})
+  add_executable(${target} WIN32 ${ARGN} src/app/WinMain_win.cpp ${module} ${RESOURCE_SCRIPT})
   target_compile_definitions(${target} PRIVATE ${definitions})
   target_link_libraries(${target} PRIVATE pendra_win)
   target_link_options(${target} PRIVATE -mwindows -municode -Wl,--no-insert-timestamp)

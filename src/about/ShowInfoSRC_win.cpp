@@ -5,6 +5,7 @@
 
 #include "../../assets/resource_ids.h"
 #include "lang/AboutTexts.h"
+#include "lang/Language.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Geometry_win.h"
 #include "platform/WideText_win.h"
@@ -115,7 +116,7 @@ void TShowInfoDialog::MakeFonts() {
 void TShowInfoDialog::OnDpiChanged(int dpi, const RECT& suggested) {
   scale_ = Scale(dpi);
   MakeFonts();
-  PlaceLabels(language_);
+  PlaceLabels();
   hints_.MoveArea(kIconHint, ScaledRect(kKSIconRect, scale_));
   hints_.MoveArea(kLinkHint, RectOf(InfoPart::llbKSLink));
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -123,30 +124,27 @@ void TShowInfoDialog::OnDpiChanged(int dpi, const RECT& suggested) {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TShowInfoDialog::ShowProgramInfo(const std::u16string& language, const std::u16string& versionText) {
+void TShowInfoDialog::ShowProgramInfo() {
   PrepareToShow();
   SetApplicationHintAppearance(kInfoHints);
   const Point place = InfoDialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), scale_);
   SetWindowPos(Handle(), nullptr, place.x, place.y, scale_(kInfoDialogWidth), scale_(kInfoDialogHeight),
                SWP_NOZORDER | SWP_NOACTIVATE);
-  language_ = language;
-  PlaceLabels(language);
-  SetWindowTextW(Handle(), Wide(AboutCaption(versionText)));
-  const std::u16string hint = AboutTextsFor(language).ksHint;
-  hints_.AddForArea(kIconHint, ScaledRect(kKSIconRect, scale_), hint);
-  hints_.AddForArea(kLinkHint, RectOf(InfoPart::llbKSLink), hint);
+  PlaceLabels();
+  SetWindowTextW(Handle(), Wide(AboutCaption(BuildVersionText)));
+  hints_.AddForArea(kIconHint, ScaledRect(kKSIconRect, scale_), kAboutTexts.ksHint);
+  hints_.AddForArea(kLinkHint, RectOf(InfoPart::llbKSLink), kAboutTexts.ksHint);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(Handle());
 }
 
-void TShowInfoDialog::PlaceLabels(const std::u16string& language) {
-  const AboutTexts texts = AboutTextsFor(language);
+void TShowInfoDialog::PlaceLabels() {
   labels_.clear();
   for (const InfoLabelPlace& place : InfoLabelPlaces()) {
     const bool small = place.pointSize == 6;
     HFONT font = IsLink(place.label) ? (small ? link6_.Get() : link7_.Get()) : (small ? font6_.Get() : font7_.Get());
-    std::u16string text = TextOf(texts, place.label);
+    std::u16string text = TextOf(kAboutTexts, place.label);
     labels_.push_back({place.label, text, font, LabelRect(font, scale_(place.left), scale_(place.top), text)});
   }
 }
@@ -278,9 +276,7 @@ void TShowInfoDialog::MouseUp(LPARAM at) {
   if (GetCapture() == Handle()) ReleaseCapture();
   const InfoPage page = InfoClickPage(pressed);
   if (page == InfoPage::None || !RectOf(pressed).Contains(ClientPoint(at))) return;
-  // The page follows the language of the last opening, whichever dialog was clicked.
-  const std::u16string& language = unit_.InfoLanguage();
-  const std::u16string address = page == InfoPage::Product ? ProductPage(language) : SisterProductPage(language);
+  const std::u16string address = page == InfoPage::Product ? ProductPage(kAboutTexts) : SisterProductPage(kAboutTexts);
   ShellExecuteW(unit_.MainWindow(), L"open", Wide(address), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -320,11 +316,6 @@ TShowInfoDialog& ShowInfoSRC::NewDialog(HWND owner) {
 
 void ShowInfoSRC::CreateHiddenDialog(HWND owner) { NewDialog(owner); }
 
-void ShowInfoSRC::ShowProgramInfo(HWND owner, const std::u16string& language, const std::u16string& versionText) {
-  TShowInfoDialog& dialog = NewDialog(owner);
-  infoLanguage_ = language;
-  infoVersionText_ = versionText;
-  dialog.ShowProgramInfo(language, versionText);
-}
+void ShowInfoSRC::ShowProgramInfo(HWND owner) { NewDialog(owner).ShowProgramInfo(); }
 
 }  // namespace pendra

@@ -34,8 +34,9 @@ class TShowInfoDialog : public Window {
 
   // The dialog in its design state, hidden.
   void Create(HWND owner);
-  // Size, place, caption and texts of an opening; then the dialog shows in front.
-  void ShowProgramInfo(const std::u16string& language, const std::u16string& versionText);
+  // Size, place, caption and texts of an opening, in the build's language; then the dialog
+  // shows in front.
+  void ShowProgramInfo();
 
  private:
   struct LabelView {
@@ -49,7 +50,7 @@ class TShowInfoDialog : public Window {
   void PrepareToShow();
   void MakeFonts();
   void OnDpiChanged(int dpi, const RECT& suggested);
-  void PlaceLabels(const std::u16string& language);
+  void PlaceLabels();
   void Paint(HDC dc, const RECT& client) const;
   COLORREF TextColour(InfoLabel label) const;
   std::vector<PlacedLabel> PlacedLabels() const;
@@ -63,9 +64,8 @@ class TShowInfoDialog : public Window {
   void Close();
 
   const ShowInfoSRC& unit_;
-  // The display's scale where the dialog is; the language of its opening.
+  // The display's scale where the dialog is.
   Scale scale_;
-  std::u16string language_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   UniqueFont font7_, link7_, font6_, link6_;
@@ -81,13 +81,11 @@ class ShowInfoSRC {
  public:
   // The program entry's dialog, never shown.
   void CreateHiddenDialog(HWND owner);
-  // A fresh dialog for the language and the version text, shown beside the dialogs still open.
-  void ShowProgramInfo(HWND owner, const std::u16string& language, const std::u16string& versionText);
+  // A fresh dialog, shown beside the dialogs still open.
+  void ShowProgramInfo(HWND owner);
 
-  // The dialog made last; the language and the version text of the last opening.
+  // The dialog made last.
   TShowInfoDialog* ShowInfoDialog() const { return showInfoDialog_; }
-  const std::u16string& InfoLanguage() const { return infoLanguage_; }
-  const std::u16string& InfoVersionText() const { return infoVersionText_; }
   HWND MainWindow() const { return owner_; }
   // At the display's scale; made anew when the scale changes.
   const InfoPictures& Pictures(Scale scale) const;
@@ -98,8 +96,6 @@ class ShowInfoSRC {
   HWND owner_ = nullptr;
   std::vector<std::unique_ptr<TShowInfoDialog>> dialogs_;
   TShowInfoDialog* showInfoDialog_ = nullptr;
-  std::u16string infoLanguage_;
-  std::u16string infoVersionText_;
   mutable std::unique_ptr<InfoPictures> pictures_;
 };
 

@@ -2,6 +2,12 @@
 
 #include <utility>
 
+#include "platform/FileSystem.h"
+#include "platform/LocalTime.h"
+#include "sheet/KeepAside.h"
+#include "sheet/LoadSave.h"
+#include "sheet/SyncCopies.h"
+
 namespace pendra {
 
 namespace {
@@ -12,11 +18,12 @@ int Mapped(const std::vector<int>& to, int index) {
 
 }  // namespace
 
-SheetMerge TakeInArrivedVersion(const ArrivedVersion& arrived, Sheet& sheet, DataFileState& state, EditSession& edits,
-                                GridModel& grid) {
+SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& other, Sheet& sheet, DataFileState& state,
+                          EditSession& edits, GridModel& grid) {
   const bool editing = grid.IsEditing();
   const GridCell current = grid.CurrentCell();
-  SheetMerge merge = MergeSheets(state.Base, sheet.Snapshot(), arrived.content);
+  const Sheet::Content mine = sheet.Snapshot();
+  SheetMerge merge = MergeSheets(base, mine, other);
   const GridCell moved{Mapped(merge.mineColTo, current.col), Mapped(merge.mineRowTo, current.row)};
   // What the editor shows is the cell's text: the other version's change of it does not come in.
   if (editing && moved.col >= 0 && moved.row >= 0) {
@@ -28,11 +35,56 @@ SheetMerge TakeInArrivedVersion(const ArrivedVersion& arrived, Sheet& sheet, Dat
       ++merge.otherTextsLost;
     }
   }
-  state.Base = arrived.content;
-  state.DataFileSeen = arrived.stamp;
+  state.Known.Add(other);
+  // A version that brings nothing new changes nothing: no step to take back, nothing to save.
+  if (SameSheet(merge.content, mine)) return merge;
   edits.Arrived([&] { sheet.Restore(merge.content); });
   grid.Follow(moved, editing);
   return merge;
+}
+
+Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, GridModel& grid) {
+  Arrivals arrivals;
+  const ArrivedVersion arrived = ReadArrivedVersion(state);
+  arrivals.waiting = arrived.kind == ArrivedVersion::Kind::NotYetWhole;
+  if (arrived.kind == ArrivedVersion::Kind::Whole) {
+    state.DataFileSeen = arrived.stamp;
+    arrivals.merged = true;
+    const SheetMerge merge =
+        MergeInVersion(state.Known.BaseFor(arrived.content), arrived.content, sheet, state, edits, grid);
+    if (merge.otherTextsLost > 0) {
+      arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+    }
+  }
+  for (const std::u16string& name : SyncConflictCopies(state.DataFolder)) {
+    const std::optional<Sheet::Content> copy = ReadWholeSheet(state.DataFolder + name, state.ExeFolder);
+    if (!copy) continue;
+    const Sheet::Content before = sheet.Snapshot();
+    MergeInVersion(state.Known.BaseFor(*copy), *copy, sheet, state, edits, grid);
+    arrivals.merged = true;
+    arrivals.save = arrivals.save || !SameSheet(sheet.Snapshot(), before);
+    arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
+  }
+  if (arrived.kind == ArrivedVersion::Kind::Whole) {
+    arrivals.save = !SameSheet(sheet.Snapshot(), arrived.content);
+    arrivals.fileHoldsSheet = !arrivals.save;
+  }
+  return arrivals;
+}
+
+SetAside SetAsideUnreadableVersion(DataFileState& state) {
+  SetAside setAside;
+  const std::u16string path = state.DataFolder + kDataFileName;
+  if (FileExists(path)) {
+    try {
+      setAside.kept = KeepFileAside(state.DataFolder, kDataFileName, u"unreadable", CurrentLocalTime());
+    } catch (const std::exception&) {
+      return setAside;
+    }
+  }
+  state.DataFileSeen = FileStampOf(path);
+  setAside.saveOver = true;
+  return setAside;
 }
 
 }  // namespace pendra

@@ -40,9 +40,13 @@ void BackgroundSave::OnTimer() {
   if (saving_) return;
   if (scheduler_.IsDue(GetTickCount64())) {
     saving_ = true;
-    const bool saved = save_(scheduler_.ReportsFailure());
+    const Outcome outcome = save_(scheduler_.ReportsFailure());
     saving_ = false;
-    scheduler_.Saved(saved, GetTickCount64());
+    if (outcome == Outcome::NotNow) {
+      scheduler_.Postponed(GetTickCount64());
+    } else {
+      scheduler_.Saved(outcome == Outcome::Saved, GetTickCount64());
+    }
   }
   // A close during the save's report stopped the saving.
   if (window_) Arm();

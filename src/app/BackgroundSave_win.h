@@ -12,16 +12,16 @@ namespace pendra {
 
 class BackgroundSave {
  public:
-  // The save shows its reports when told to, and returns true when the data file then holds the sheet.
-  explicit BackgroundSave(std::function<bool(bool report)> save) : save_(std::move(save)) {}
+  enum class Outcome { Saved, Failed, NotNow };
+  // The save shows its reports when told to, and tells whether the data file then holds the sheet,
+  // or that it could not run now.
+  explicit BackgroundSave(std::function<Outcome(bool report)> save) : save_(std::move(save)) {}
 
   // From now on changes are saved, through the window's timer of that identifier.
   void Start(HWND window, UINT_PTR timer);
   // Stops for good (the window closes and saves by itself).
   void Stop();
   void Changed();
-  // Whether a change waits to be saved.
-  bool Pending() const { return scheduler_.DueAt().has_value(); }
   // The data file holds the sheet as it is now: nothing waits to be saved.
   void Saved();
   // The window's timer fired.
@@ -30,7 +30,7 @@ class BackgroundSave {
  private:
   void Arm();
 
-  std::function<bool(bool report)> save_;
+  std::function<Outcome(bool report)> save_;
   SaveScheduler scheduler_;
   HWND window_ = nullptr;
   UINT_PTR timer_ = 0;

@@ -2,6 +2,7 @@
 // flags and the current column's alignment.
 #include "app/PendraUnit_win.h"
 #include "lang/MainWindowTexts.h"
+#include "ui/GridGeometry.h"
 #include "ui/PopupMenuRules.h"
 
 namespace pendra {
@@ -30,36 +31,10 @@ enum : UINT {
   kDeleteColumn = 1018,
   kThisColumn = 1019,
   kSkin = 1020,
+  kListFolder = 1021,
 };
 
 }  // namespace
-
-UINT TToDoForm::MenuItemOf(MainWindowControl control) {
-  using C = MainWindowControl;
-  switch (control) {
-    case C::mnuChangeTitle: return kChangeTitle;
-    case C::mnuMakeTitleBoldDeaktiv: return kMakeTitleBoldDeaktiv;
-    case C::mnuMakeTitleBoldAktiv: return kMakeTitleBoldAktiv;
-    case C::mnuTitleFettDeaktiv: return kTitleFettDeaktiv;
-    case C::mnuTitleFettAktiv: return kTitleFettAktiv;
-    case C::mnuShowGridLinesDeaktiv: return kShowGridLinesDeaktiv;
-    case C::mnuShowGridLinesAktiv: return kShowGridLinesAktiv;
-    case C::mnuThisColumn: return kThisColumn;
-    case C::mnuLeftAlign: return kLeftAlign;
-    case C::mnuCenterAlign: return kCenterAlign;
-    case C::mnuRightAlign: return kRightAlign;
-    case C::mnuAddRow: return kAddRow;
-    case C::mnuDeleteRow: return kDeleteRow;
-    case C::mnuAddColumn: return kAddColumn;
-    case C::mnuDeleteColumn: return kDeleteColumn;
-    case C::mnuSkin: return kSkin;
-    case C::mnuNoSkin: return kNoSkin;
-    case C::mnuOpenFolderHere: return kOpenFolderHere;
-    case C::mnuAbout: return kAbout;
-    case C::mnuExit: return kExit;
-    default: return 0;
-  }
-}
 
 PopupMenu TToDoForm::MakePopupMenu() {
   using Item = PopupMenuItem;
@@ -130,19 +105,34 @@ PopupMenu TToDoForm::MakePopupMenu() {
           .Picture(L"IMG_MENU_OPEN_FOLDER"),
       Item::Command(kAbout, kMenuAbout, [this] { mnuAboutClick(); }),
       Item::Separator(),
+      Item::Command(kListFolder, kMenuListFolder, [this] { mnuListFolderClick(); }).EnabledWhile(sheetShown),
       Item::Command(kExit, kMenuExit, [this] { mnuExitClick(); }),
   });
 }
 
-// PopupMenuPopup: the menu is built anew at every opening with the state of that moment.
 void TToDoForm::OpenPopupMenuAtCursor() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  OpenPopupMenuAt(cursor);
+}
+
+// Shift+F10 and the context-menu key: the menu opens below the current cell, or at the grid's
+// corner when no cell is current.
+void TToDoForm::OpenPopupMenuAtCurrentCell() {
+  Rect cell{};
+  if (!CellRect(ToDoGrid.Model(), ToDoGrid.Model().CurrentCell(), cell)) cell = {0, 0, 0, 0};
+  POINT at{cell.left, cell.bottom()};
+  ClientToScreen(ToDoGrid.Handle(), &at);
+  OpenPopupMenuAt(at);
+}
+
+// PopupMenuPopup: the menu is built anew at every opening with the state of that moment.
+void TToDoForm::OpenPopupMenuAt(POINT at) {
   SetForegroundWindow(Handle());
   ProcessPendingMessages();
   // While the window waits for the data file, nothing changes the sheet.
   menuState_ = waitingForDataFile_ ? PopupMenuState{} : PopupMenuPopup(ToDoGrid.Model());
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  popupMenu_.Track(Handle(), cursor);
+  popupMenu_.Track(Handle(), at);
   PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 

@@ -7,18 +7,20 @@
 #include "app/Arrival.h"
 #include "app/CommandLine.h"
 #include "app/DataFileWindow.h"
+#include "app/MoveList.h"
 #include "app/SingleInstance_win.h"
-#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
-#include "platform/LocalTime.h"
+#include "platform/FolderPicker_win.h"
+#include "platform/Folders.h"
 #include "platform/Paths.h"
 #include "platform/WideText_win.h"
-#include "sheet/KeepAside.h"
+#include "sheet/DataFolder.h"
 #include "sheet/LoadSave.h"
 #include "sheet/SheetRules.h"
+#include "sheet/SyncCopies.h"
 #include "sheet/WindowPlacement.h"
 
 namespace pendra {
@@ -33,11 +35,15 @@ TToDoForm::TToDoForm()
       PanelPlusColumn(L"IMG_PLUS_NORMAL", L"IMG_PLUS_HOVER", L"IMG_PLUS_PRESSED", PictureFit::Transparent),
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
+      // Another program's version is taken in before a save, which would otherwise keep it aside;
+      // one still arriving is waited for.
       backgroundSave_([this](bool report) {
-        // A version another program is still writing is waited for, as the arrival timer reads it
-        // again, rather than replaced half-written: its changes would be lost on both PCs.
-        if (!TakeInArrival() && FileExists(DataFilePath()) && arrivalRetries_ < kArrivalRetries) return false;
-        return SaveDataFile(*this, report);
+        if (!TakeInArrival()) return BackgroundSave::Outcome::NotNow;
+        const bool folderThere = DirectoryExists(state_.DataFolder);
+        const bool saved = SaveDataFile(*this, report);
+        // A data folder that the save made again is another folder to watch.
+        if (!folderThere) dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+        return saved ? BackgroundSave::Outcome::Saved : BackgroundSave::Outcome::Failed;
       }) {
   sheet_.AddObserver(*this);
 }
@@ -203,6 +209,12 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0); return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    // Shift+F10 or the context-menu key in the grid or its editor (a right click opens the menu
+    // by itself and comes with a point).
+    case WM_CONTEXTMENU:
+      if (lParam != -1) break;
+      OpenPopupMenuAtCurrentCell();
+      return 0;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
     case kPutOnScreenMessage: PutOnScreen(); return 0;
     case WM_ACTIVATE:
@@ -296,7 +308,9 @@ void TToDoForm::BeginSaving() {
   OnWindowMoved();
   backgroundSave_.Start(Handle(), kSaveTimer);
   edits_.Begin();
-  state_.MergesArrivals = dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+  dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+  // Copies that sync clients left while Pendra did not run are merged now.
+  PostMessageW(Handle(), kDataFolderChangedMessage, 0, 0);
 }
 
 void TToDoForm::OnArrivalTimer() {
@@ -307,30 +321,45 @@ void TToDoForm::OnArrivalTimer() {
     arrivalRetries_ = 0;
   } else if (++arrivalRetries_ < kArrivalRetries) {
     SetTimer(Handle(), kArrivalTimer, kArrivalRetryMs, nullptr);
+  } else {
+    arrivalRetries_ = 0;
+    SaveOverUnreadableVersion();
   }
 }
 
-// The merged sheet is saved at once, so that both sides end with the same list. Where the merge
-// could not hold a text of the other version, that version is kept beside the data file first,
-// and the user is told without a box in the middle of typing.
-bool TToDoForm::TakeInArrival() {
-  const ArrivedVersion arrived = ReadArrivedVersion(state_);
-  if (arrived.kind == ArrivedVersion::Kind::None) return true;
-  if (arrived.kind == ArrivedVersion::Kind::NotYetWhole) return false;
-  Guarded(*this, u"TakeInArrival", [&] {
-    const bool unsaved = backgroundSave_.Pending();
-    const SheetMerge merge = TakeInArrivedVersion(arrived, sheet_, state_, edits_, ToDoGrid.Model());
-    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
-    if (merge.otherTextsLost > 0) {
-      const std::u16string kept = KeepFileAside(state_.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
-      trayIcon_.Notify(kMergeConflictTitle, MergeConflictText(kept));
-    }
-    // A merge that brought nothing of this run's leaves the data file holding the sheet: saving
-    // it again would send it back to the other PC, whose merge would save again, without end.
-    const bool fileHoldsSheet = merge.content == arrived.content ? !unsaved : SaveDataFile(*this);
-    if (fileHoldsSheet) backgroundSave_.Saved();
+void TToDoForm::SaveOverUnreadableVersion() {
+  Guarded(*this, u"SaveOverUnreadableVersion", [&] {
+    const SetAside setAside = SetAsideUnreadableVersion(state_);
+    if (!setAside.saveOver) return;
+    if (!setAside.kept.empty()) trayIcon_.Notify(kKeptUnreadableTitle, KeptUnreadableText(setAside.kept));
+    SaveDataFile(*this);
   });
-  return true;
+}
+
+// The merged sheet is saved at once, so that both sides end with the same list. What the user is
+// to know of it comes as a note at the tray icon, not as a box in the middle of typing.
+bool TToDoForm::TakeInArrival() {
+  Arrivals arrivals;
+  Guarded(*this, u"TakeInArrival", [&] {
+    arrivals = TakeInArrivals(sheet_, state_, edits_, ToDoGrid.Model());
+    if (!arrivals.merged) return;
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
+    std::u16string note;
+    if (!arrivals.keptConflict.empty()) note = MergeConflictText(arrivals.keptConflict);
+    if (!arrivals.movedCopies.empty()) {
+      if (!note.empty()) note += u"\r\n";
+      note += MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder);
+    }
+    if (!note.empty()) trayIcon_.Notify(kMergeConflictTitle, note);
+    // A merge that brought nothing of this run's leaves the data file holding the sheet: saving it
+    // again would send it back to the other PC, whose merge would save again, without end.
+    if (arrivals.save) {
+      SaveDataFile(*this);
+    } else if (arrivals.fileHoldsSheet) {
+      backgroundSave_.Saved();
+    }
+  });
+  return !arrivals.waiting;
 }
 
 std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDataFileName; }
@@ -443,16 +472,11 @@ void TToDoForm::FormCloseQuery() {
   // The close saves by itself, and reports as always.
   backgroundSave_.Stop();
   dataFolderWatch_.Stop();
-  state_.MergesArrivals = false;
   // A start from now on waits for this instance to end instead of bringing it forward.
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {
-    // Without the list there is nothing to save, and nothing may stand in its place. A version of
-    // another program not yet taken in (its notice still to come, or lost) is merged first.
-    if (!waitingForDataFile_) {
-      TakeInArrival();
-      SaveDataFile(*this);
-    }
+    // Without the list there is nothing to save, and nothing may stand in its place.
+    if (!waitingForDataFile_) SaveDataFile(*this);
     ProcessPendingMessages();
   });
   DestroyWindow(Handle());
@@ -484,6 +508,20 @@ void TToDoForm::mnuOpenFolderHereClick() {
   Guarded(*this, u"OpenFolderHereClick", [&] {
     std::u16string parameters = u"/select,\"" + state_.DataFolder + kDataFileName + u"\"";
     ShellExecuteW(Handle(), L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
+  });
+}
+
+void TToDoForm::mnuListFolderClick() {
+  Guarded(*this, u"mnuListFolderClick", [&] {
+    const std::optional<std::u16string> folder = PickFolder(Handle(), kMoveListTitle, state_.DataFolder);
+    if (!folder) return;
+    const ListMove move = MoveListTo(*folder, PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory()),
+                                     SavedRectangle(Rectangle(), state_), sheet_, state_, edits_, ToDoGrid.Model());
+    ShowReports(*this, move.reports);
+    if (!move.moved) return;
+    SetCurrentDirectoryTo(state_.DataFolder);
+    dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+    ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
   });
 }
 
@@ -537,12 +575,12 @@ void TToDoForm::GiveUpActivation() {
 // put back into the band.
 void TToDoForm::mnuAboutClick() {
   if (!IsWindowVisible(Handle())) {
-    showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+    showInfo_.ShowProgramInfo(Handle());
     return;
   }
   constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, kOrderOnly);
-  showInfo_.ShowProgramInfo(Handle(), BuildLanguage, BuildVersionText);
+  showInfo_.ShowProgramInfo(Handle());
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
   SetWindowPos(showInfo_.ShowInfoDialog()->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOrderOnly);
 }

@@ -88,9 +88,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
   PopupMenu MakePopupMenu();
-  // The popup menu's item for a control of the language table; 0 for the hints.
-  static UINT MenuItemOf(MainWindowControl control);
-  void SetControlText(const ControlText& setting);
 
   void PutOnScreen();
   void GiveScrollBars();
@@ -114,11 +111,15 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // Merges another program's version of the data file when one reads whole; false while one is
   // there that does not yet.
   bool TakeInArrival();
+  // The data file stayed unreadable while it was waited for: it is kept aside and the list saved.
+  void SaveOverUnreadableVersion();
   void tmrAnwendungsStartOnTimerTimer();
   void FormCloseQuery();
   void mnuExitClick();
   void Restart();
   void mnuOpenFolderHereClick();
+  // The list moves into a folder the user picks, which is watched from then on.
+  void mnuListFolderClick();
   // The skin submenu: its list made at every opening, a listed skin chosen, no skin.
   std::vector<PopupMenuItem> mnuSkinClick();
   void mnuSelectedSkinClick(int position);
@@ -169,6 +170,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void ApplySpan(WindowSpan span);
   void PlaceExitIconOnStrip();
   void OpenPopupMenuAtCursor();
+  void OpenPopupMenuAtCurrentCell();
+  void OpenPopupMenuAt(POINT at);
   void OnEndSession(bool ending);
   void OnWindowMoved();
   void CreateControls();

@@ -1,9 +1,11 @@
 #pragma once
-// The interface language of a build, fixed when it is built. Each language has a module of
-// its own that defines the build's constants (LanguageDeutsch.cpp, LanguageEnglish.cpp);
-// the build links exactly one of them.
+// The interface language of a build, fixed when it is built: the build links one language
+// module (LanguageDeutsch.cpp, LanguageEnglish.cpp), which makes that language's table the
+// build's texts (LanguageTexts.h).
 #include <string>
 #include <vector>
+
+#include "lang/LanguageTexts.h"
 
 namespace pendra {
 
@@ -13,8 +15,8 @@ inline constexpr char16_t kEnglish[] = u"ENGLISH";
 
 // The language the build's texts are written in, and the version text of the About dialog's
 // caption ("1.3 Deutsch (64bit)").
-extern const char16_t* const BuildLanguage;
-extern const char16_t* const BuildVersionText;
+inline constexpr const char16_t* const& BuildLanguage = BuildTexts.identifier;
+inline constexpr const char16_t* const& BuildVersionText = BuildTexts.versionText;
 
 // The reports of a main window whose language is not the build's: first the one about the
 // language, then the one about the constants; none when both agree.

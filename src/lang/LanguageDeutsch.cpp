@@ -1,10 +1,9 @@
-// The German build.
-#include "lang/Language.h"
-#include "lang/Version.h"
+// The German build: its texts are the German table.
+#include "lang/LanguageTexts.h"
+#include "lang/TextsDeutsch.h"
 
 namespace pendra {
 
-const char16_t* const BuildLanguage = kDeutsch;
-const char16_t* const BuildVersionText = u"" PENDRA_VERSION_TEXT " Deutsch (64bit)";
+constinit const LanguageTexts BuildTexts = kDeutschTexts;
 
 }  // namespace pendra

@@ -1,10 +1,9 @@
-// The English build.
-#include "lang/Language.h"
-#include "lang/Version.h"
+// The English build: its texts are the English table.
+#include "lang/LanguageTexts.h"
+#include "lang/TextsEnglish.h"
 
 namespace pendra {
 
-const char16_t* const BuildLanguage = kEnglish;
-const char16_t* const BuildVersionText = u"" PENDRA_VERSION_TEXT " English (64bit)";
+constinit const LanguageTexts BuildTexts = kEnglishTexts;
 
 }  // namespace pendra

@@ -1,76 +1,37 @@
 #pragma once
-// The texts of the main window that depend on the build's language: the captions of the popup
+// The main window's texts in the build's language (LanguageTexts.h): the captions of the popup
 // menu's fixed items and the hints of the red bar and the small buttons.
-#include <string>
-#include <vector>
+#include "lang/LanguageTexts.h"
 
 namespace pendra {
 
-// The controls whose text Internationalization sets, in the order it sets them.
-enum class MainWindowControl : unsigned char {
-  mnuChangeTitle,
-  mnuMakeTitleBoldDeaktiv,
-  mnuMakeTitleBoldAktiv,
-  mnuTitleFettDeaktiv,
-  mnuTitleFettAktiv,
-  mnuShowGridLinesDeaktiv,
-  mnuShowGridLinesAktiv,
-  mnuThisColumn,
-  mnuLeftAlign,
-  mnuCenterAlign,
-  mnuRightAlign,
-  mnuAddRow,
-  mnuDeleteRow,
-  mnuAddColumn,
-  mnuDeleteColumn,
-  mnuSkin,
-  mnuNoSkin,
-  mnuOpenFolderHere,
-  mnuAbout,
-  mnuExit,
-  ImageRedButtonAufklapper,  // the hints from here on
-  PanelExitIcon,
-  PanelMinimizeIcon,
-  PanelPlusRow,
-  PanelMinusRow,
-  PanelPlusColumn,
-  PanelMinusColumn,
-};
+// The four title-bold items, designed as "Title Bold" and "Titelzeile Fett", share one caption.
+inline constexpr const char16_t* const& kMenuChangeTitle = BuildTexts.menu.changeTitle;
+inline constexpr const char16_t* const& kMenuTitleBold = BuildTexts.menu.titleBold;
+inline constexpr const char16_t* const& kMenuTitleFett = BuildTexts.menu.titleBold;
+inline constexpr const char16_t* const& kMenuGridLines = BuildTexts.menu.gridLines;
+inline constexpr const char16_t* const& kMenuThisColumn = BuildTexts.menu.thisColumn;
+inline constexpr const char16_t* const& kMenuLeftAlign = BuildTexts.menu.leftAlign;
+inline constexpr const char16_t* const& kMenuCenterAlign = BuildTexts.menu.centerAlign;
+inline constexpr const char16_t* const& kMenuRightAlign = BuildTexts.menu.rightAlign;
+inline constexpr const char16_t* const& kMenuAddRow = BuildTexts.menu.addRow;
+inline constexpr const char16_t* const& kMenuDeleteRow = BuildTexts.menu.deleteRow;
+inline constexpr const char16_t* const& kMenuAddColumn = BuildTexts.menu.addColumn;
+inline constexpr const char16_t* const& kMenuDeleteColumn = BuildTexts.menu.deleteColumn;
+inline constexpr const char16_t* const& kMenuSkin = BuildTexts.menu.skin;
+inline constexpr const char16_t* const& kMenuNoSkin = BuildTexts.menu.noSkin;
+inline constexpr const char16_t* const& kMenuOpenFolderHere = BuildTexts.menu.openFolderHere;
+inline constexpr const char16_t* const& kMenuAbout = BuildTexts.menu.about;
+inline constexpr const char16_t* const& kMenuListFolder = BuildTexts.menu.listFolder;
+inline constexpr const char16_t* const& kMenuExit = BuildTexts.menu.exit;
 
-struct ControlText {
-  MainWindowControl control;
-  const char16_t* text;
-};
-
-// The texts Internationalization sets, in order: the English ones for ENGLISH, the German ones
-// for every other language. The four title-bold items end with one caption, the two grid-line
-// items with another.
-const std::vector<ControlText>& InternationalizationTexts(const std::u16string& language);
-
-// The window's design texts (English): what the controls carry until Internationalization runs.
-extern const char16_t kMenuChangeTitle[];
-extern const char16_t kMenuTitleBold[];
-extern const char16_t kMenuTitleFett[];
-extern const char16_t kMenuGridLines[];
-extern const char16_t kMenuThisColumn[];
-extern const char16_t kMenuLeftAlign[];
-extern const char16_t kMenuCenterAlign[];
-extern const char16_t kMenuRightAlign[];
-extern const char16_t kMenuAddRow[];
-extern const char16_t kMenuDeleteRow[];
-extern const char16_t kMenuAddColumn[];
-extern const char16_t kMenuDeleteColumn[];
-extern const char16_t kMenuSkin[];
-extern const char16_t kMenuNoSkin[];
-extern const char16_t kMenuOpenFolderHere[];
-extern const char16_t kMenuAbout[];
-extern const char16_t kMenuExit[];
-extern const char16_t kHintRedBar[];
-extern const char16_t kHintExit[];
-extern const char16_t kHintMinimize[];
-extern const char16_t kHintAddRow[];
-extern const char16_t kHintDeleteRow[];
-extern const char16_t kHintAddColumn[];
-extern const char16_t kHintDeleteColumn[];
+// The red bar's hint of an expanded window, as the window starts.
+inline constexpr const char16_t* const& kHintRedBar = BuildTexts.hints.redBarCollapse;
+inline constexpr const char16_t* const& kHintExit = BuildTexts.hints.exit;
+inline constexpr const char16_t* const& kHintMinimize = BuildTexts.hints.minimize;
+inline constexpr const char16_t* const& kHintAddRow = BuildTexts.hints.addRow;
+inline constexpr const char16_t* const& kHintDeleteRow = BuildTexts.hints.deleteRow;
+inline constexpr const char16_t* const& kHintAddColumn = BuildTexts.hints.addColumn;
+inline constexpr const char16_t* const& kHintDeleteColumn = BuildTexts.hints.deleteColumn;
 
 }  // namespace pendra

@@ -1,15 +1,16 @@
 #pragma once
-// The texts the user sees in every build, whatever its language: the titles and texts of the
-// message boxes, the red bar's alternating hint and the first sheet. The texts that follow the
-// build's language are in MainWindowTexts.h and AboutTexts.h.
+// The texts of the message boxes, the red bar's alternating hint and the first sheet, in the
+// build's language (LanguageTexts.h).
 #include <string>
 #include <vector>
+
+#include "lang/LanguageTexts.h"
 
 namespace pendra {
 
 // The report of a failing handler and of a failure no handler caught.
-extern const char16_t kExceptionBoxTitle[];
-extern const char16_t kUnhandledFailureTitle[];
+inline constexpr const char16_t* const& kExceptionBoxTitle = BuildTexts.messages.exceptionBoxTitle;
+inline constexpr const char16_t* const& kUnhandledFailureTitle = BuildTexts.messages.unhandledFailureTitle;
 extern const char16_t kSupportAddress[];
 // The five-line text of the box that names a failing handler.
 std::u16string ExceptionBoxText(const std::u16string& methode);
@@ -17,14 +18,14 @@ std::u16string ExceptionBoxText(const std::u16string& methode);
 std::u16string UnhandledFailureText(const std::u16string& message, const std::u16string& typeName);
 
 // Saving the data file.
-extern const char16_t kSaveProblemTitle[];
+inline constexpr const char16_t* const& kSaveProblemTitle = BuildTexts.messages.saveProblemTitle;
 std::u16string SaveReadOnlyText(const std::u16string& dataFile, const std::u16string& message,
                                 const std::u16string& typeName);
 std::u16string SaveTemporaryFileText(const std::u16string& folder, const std::u16string& typeName);
 std::u16string SaveReplaceText(const std::u16string& dataFile, const std::u16string& typeName);
 
 // A data file that could not be read whole is kept beside it.
-extern const char16_t kKeptUnreadableTitle[];
+inline constexpr const char16_t* const& kKeptUnreadableTitle = BuildTexts.messages.keptUnreadableTitle;
 std::u16string KeptUnreadableText(const std::u16string& keptFile);
 // A data file whose characters did not match its encoding is kept beside it.
 std::u16string KeptLostCharactersText(const std::u16string& keptFile);
@@ -36,32 +37,39 @@ std::u16string NotKeptConflictText(const std::u16string& dataFile, const std::u1
 
 // Another version of the list was merged in, and texts of it that the list could not hold were
 // kept in a file beside it.
-extern const char16_t kMergeConflictTitle[];
+inline constexpr const char16_t* const& kMergeConflictTitle = BuildTexts.messages.mergedTitle;
 std::u16string MergeConflictText(const std::u16string& keptFile);
+// Copies that sync clients left beside the list were merged in and moved into a folder.
+std::u16string MergedCopiesText(size_t count, const std::u16string& folder);
+
+// Moving the list into another folder.
+inline constexpr const char16_t* const& kMoveListTitle = BuildTexts.messages.moveListTitle;
+std::u16string ListThereUnreadableText(const std::u16string& file);
+std::u16string NotRememberedListFolderText(const std::u16string& folder, const std::u16string& typeName);
 
 // The window while another program holds the data file open at start.
-extern const char16_t kWaitingForDataFileText[];
+inline constexpr const char16_t* const& kWaitingForDataFileText = BuildTexts.messages.waitingForDataFile;
 
 // Finding the data folder.
-extern const char16_t kDataFolderProblemTitle[];
-extern const char16_t kDataFolderProblemText[];
+inline constexpr const char16_t* const& kDataFolderProblemTitle = BuildTexts.messages.dataFolderProblemTitle;
+inline constexpr const char16_t* const& kDataFolderProblemText = BuildTexts.messages.dataFolderProblem;
 
 // The questions before a row or column with text is deleted; the trimmed texts follow.
-extern const char16_t kDeleteTitle[];
-extern const char16_t kDeleteRowQuestion[];
-extern const char16_t kDeleteColumnQuestion[];
+inline constexpr const char16_t* const& kDeleteTitle = BuildTexts.messages.deleteTitle;
+inline constexpr const char16_t* const& kDeleteRowQuestion = BuildTexts.messages.deleteRowQuestion;
+inline constexpr const char16_t* const& kDeleteColumnQuestion = BuildTexts.messages.deleteColumnQuestion;
 
 // The note before the restart that drops the skin.
-extern const char16_t kNoSkinNoticeTitle[];
-extern const char16_t kNoSkinNoticeText[];
+inline constexpr const char16_t* const& kNoSkinNoticeTitle = BuildTexts.messages.noSkinNoticeTitle;
+inline constexpr const char16_t* const& kNoSkinNoticeText = BuildTexts.messages.noSkinNotice;
 
 // The red bar's hint while the window is expanded, and while it is collapsed, as they
 // alternate with the collapse and the expansion.
-extern const char16_t kHintRedBarCollapse[];
-extern const char16_t kHintRedBarExpand[];
+inline constexpr const char16_t* const& kHintRedBarCollapse = BuildTexts.hints.redBarCollapse;
+inline constexpr const char16_t* const& kHintRedBarExpand = BuildTexts.hints.redBarExpand;
 
 // The captions and the example task of a first sheet, left to right.
-extern const char16_t* const kFirstSheetCaptions[3];
-extern const char16_t* const kFirstSheetTask[3];
+inline constexpr const std::array<const char16_t*, 3>& kFirstSheetCaptions = BuildTexts.firstSheet.captions;
+inline constexpr const std::array<const char16_t*, 3>& kFirstSheetTask = BuildTexts.firstSheet.task;
 
 }  // namespace pendra

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
-#include "sheet/Sheet.h"
+#include "sheet/KnownVersions.h"
 
 namespace pendra {
 
@@ -15,11 +15,8 @@ struct DataFileState {
   // The data file as this run last read or wrote it; another version found before a save
   // was written by another program and is kept aside.
   FileStamp DataFileSeen;
-  // The sheet as this run last read or wrote it: where a merge with another version begins.
-  Sheet::Content Base;
-  // Another program's versions of the data file are merged in as they come: a save leaves a
-  // whole one it finds for that merge rather than keeping it aside and replacing it.
-  bool MergesArrivals = false;
+  // The versions of the sheet this run read or wrote: where a merge with another version begins.
+  KnownVersions Known;
   // A damaged data file that could not be kept aside: this run never replaces it.
   bool ProtectDataFile = false;
   // The last load met bytes of a wrong encoding and replaced them.

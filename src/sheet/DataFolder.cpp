@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 #include "platform/Paths.h"
+#include "sheet/ListLocation.h"
 #include "sheet/TemporaryFiles.h"
 
 namespace pendra {
@@ -30,17 +31,20 @@ DataFolderChoice ResolveDataFolder(DataFileState& state, bool portableMode) {
     if (FileExists(state.ExeFolder + kDataFileName)) {
       state.DataFolder = state.ExeFolder;
     } else {
-      std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
-      if (FileExists(perUser + kDataFileName)) {
-        state.DataFolder = perUser;
+      // The folder the user chose for the list takes the per-user folder's place.
+      const std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
+      const std::u16string chosen = ChosenListFolder(perUser);
+      const std::u16string home = chosen.empty() ? perUser : chosen;
+      if (FileExists(home + kDataFileName)) {
+        state.DataFolder = home;
       } else {
         found = FileExists(LegacyDataFilePath(state)) ? FoundDataFile::LegacyFile : FoundDataFile::None;
-        if (portableMode) {
+        if (portableMode && chosen.empty()) {
           state.DataFolder = state.ExeFolder;
         } else {
-          state.DataFolder = perUser;
-          if (!DirectoryExists(perUser) && !ForceDirectories(perUser)) {
-            throw EInOutError(u"Cannot create the folder \"" + perUser + u"\".");
+          state.DataFolder = home;
+          if (!DirectoryExists(home) && !ForceDirectories(home)) {
+            throw EInOutError(u"Cannot create the folder \"" + home + u"\".");
           }
         }
       }

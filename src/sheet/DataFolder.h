@@ -1,6 +1,7 @@
 #pragma once
-// Where the data file lives: beside the executable when one is there, else in the user's
-// roaming application-data folder; "-p" keeps a new one beside the executable. A data
+// Where the data file lives: beside the executable when one is there, else in the folder the
+// user chose for it, else in the user's roaming application-data folder; "-p" keeps a new one
+// beside the executable unless a folder was chosen. A data
 // file of the older version beside the executable is taken over once.
 #include <string>
 

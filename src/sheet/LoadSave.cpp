@@ -206,26 +206,33 @@ LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pa
   clean = Guarded(reports, u"Load ColumnHeader", [&] { LoadColumnHeader(sheet, root); }) && clean;
   clean = Guarded(reports, u"Load ToDoContent", [&] { LoadToDoContent(sheet, root); }) && clean;
   loaded.clean = clean;
-  state.Base = sheet.Snapshot();
+  state.Known.Add(sheet.Snapshot());
   return loaded;
+}
+
+std::optional<Sheet::Content> ReadWholeSheet(const std::u16string& path, const std::u16string& exeFolder) {
+  const FileStamp before = FileStampOf(path);
+  if (!before.exists) return std::nullopt;
+  Sheet sheet;
+  DataFileState reading;
+  reading.ExeFolder = exeFolder;
+  const LoadedFile loaded = XMLLaden(sheet, reading, path, ScreenFacts{});
+  // A file that changed while it was read is still arriving.
+  if (!loaded.clean || FileStampOf(path) != before) return std::nullopt;
+  return sheet.Snapshot();
 }
 
 ArrivedVersion ReadArrivedVersion(const DataFileState& state) {
   ArrivedVersion arrived;
   const std::u16string path = state.DataFolder + kDataFileName;
   arrived.stamp = FileStampOf(path);
-  if (arrived.stamp == state.DataFileSeen) return arrived;
+  // A folder that is gone brings no version: the next save makes it again.
+  if (arrived.stamp == state.DataFileSeen || !DirectoryExists(state.DataFolder)) return arrived;
   arrived.kind = ArrivedVersion::Kind::NotYetWhole;
-  if (!arrived.stamp.exists) return arrived;
-  Sheet sheet;
-  DataFileState reading;
-  reading.ExeFolder = state.ExeFolder;
-  reading.DataFolder = state.DataFolder;
-  const LoadedFile loaded = XMLLaden(sheet, reading, path, ScreenFacts{});
-  // A file that changed while it was read is still arriving.
-  if (!loaded.clean || FileStampOf(path) != arrived.stamp) return arrived;
+  std::optional<Sheet::Content> content = ReadWholeSheet(path, state.ExeFolder);
+  if (!content || FileStampOf(path) != arrived.stamp) return arrived;
   arrived.kind = ArrivedVersion::Kind::Whole;
-  arrived.content = sheet.Snapshot();
+  arrived.content = std::move(*content);
   return arrived;
 }
 
@@ -278,9 +285,6 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   // A tree that could not be built whole, or a damaged file that could not be kept aside, never
   // replaces the data file; what was built stays in the temporary file, the run's only one.
   if (!built || state.ProtectDataFile) return result;
-  // Another program's version that came since this run last looked is merged before a save
-  // replaces it: this save is not done, and the merge saves.
-  if (state.MergesArrivals && ReadArrivedVersion(state).kind == ArrivedVersion::Kind::Whole) return result;
 
   KeepConflictingVersion(state, dataFile, reports);
   try {
@@ -291,7 +295,7 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   }
   DropTemporaryFile(state);
   state.DataFileSeen = FileStampOf(dataFile);
-  state.Base = sheet.Snapshot();
+  state.Known.Add(sheet.Snapshot());
   result.saved = true;
   return result;
 }

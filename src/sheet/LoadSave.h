@@ -50,8 +50,9 @@ LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pa
 Reports KeepUnreadableDataFile(DataFileState& state);
 
 // The data file when another program (a sync client, another PC's Pendra) wrote it since this run
-// last read or wrote it: none while it is as this run saw it; not yet whole while it is gone, held
-// or does not read whole (a copy still arriving, or damaged); else the sheet it holds.
+// last read or wrote it: none while it is as this run saw it, or its folder is gone; not yet whole
+// while it is gone, held or does not read whole (a copy still arriving, or damaged); else the
+// sheet it holds.
 struct ArrivedVersion {
   enum class Kind { None, NotYetWhole, Whole };
   Kind kind = Kind::None;
@@ -59,6 +60,8 @@ struct ArrivedVersion {
   FileStamp stamp;
 };
 ArrivedVersion ReadArrivedVersion(const DataFileState& state);
+// The sheet a file holds when it reads whole and did not change while it was read.
+std::optional<Sheet::Content> ReadWholeSheet(const std::u16string& path, const std::u16string& exeFolder);
 
 struct SaveResult {
   // The data file now holds the sheet.

@@ -31,4 +31,10 @@ void SaveScheduler::Saved(bool success, std::uint64_t now) {
   lastChange_ = now + kLatestMs;
 }
 
+void SaveScheduler::Postponed(std::uint64_t now) {
+  if (!firstUnsaved_) return;
+  firstUnsaved_ = now;
+  lastChange_ = now;
+}
+
 }  // namespace pendra

@@ -23,6 +23,9 @@ class SaveScheduler {
   // After a save at `now`: a success leaves nothing unsaved; a failure keeps the changes and
   // tries again after the latest delay.
   void Saved(bool success, std::uint64_t now);
+  // The save could not run now (another program's version of the file is still arriving): it is
+  // tried again after the quiet time, and nothing counts as a failure.
+  void Postponed(std::uint64_t now);
 
  private:
   std::optional<std::uint64_t> firstUnsaved_;

@@ -1,7 +1,6 @@
 #include "sheet/SheetMerge.h"
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,14 +14,6 @@ namespace {
 constexpr int kColumnRowsWeighed = 1000;
 
 const std::u16string kEmpty;
-
-// A cell saved empty loads holding one blank, and entering a blank cell empties it: to the
-// merge, a text of blanks and control characters is an empty cell.
-bool IsBlank(const std::u16string& text) {
-  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= u' '; });
-}
-
-bool SameText(const std::u16string& a, const std::u16string& b) { return a == b || (IsBlank(a) && IsBlank(b)); }
 
 struct Version {
   const Sheet::Content& content;
@@ -96,19 +87,16 @@ std::vector<Triple> Interleave(int baseCount, const std::vector<int>& toMine, in
 }
 
 // The three-way rule for one value: a side that kept the base's value takes the other side's;
-// a value missing on a side is the base's there. Where both sides hold the same, the other's
-// stays, so that a version bringing nothing new merges into itself. When both changed it
-// differently this run's stays, and `conflict` is set.
-template <class T, class Same = std::equal_to<T>>
-T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> other, bool* conflict = nullptr,
-         Same same = {}) {
+// a value missing on a side is the base's there. When both changed it differently this run's
+// stays, and `conflict` is set.
+template <class T>
+T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> other, bool* conflict = nullptr) {
   if (!mine) mine = base;
   if (!other) other = base;
   if (!mine) return other.value_or(T{});
-  if (!other) return *mine;
-  if (same(*mine, *other)) return *other;
-  if (base && same(*mine, *base)) return *other;
-  if (base && same(*other, *base)) return *mine;
+  if (!other || *mine == *other) return *mine;
+  if (base && *mine == *base) return *other;
+  if (base && *other == *base) return *mine;
   if (conflict) *conflict = true;
   return *mine;
 }
@@ -118,7 +106,7 @@ T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> o
 std::u16string RowKey(const Version& v, int row, const std::vector<int>& cols) {
   std::u16string key;
   for (int col : cols) {
-    const std::u16string& text = IsBlank(v.Cell(col, row)) ? kEmpty : v.Cell(col, row);
+    const std::u16string& text = v.Cell(col, row);
     key += static_cast<char16_t>(text.size() >> 16);
     key += static_cast<char16_t>(text.size() & 0xFFFF);
     key += text;
@@ -151,6 +139,12 @@ class Merger {
         [&](int m, int o) { return SameTask(mine_, m + 1, &Triple::mine, other_, o + 1, &Triple::other, cols); });
     for (const Triple& col : cols) {
       if (ColumnStays(col, rows)) columns_.push_back(col);
+    }
+    // Each side deleted every column the other kept: a sheet has at least one, and this run's stay.
+    if (columns_.empty()) {
+      for (const Triple& col : cols) {
+        if (col.mine >= 0) columns_.push_back(col);
+      }
     }
     SheetMerge merge;
     BuildColumns(merge);
@@ -204,7 +198,7 @@ class Merger {
     for (const Triple& col : cols) {
       const std::u16string& textA = col.*sideA >= 0 ? a.Cell(col.*sideA, rowA) : kEmpty;
       const std::u16string& textB = col.*sideB >= 0 ? b.Cell(col.*sideB, rowB) : kEmpty;
-      if (!SameText(textA, textB)) return false;
+      if (textA != textB) return false;
     }
     return true;
   }
@@ -225,7 +219,7 @@ class Merger {
       const int keptRow = mineKept ? row.mine : row.other;
       if (keptRow < 0) continue;
       const std::u16string& before = row.base >= 0 ? base_.Cell(col.base, row.base + 1) : kEmpty;
-      if (!SameText(kept.Cell(keptCol, keptRow + 1), before)) return true;
+      if (kept.Cell(keptCol, keptRow + 1) != before) return true;
     }
     return false;
   }
@@ -241,7 +235,7 @@ class Merger {
     for (const Triple& col : columns_) {
       bool conflict = false;
       cells.push_back(Merge3(CellOf(base_, col.base, baseRow), CellOf(mine_, col.mine, mineRow),
-                             CellOf(other_, col.other, otherRow), &conflict, SameText));
+                             CellOf(other_, col.other, otherRow), &conflict));
       if (conflict) ++lost_;
     }
     while (!cells.empty() && cells.back().empty()) cells.pop_back();
@@ -304,6 +298,25 @@ class Merger {
 
 SheetMerge MergeSheets(const Sheet::Content& base, const Sheet::Content& mine, const Sheet::Content& other) {
   return Merger(base, mine, other).Run();
+}
+
+bool SameSheet(const Sheet::Content& a, const Sheet::Content& b) {
+  if (a.rows.size() != b.rows.size() || a.widths != b.widths || a.alignments != b.alignments ||
+      a.fixedRows != b.fixedRows || a.flags != b.flags || a.lineWidth != b.lineWidth) {
+    return false;
+  }
+  const auto used = [](const std::vector<std::u16string>& row) {
+    size_t count = row.size();
+    while (count > 0 && row[count - 1].empty()) --count;
+    return count;
+  };
+  for (size_t r = 0; r < a.rows.size(); ++r) {
+    const size_t count = used(a.rows[r]);
+    if (count != used(b.rows[r]) || !std::equal(a.rows[r].begin(), a.rows[r].begin() + count, b.rows[r].begin())) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace pendra

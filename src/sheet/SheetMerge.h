@@ -25,4 +25,8 @@ struct SheetMerge {
 
 SheetMerge MergeSheets(const Sheet::Content& base, const Sheet::Content& mine, const Sheet::Content& other);
 
+// Whether two versions hold the same sheet: a row's empty cells at its end count as none, as the
+// data file does not tell them apart.
+bool SameSheet(const Sheet::Content& a, const Sheet::Content& b);
+
 }  // namespace pendra

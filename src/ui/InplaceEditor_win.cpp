@@ -124,7 +124,10 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       host_.EditorRightButtonDown(at);
       return 0;
     }
-    case WM_CONTEXTMENU: return 0;
+    // Shift+F10 or the context-menu key: the grid's owner opens its menu.
+    case WM_CONTEXTMENU:
+      if (lParam == -1) SendMessageW(grid_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid_), -1);
+      return 0;
     case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
     case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }

@@ -1,6 +1,6 @@
 """The interface language and the About dialog: the German build's first start opens the dialog,
 the menu opens fresh dialogs, message boxes keep the dialogs behind them, and the English build
-speaks English."""
+speaks English, in its messages too."""
 
 import unittest
 
@@ -19,10 +19,10 @@ DIALOG_RECT = (718, 312, 483, 456)
 GERMAN_MENU = ["&Titelzeile ändern", "Titelzeile &Fett", "Tabellen-Linien &malen", "-", "&Spalte...", "-",
                "&Neue Zeile hinzufügen", "Letzte Zeile &entfernen", "-", "Neue Spalte &hinzufügen",
                "&Letzte Spalte entfernen", "-", "&Skin ...", "-", "Datei Ordner hier &öffnen", "Über Pendra", "-",
-               "&Beenden"]
+               "Ort der Liste &wählen ...", "&Beenden"]
 ENGLISH_MENU = ["Change &Title Text", "Title &Bold", "Draw &Grid Lines", "-", "&Column ...", "-", "&Add Row",
                 "&Delete Row", "-", "A&dd Column", "D&elete Column", "-", "&Skin ...", "-", "&Open File Folder",
-                "&About Pendra", "-", "E&xit"]
+                "&About Pendra", "-", "Choose &List Folder ...", "E&xit"]
 # Client points of the main window: the button that adds a row, and the red bar.
 PLUS_ROW = (178, 180)
 RED_BAR = (12, 100)
@@ -188,6 +188,17 @@ class EnglishBuildTest(AboutTestCase):
             german = german_session.screenshot()
         self.assertEqual(self.area(english, dialog, LOGO_AREA), self.area(german, dialog, LOGO_AREA))
         self.assertNotEqual(self.area(english, dialog, HELP_LINES_AREA), self.area(german, dialog, HELP_LINES_AREA))
+
+    def test_the_english_build_asks_in_english_about_its_english_first_sheet(self):
+        self.first_start()
+        self.wait_for_dialogs(1)
+        # The four empty task rows go without a question, the one with the example task asks.
+        for _ in range(5):
+            self.session.post(WM_COMMAND, MENU_DELETE_ROW)
+        (box,) = self.session.message_boxes(wait_ms=5000)
+        self.assertEqual(box.title, "Warning")
+        self.assertEqual(box.text, "Do you really want to delete the row?\r\nContents: High, ...Click for a new task, 10min")
+        self.session.answer_box("Warning", "no")
 
 
 MISMATCH_PROGRAM = BUILD / "mismatch" / "Pendra.exe"

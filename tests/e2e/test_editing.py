@@ -208,6 +208,24 @@ class EditingTest(PendraTestCase):
 
         self.assertEqual(self.close().tasks(), [("", "hier", "")] + [("", "", "")] * 3)
 
+    def test_shift_f10_and_the_menu_key_open_the_menu_below_the_current_cell_also_while_editing(self):
+        self.start([("eins", "zwei", "drei")])
+        self.click(cell(1, 1))
+        left, _, _, bottom = cell_rect(1, 1)
+
+        for keys in (("shift+F10",), ("Apps",), ("F2", "shift+F10")):
+            with self.subTest(keys=keys):
+                self.session.keys(*keys)
+                self.assertTrue(self.menu("visible", 5000), f"no popup menu after {keys}")
+                menu = [w for w in self.session.top_level_windows() if w.class_name == "#32768" and w.visible][0]
+                self.assertLessEqual(abs(menu.left - left) + abs(menu.top - bottom), 4)
+                self.session.keys("Escape")
+                self.assertTrue(self.menu("gone", 5000))
+        self.session.keys("Escape")  # leaves the editor the last keys opened
+        self.session.keys(*("shift+F10",) + ADD_ROW_BY_LETTER)
+
+        self.assertEqual(self.close().tasks(), [("eins", "zwei", "drei"), ("", "", "")])
+
     def test_new_row_item_adds_a_row_by_letter_or_arrows_until_there_are_100_rows(self):
         self.start([("a", "b", "c")], row_count=97)  # 98 rows with the title row
 

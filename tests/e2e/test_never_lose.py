@@ -251,11 +251,15 @@ class NeverLoseTest(PendraTestCase):
         time.sleep(3)
         self.session.settle()
         self.assertIn(b"<Text>Ordner weg</Text>", (data_folder / "Pendra.xml").read_bytes())
+        # The folder made again is watched: another program's version is merged in.
+        data_file = data_folder / "Pendra.xml"
+        self.write_as_a_sync_client(data_file, data_file.read_bytes().replace(b"Ordner weg", b"Ordner wieder da"))
+        time.sleep(3)
 
         shutil.rmtree(data_folder)
         self.session.close_main_window()
         self.assertEqual(program.wait(15), 0)
-        self.assertIn(b"<Text>Ordner weg</Text>", (data_folder / "Pendra.xml").read_bytes())
+        self.assertIn(b"<Text>Ordner wieder da</Text>", (data_folder / "Pendra.xml").read_bytes())
 
     def test_a_letter_saved_in_another_encoding_is_kept_as_it_was_and_the_user_told(self):
         data_file = self.session.program_folder / "Pendra.xml"

@@ -1,8 +1,13 @@
 #include "app/Arrival.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "GridFixtures.h"
+#include "TempFolder.h"
+#include "platform/FileSystem.h"
+#include "sheet/LoadSave.h"
+#include "sheet/SyncCopies.h"
 
 namespace pendra {
 namespace {
@@ -13,21 +18,19 @@ class ArrivalTest : public ::testing::Test {
  protected:
   ArrivalTest() {
     for (int row = 1; row <= 3; ++row) grid.SetCell(0, row, u"task " + std::u16string(1, u'0' + row));
-    state.Base = grid.Snapshot();
+    state.Known.Add(grid.Snapshot());
     ViewedSheet other(3, 5);
     other.SetCell(0, 1, u"from the other PC");
     for (int row = 1; row <= 3; ++row) other.SetCell(0, row + 1, grid.Cell(0, row));
     other.SetCell(0, 4, u"task 3 changed");
-    arrived.kind = ArrivedVersion::Kind::Whole;
-    arrived.content = other.Snapshot();
-    arrived.stamp = {true, 100, 7};
+    arrivedContent = other.Snapshot();
     edits.Begin();
   }
 
   FirstRunGrid grid{4};
   DataFileState state;
   EditSession edits{grid};
-  ArrivedVersion arrived;
+  Sheet::Content arrivedContent;
 };
 
 TEST_F(ArrivalTest, TheCurrentCellStaysOnItsTaskAndAnEditGoesOnWithItsText) {
@@ -36,7 +39,8 @@ TEST_F(ArrivalTest, TheCurrentCellStaysOnItsTaskAndAnEditGoesOnWithItsText) {
   grid.BeginEditing();
   grid.SetCell(1, 2, u"typed");
 
-  const SheetMerge merge = TakeInArrivedVersion(arrived, grid, state, edits, grid);
+  const SheetMerge merge =
+      MergeInVersion(state.Known.BaseFor(arrivedContent), arrivedContent, grid, state, edits, grid);
 
   EXPECT_EQ(grid.Cell(0, 1), u"from the other PC");
   EXPECT_EQ(grid.Cell(0, 3), u"task 2");
@@ -46,8 +50,7 @@ TEST_F(ArrivalTest, TheCurrentCellStaysOnItsTaskAndAnEditGoesOnWithItsText) {
   EXPECT_TRUE(grid.IsEditing());
   EXPECT_EQ(grid.EditedCell(), (GridCell{1, 3}));
   EXPECT_EQ(merge.otherTextsLost, 0);
-  EXPECT_EQ(state.Base, arrived.content);
-  EXPECT_EQ(state.DataFileSeen, arrived.stamp);
+  EXPECT_EQ(state.Known.BaseFor(arrivedContent), arrivedContent);
 }
 
 TEST_F(ArrivalTest, OneUndoTakesTheWholeMergeBackAndTypingAfterItIsAStepOfItsOwn) {
@@ -55,7 +58,7 @@ TEST_F(ArrivalTest, OneUndoTakesTheWholeMergeBackAndTypingAfterItIsAStepOfItsOwn
   edits.Input(grid);
   grid.BeginEditing();
   grid.SetCell(1, 1, u"a");
-  TakeInArrivedVersion(arrived, grid, state, edits, grid);
+  MergeInVersion(state.Known.BaseFor(arrivedContent), arrivedContent, grid, state, edits, grid);
   grid.SetCell(1, 2, u"ab");  // the editor moved with its task to row 2
   grid.EndEditing();
 
@@ -73,11 +76,122 @@ TEST_F(ArrivalTest, AnEditedCellTheOtherVersionChangedKeepsTheEditorsTextAndCoun
   edits.Input(grid);
   grid.BeginEditing();  // opened, nothing typed yet
 
-  const SheetMerge merge = TakeInArrivedVersion(arrived, grid, state, edits, grid);
+  const SheetMerge merge =
+      MergeInVersion(state.Known.BaseFor(arrivedContent), arrivedContent, grid, state, edits, grid);
 
   EXPECT_EQ(grid.Cell(0, 4), u"task 3");
   EXPECT_EQ(grid.EditedCell(), (GridCell{0, 4}));
   EXPECT_EQ(merge.otherTextsLost, 1);
+}
+
+// Saves the list of the given tasks as another PC's Pendra would, under the given name in the
+// folder.
+void SaveAsAnotherPc(const TempFolder& folder, const std::string& name, const std::vector<std::u16string>& tasks) {
+  Sheet sheet(1, static_cast<int>(tasks.size()) + 1);
+  sheet.SetCell(0, 0, u"Aufgabe");
+  for (size_t i = 0; i < tasks.size(); ++i) sheet.SetCell(0, static_cast<int>(i) + 1, tasks[i]);
+  DataFileState other;
+  other.DataFolder = folder.Folder("other");
+  ASSERT_TRUE(XMLSpeichern(sheet, other, Rect{0, 0, 370, 211}).saved);
+  std::filesystem::rename(folder.Path() / "other" / "Pendra.xml", folder.Path() / name);
+}
+
+TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway) {
+  // Both PCs had the list of one task; this one added a task, the other PC another, and a sync
+  // client left a third PC's version as a copy.
+  TempFolder folder;
+  ViewedSheet sheet(1, 2);
+  sheet.SetCell(0, 0, u"Aufgabe");
+  sheet.SetCell(0, 1, u"shared");
+  DataFileState state;
+  state.DataFolder = folder.Folder();
+  ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
+  EditSession edits(sheet);
+  edits.Begin();
+  sheet.SetRowCount(3);
+  sheet.SetCell(0, 2, u"mine");
+  const std::string dropbox = "Pendra (PC2's conflicted copy 2026-12-10).xml";
+  SaveAsAnotherPc(folder, dropbox, {u"shared", u"from the copy"});
+  SaveAsAnotherPc(folder, "Pendra.xml", {u"shared", u"from the data file"});
+
+  const Arrivals arrivals = TakeInArrivals(sheet, state, edits, sheet);
+
+  EXPECT_TRUE(arrivals.merged);
+  EXPECT_TRUE(arrivals.save);
+  EXPECT_FALSE(arrivals.waiting);
+  std::vector<std::u16string> tasks;
+  for (int row = 1; row < sheet.RowCount(); ++row) tasks.push_back(sheet.Cell(0, row));
+  EXPECT_EQ(tasks, (std::vector<std::u16string>{u"shared", u"mine", u"from the data file", u"from the copy"}));
+  EXPECT_TRUE(arrivals.keptConflict.empty());
+  ASSERT_EQ(arrivals.movedCopies.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Pendra~merged" / dropbox));
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / dropbox));
+  EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).merged);  // nothing new
+
+  // A file gone may be a sync client's delete before its create: it is waited for. A folder gone
+  // brings nothing to wait for; the next save makes it again.
+  std::filesystem::remove(folder.Path() / "Pendra.xml");
+  EXPECT_TRUE(TakeInArrivals(sheet, state, edits, sheet).waiting);
+  std::filesystem::remove_all(folder.Path());
+  EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).waiting);
+}
+
+TEST(Arrivals, AVersionThatBringsAllThisSheetHoldsIsNotWrittenBack) {
+  TempFolder folder;
+  ViewedSheet sheet(1, 2);
+  sheet.SetCell(0, 0, u"Aufgabe");
+  sheet.SetCell(0, 1, u"shared");
+  DataFileState state;
+  state.DataFolder = folder.Folder();
+  ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
+  EditSession edits(sheet);
+  edits.Begin();
+  SaveAsAnotherPc(folder, "Pendra.xml", {u"shared", u"from the other PC"});
+
+  const Arrivals arrivals = TakeInArrivals(sheet, state, edits, sheet);
+
+  EXPECT_TRUE(arrivals.merged);
+  EXPECT_FALSE(arrivals.save);  // the data file holds the merged list already
+  EXPECT_TRUE(arrivals.fileHoldsSheet);
+  EXPECT_EQ(sheet.Cell(0, 2), u"from the other PC");
+}
+
+TEST(Arrivals, AVersionThatStaysUnreadableIsKeptAsItIsBeforeTheListIsSavedOverIt) {
+  TempFolder folder;
+  DataFileState state;
+  state.DataFolder = folder.Folder();
+  folder.Write("Pendra.xml", "<VeVuVizo><ToDoContent>");
+
+  const SetAside setAside = SetAsideUnreadableVersion(state);
+
+  EXPECT_TRUE(setAside.saveOver);
+  EXPECT_EQ(folder.Read(ToUtf8(setAside.kept.substr(state.DataFolder.size()))), "<VeVuVizo><ToDoContent>");
+  EXPECT_EQ(state.DataFileSeen, FileStampOf(state.DataFolder + u"Pendra.xml"));
+  std::filesystem::remove(folder.Path() / "Pendra.xml");
+  const SetAside gone = SetAsideUnreadableVersion(state);
+  EXPECT_TRUE(gone.saveOver);
+  EXPECT_TRUE(gone.kept.empty());
+}
+
+TEST(SyncCopies, KnowsTheNamesSyncClientsGiveCopiesOfTheList) {
+  const struct {
+    const char16_t* name;
+    bool copy;
+  } cases[] = {
+      {u"Pendra-DESKTOP-4711.xml", true},
+      {u"pendra-laptop.XML", true},
+      {u"Pendra (Anna's conflicted copy 2026-12-10).xml", true},
+      {u"Pendra.sync-conflict-20261210-101010-ABCDEFG.xml", true},
+      {u"Pendra (conflicted copy 2026-12-10 101010).xml", true},
+      {u"Pendra.xml", false},
+      {u"Pendra~conflict~2026-12-10~101010.xml", false},
+      {u"Pendra-.xml", false},
+      {u"Pendra-my list.xml", false},
+      {u"Pendra (2).xml", false},
+      {u"Pendra-PC.xml.tmp", false},
+      {u"Other-PC.xml", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsSyncConflictCopy(c.name), c.copy) << ToUtf8(c.name);
 }
 
 }  // namespace

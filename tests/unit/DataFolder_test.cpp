@@ -102,6 +102,50 @@ TEST_F(DataFolderTest, DecidesWhereTheDataFileLives) {
   }
 }
 
+TEST_F(DataFolderTest, AFolderChosenForTheListTakesThePerUserFoldersPlace) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> files;
+    std::string location;  // the remembered folder's text; "{synced}" for the synced folder
+    bool portable;
+    std::string expectedFolder;
+    bool expectedResult;
+  };
+  const Case cases[] = {
+      {"the list in the chosen folder",
+       {"synced/Pendra.xml", "home/.config/Pendra/Pendra.xml"},
+       "{synced}",
+       false,
+       "synced/",
+       true},
+      {"a chosen folder without a list yet is made for the new one", {}, "{synced}", false, "synced/", false},
+      {"also with -p", {}, "{synced}", true, "synced/", false},
+      {"beside the exe still wins", {"exe/Pendra.xml", "synced/Pendra.xml"}, "{synced}", false, "exe/", true},
+      {"a damaged location is none",
+       {"home/.config/Pendra/Pendra.xml"},
+       "\x01\x02",
+       false,
+       "home/.config/Pendra/",
+       true},
+      {"an empty location is none", {"home/.config/Pendra/Pendra.xml"}, "", false, "home/.config/Pendra/", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder fresh;
+    setenv("HOME", (fresh.Path() / "home").c_str(), 1);
+    FakeSheetWindow w;
+    w.state.ExeFolder = fresh.Folder("exe");
+    w.state.Switches.PortableMode = c.portable;
+    for (const std::string& f : c.files) fresh.Write(f, "<x/>");
+    const std::string synced = (fresh.Path() / "synced").string();
+    fresh.Write("home/.config/Pendra/ListLocation.txt", c.location == "{synced}" ? synced + "\r\n" : c.location);
+
+    EXPECT_EQ(FindDataFolder(w), c.expectedResult);
+    EXPECT_EQ(w.state.DataFolder, FromUtf8((fresh.Path() / c.expectedFolder).string()));
+    EXPECT_TRUE(fresh.Exists(c.expectedFolder));
+  }
+}
+
 TEST_F(DataFolderTest, LegacyTakeOverLoadsRenamesAndSavesInTheNewFolder) {
   temp.Write("exe/VeVuVizo.xml", kLegacyFile);
   window.state.ExpandState = ExpandStates::NotSetUp;

@@ -593,28 +593,5 @@ TEST(Conflict, AVersionAnotherProgramWroteIsKeptBeforeTheSaveReplacesIt) {
   EXPECT_EQ(temp.Read("Pendra.xml"), mine);
 }
 
-TEST(Conflict, WhileArrivalsAreMergedAWholeVersionIsLeftForTheMerge) {
-  TempFolder temp;
-  const std::string file = File(kPosition + kInfo + kHeader + kContent);
-  temp.Write("Pendra.xml", file);
-  FakeSheetWindow window;
-  window.state.DataFolder = temp.Folder();
-  ASSERT_TRUE(XMLLaden(window, temp.File("Pendra.xml")));
-  window.state.MergesArrivals = true;
-
-  // Another program's version, come while this save wrote its temporary file.
-  const auto later = std::filesystem::last_write_time(temp.Path() / "Pendra.xml") + std::chrono::seconds(5);
-  std::filesystem::last_write_time(temp.Path() / "Pendra.xml", later);
-  EXPECT_FALSE(SaveDataFile(window));
-  EXPECT_EQ(std::filesystem::last_write_time(temp.Path() / "Pendra.xml"), later);
-  EXPECT_TRUE(KeptConflicts(temp).empty());
-  EXPECT_TRUE(window.reports.empty());
-
-  // One that does not read whole is kept aside and replaced, as always.
-  temp.Write("Pendra.xml", "written by a synchronisation program");
-  ASSERT_TRUE(SaveDataFile(window));
-  EXPECT_EQ(KeptConflicts(temp).size(), 1u);
-}
-
 }  // namespace
 }  // namespace pendra

@@ -1,95 +1,130 @@
 #include "lang/MainWindowTexts.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include "lang/TextsDeutsch.h"
+#include "lang/TextsEnglish.h"
 
 namespace pendra {
 
 namespace {
 
-using C = MainWindowControl;
-using Expected = std::vector<std::pair<MainWindowControl, std::u16string>>;
+using Expected = std::vector<std::pair<std::string, std::u16string>>;
 
-Expected Read(const std::vector<ControlText>& texts) {
-  Expected read;
-  for (const ControlText& setting : texts) read.emplace_back(setting.control, setting.text);
-  return read;
+// A table's texts of the main window, control by control in the order of the window's design.
+Expected Read(const LanguageTexts& texts) {
+  const MenuTexts& menu = texts.menu;
+  const HintTexts& hints = texts.hints;
+  return {
+      {"mnuChangeTitle", menu.changeTitle},
+      {"mnuMakeTitleBoldDeaktiv", menu.titleBold},
+      {"mnuMakeTitleBoldAktiv", menu.titleBold},
+      {"mnuTitleFettDeaktiv", menu.titleBold},
+      {"mnuTitleFettAktiv", menu.titleBold},
+      {"mnuShowGridLinesDeaktiv", menu.gridLines},
+      {"mnuShowGridLinesAktiv", menu.gridLines},
+      {"mnuThisColumn", menu.thisColumn},
+      {"mnuLeftAlign", menu.leftAlign},
+      {"mnuCenterAlign", menu.centerAlign},
+      {"mnuRightAlign", menu.rightAlign},
+      {"mnuAddRow", menu.addRow},
+      {"mnuDeleteRow", menu.deleteRow},
+      {"mnuAddColumn", menu.addColumn},
+      {"mnuDeleteColumn", menu.deleteColumn},
+      {"mnuSkin", menu.skin},
+      {"mnuNoSkin", menu.noSkin},
+      {"mnuOpenFolderHere", menu.openFolderHere},
+      {"mnuAbout", menu.about},
+      {"mnuExit", menu.exit},
+      {"ImageRedButtonAufklapper", hints.redBarCollapse},
+      {"PanelExitIcon", hints.exit},
+      {"PanelMinimizeIcon", hints.minimize},
+      {"PanelPlusRow", hints.addRow},
+      {"PanelMinusRow", hints.deleteRow},
+      {"PanelPlusColumn", hints.addColumn},
+      {"PanelMinusColumn", hints.deleteColumn},
+  };
 }
 
-const Expected kGerman = {
-    {C::mnuChangeTitle, u"&Titelzeile ändern"},
-    {C::mnuMakeTitleBoldDeaktiv, u"Titelzeile &Fett"},
-    {C::mnuMakeTitleBoldAktiv, u"Titelzeile &Fett"},
-    {C::mnuTitleFettDeaktiv, u"Titelzeile &Fett"},
-    {C::mnuTitleFettAktiv, u"Titelzeile &Fett"},
-    {C::mnuShowGridLinesDeaktiv, u"Tabellen-Linien &malen"},
-    {C::mnuShowGridLinesAktiv, u"Tabellen-Linien &malen"},
-    {C::mnuThisColumn, u"&Spalte..."},
-    {C::mnuLeftAlign, u"&Linksbündig"},
-    {C::mnuCenterAlign, u"&Zentriert"},
-    {C::mnuRightAlign, u"&Rechtsbündig"},
-    {C::mnuAddRow, u"&Neue Zeile hinzufügen"},
-    {C::mnuDeleteRow, u"Letzte Zeile &entfernen"},
-    {C::mnuAddColumn, u"Neue Spalte &hinzufügen"},
-    {C::mnuDeleteColumn, u"&Letzte Spalte entfernen"},
-    {C::mnuSkin, u"&Skin ..."},
-    {C::mnuNoSkin, u"&Kein Skin"},
-    {C::mnuOpenFolderHere, u"Datei Ordner hier &öffnen"},
-    {C::mnuAbout, u"Über Pendra"},
-    {C::mnuExit, u"&Beenden"},
-    {C::ImageRedButtonAufklapper, u"Zum Verkleinern auf den roten Balken klicken"},
-    {C::PanelExitIcon, u"Beenden"},
-    {C::PanelMinimizeIcon, u"Minimieren"},
-    {C::PanelPlusRow, u"Neue Zeile hinzufügen"},
-    {C::PanelMinusRow, u"Letzte Zeile entfernen"},
-    {C::PanelPlusColumn, u"Neue Spalte hinzufügen"},
-    {C::PanelMinusColumn, u"Letzte Spalte entfernen"},
+const Expected kGermanWindowTexts = {
+    {"mnuChangeTitle", u"&Titelzeile ändern"},
+    {"mnuMakeTitleBoldDeaktiv", u"Titelzeile &Fett"},
+    {"mnuMakeTitleBoldAktiv", u"Titelzeile &Fett"},
+    {"mnuTitleFettDeaktiv", u"Titelzeile &Fett"},
+    {"mnuTitleFettAktiv", u"Titelzeile &Fett"},
+    {"mnuShowGridLinesDeaktiv", u"Tabellen-Linien &malen"},
+    {"mnuShowGridLinesAktiv", u"Tabellen-Linien &malen"},
+    {"mnuThisColumn", u"&Spalte..."},
+    {"mnuLeftAlign", u"&Linksbündig"},
+    {"mnuCenterAlign", u"&Zentriert"},
+    {"mnuRightAlign", u"&Rechtsbündig"},
+    {"mnuAddRow", u"&Neue Zeile hinzufügen"},
+    {"mnuDeleteRow", u"Letzte Zeile &entfernen"},
+    {"mnuAddColumn", u"Neue Spalte &hinzufügen"},
+    {"mnuDeleteColumn", u"&Letzte Spalte entfernen"},
+    {"mnuSkin", u"&Skin ..."},
+    {"mnuNoSkin", u"&Kein Skin"},
+    {"mnuOpenFolderHere", u"Datei Ordner hier &öffnen"},
+    {"mnuAbout", u"Über Pendra"},
+    {"mnuExit", u"&Beenden"},
+    {"ImageRedButtonAufklapper", u"Zum Verkleinern auf den roten Balken klicken"},
+    {"PanelExitIcon", u"Beenden"},
+    {"PanelMinimizeIcon", u"Minimieren"},
+    {"PanelPlusRow", u"Neue Zeile hinzufügen"},
+    {"PanelMinusRow", u"Letzte Zeile entfernen"},
+    {"PanelPlusColumn", u"Neue Spalte hinzufügen"},
+    {"PanelMinusColumn", u"Letzte Spalte entfernen"},
 };
 
-const Expected kEnglish = {
-    {C::mnuChangeTitle, u"Change &Title Text"},
-    {C::mnuMakeTitleBoldDeaktiv, u"Title &Bold"},
-    {C::mnuMakeTitleBoldAktiv, u"Title &Bold"},
-    {C::mnuTitleFettDeaktiv, u"Title &Bold"},
-    {C::mnuTitleFettAktiv, u"Title &Bold"},
-    {C::mnuShowGridLinesDeaktiv, u"Draw &Grid Lines"},
-    {C::mnuShowGridLinesAktiv, u"Draw &Grid Lines"},
-    {C::mnuThisColumn, u"&Column ..."},
-    {C::mnuLeftAlign, u"Left Align"},
-    {C::mnuCenterAlign, u"Center Align"},
-    {C::mnuRightAlign, u"RightAlign"},
-    {C::mnuAddRow, u"&Add Row"},
-    {C::mnuDeleteRow, u"&Delete Row"},
-    {C::mnuAddColumn, u"A&dd Column"},
-    {C::mnuDeleteColumn, u"D&elete Column"},
-    {C::mnuSkin, u"&Skin ..."},
-    {C::mnuNoSkin, u"No Skin"},
-    {C::mnuOpenFolderHere, u"&Open File Folder"},
-    {C::mnuAbout, u"&About Pendra"},
-    {C::mnuExit, u"E&xit"},
-    {C::ImageRedButtonAufklapper, u"To make small click on the red bar"},
-    {C::PanelExitIcon, u"Exit"},
-    {C::PanelMinimizeIcon, u"Minimize"},
-    {C::PanelPlusRow, u"Add Row"},
-    {C::PanelMinusRow, u"Delete Row"},
-    {C::PanelPlusColumn, u"Add Column"},
-    {C::PanelMinusColumn, u"Delete Column"},
+const Expected kEnglishWindowTexts = {
+    {"mnuChangeTitle", u"Change &Title Text"},
+    {"mnuMakeTitleBoldDeaktiv", u"Title &Bold"},
+    {"mnuMakeTitleBoldAktiv", u"Title &Bold"},
+    {"mnuTitleFettDeaktiv", u"Title &Bold"},
+    {"mnuTitleFettAktiv", u"Title &Bold"},
+    {"mnuShowGridLinesDeaktiv", u"Draw &Grid Lines"},
+    {"mnuShowGridLinesAktiv", u"Draw &Grid Lines"},
+    {"mnuThisColumn", u"&Column ..."},
+    {"mnuLeftAlign", u"Left Align"},
+    {"mnuCenterAlign", u"Center Align"},
+    {"mnuRightAlign", u"RightAlign"},
+    {"mnuAddRow", u"&Add Row"},
+    {"mnuDeleteRow", u"&Delete Row"},
+    {"mnuAddColumn", u"A&dd Column"},
+    {"mnuDeleteColumn", u"D&elete Column"},
+    {"mnuSkin", u"&Skin ..."},
+    {"mnuNoSkin", u"No Skin"},
+    {"mnuOpenFolderHere", u"&Open File Folder"},
+    {"mnuAbout", u"&About Pendra"},
+    {"mnuExit", u"E&xit"},
+    {"ImageRedButtonAufklapper", u"To make small click on the red bar"},
+    {"PanelExitIcon", u"Exit"},
+    {"PanelMinimizeIcon", u"Minimize"},
+    {"PanelPlusRow", u"Add Row"},
+    {"PanelMinusRow", u"Delete Row"},
+    {"PanelPlusColumn", u"Add Column"},
+    {"PanelMinusColumn", u"Delete Column"},
 };
 
 }  // namespace
 
-// Every control once, in the order Internationalization sets them; the German texts for every
-// language but ENGLISH.
-TEST(MainWindowTexts, EachLanguageSetsItsTextsInTheTablesOrder) {
-  const struct {
-    std::u16string language;
-    const Expected& expected;
-  } cases[] = {{u"DEUTSCH", kGerman}, {u"ENGLISH", kEnglish}, {u"FRANCAIS", kGerman}, {u"english", kGerman}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(Read(InternationalizationTexts(c.language)), c.expected)
-        << std::string(c.language.begin(), c.language.end());
-  }
+// Every control once; the four title-bold items end with one caption, the two grid-line items
+// with another.
+TEST(MainWindowTexts, EachLanguageHasItsTextsForEveryControl) {
+  EXPECT_EQ(Read(kDeutschTexts), kGermanWindowTexts);
+  EXPECT_EQ(Read(kEnglishTexts), kEnglishWindowTexts);
+}
+
+// The window is made with the build's texts: the native build speaks German.
+TEST(MainWindowTexts, TheNamesGiveTheBuildsTexts) {
+  EXPECT_EQ(std::u16string(kMenuAbout), u"Über Pendra");
+  EXPECT_EQ(std::u16string(kMenuTitleBold), u"Titelzeile &Fett");
+  EXPECT_EQ(std::u16string(kMenuTitleFett), u"Titelzeile &Fett");
+  EXPECT_EQ(std::u16string(kHintRedBar), u"Zum Verkleinern auf den roten Balken klicken");
+  EXPECT_EQ(std::u16string(kHintAddRow), u"Neue Zeile hinzufügen");
 }
 
 }  // namespace pendra

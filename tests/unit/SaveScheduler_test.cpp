@@ -53,5 +53,16 @@ TEST(SaveScheduler, AFailedSaveIsReportedOnceAndTriedAgainUntilOneSucceeds) {
   EXPECT_FALSE(scheduler.DueAt());
 }
 
+TEST(SaveScheduler, APostponedSaveComesAgainAfterTheQuietTimeAndIsNoFailure) {
+  SaveScheduler scheduler;
+  scheduler.Changed(10'000);
+  scheduler.Postponed(11'000);
+  EXPECT_EQ(scheduler.DueAt(), 12'000u);
+  EXPECT_TRUE(scheduler.ReportsFailure());
+  scheduler.Saved(true, 12'000);
+  scheduler.Postponed(13'000);  // nothing unsaved: nothing becomes due
+  EXPECT_FALSE(scheduler.DueAt());
+}
+
 }  // namespace
 }  // namespace pendra

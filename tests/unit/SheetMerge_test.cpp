@@ -93,6 +93,7 @@ TEST(SheetMerge, MergesTasksAndColumnsAsALineMergeMergesLines) {
       {"a caption renamed on one side, a cell edited on the other", "A|B/a1|b1", "A|Bee/a1|b1", "A|B/a1|B1",
        "A|Bee/a1|B1"},
       {"a column added on each side", "A/a1", "A|M/a1|m1", "A|O/a1|o1", "A|M|O/a1|m1|o1"},
+      {"each side deleted the column the other kept", "A|B/a|b", "A/a", "B/b", "A/a"},
       {"a caption changed differently on both sides", "A|B/a1|b1", "A|Mine/a1|b1", "A|Theirs/a1|b1", "A|Mine/a1|b1", 1},
   };
   for (const Case& c : cases) {
@@ -104,31 +105,16 @@ TEST(SheetMerge, MergesTasksAndColumnsAsALineMergeMergesLines) {
   }
 }
 
-TEST(SheetMerge, ABlankCellIsAnEmptyOne) {
-  // A cell saved empty loads holding one blank; entering a blank cell empties it.
-  const Case cases[] = {
-      {"entered here, typed into there", "A|B/ |b1", "A|B/|b1", "A|B/typed|b1", "A|B/typed|b1"},
-      {"typed into here, entered there", "A|B/ |b1", "A|B/typed|b1", "A|B/|b1", "A|B/typed|b1"},
-      {"entered here, nothing new there", "A|B/ |b1", "A|B/|b1", "A|B/ |b1", "A|B/ |b1"},
-      {"saved empty here, loaded as a blank there", "A|B/a1|", "A|B/a1|", "A|B/a1| ", "A|B/a1| "},
-      {"a blank task entered here, typed into there", "A|B/a1|b1/ | ", "A|B/a1|b1/|", "A|B/a1|b1/ |new",
-       "A|B/a1|b1/ |new"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const SheetMerge merge = MergeSheets(Content(c.base), Content(c.mine), Content(c.other));
-    EXPECT_EQ(Text(merge.content), c.merged);
-    EXPECT_EQ(merge.otherTextsLost, 0);
-  }
-}
-
-TEST(SheetMerge, AVersionBringingNothingNewMergesIntoItself) {
-  // Nothing to save after such a merge: the data file already holds the sheet.
-  const Sheet::Content base = Content("A|B/a1| /a2|b2");
-  Sheet::Content mine = Content("A|B/a1|/a2|b2");
-  const Sheet::Content other = Content("A|B/a1| /a2|b2");
-  EXPECT_EQ(MergeSheets(base, mine, other).content, other);
-  EXPECT_EQ(MergeSheets(other, other, other).content, other);
+TEST(SheetMerge, EmptyCellsAtARowsEndAreNone) {
+  Sheet::Content a = Content("A|B/x|");
+  Sheet::Content b = a;
+  b.rows[1] = {u"x", u""};
+  EXPECT_TRUE(SameSheet(a, b));
+  b.rows[1] = {u"x", u"y"};
+  EXPECT_FALSE(SameSheet(a, b));
+  b = a;
+  b.widths[0] = 65;
+  EXPECT_FALSE(SameSheet(a, b));
 }
 
 TEST(SheetMerge, WidthsAlignmentsAndFlagsMergeAsValues) {

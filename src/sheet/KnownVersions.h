@@ -1,0 +1,30 @@
+#pragma once
+// The versions of the sheet this run read from the data file or wrote into it, newest last. A
+// version another PC wrote descends from one of them: from this run's save it had received, or
+// from its own earlier version that this run read. The one it descends from is the base of a
+// merge with it; taking a newer one would make that PC look as if it had taken back this run's
+// edits, taking an older one would make this run's edits look like conflicts.
+#include <cstddef>
+#include <deque>
+
+#include "sheet/Sheet.h"
+
+namespace pendra {
+
+class KnownVersions {
+ public:
+  // Versions are kept while they take no more than this together; the newest always stays.
+  static constexpr size_t kMaxBytes = 8u << 20;
+  static constexpr size_t kMaxCount = 32;
+
+  void Add(const Sheet::Content& version);
+  // The known version with the fewest tasks and captions that differ from `other`: the one it
+  // most likely descends from; the newer one of two alike. An empty sheet when none is known.
+  const Sheet::Content& BaseFor(const Sheet::Content& other) const;
+
+ private:
+  std::deque<Sheet::Content> versions_;
+  size_t bytes_ = 0;
+};
+
+}  // namespace pendra
