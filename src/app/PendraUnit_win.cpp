@@ -476,7 +476,12 @@ void TToDoForm::FormCloseQuery() {
   SetPropW(Handle(), kEndingProperty, reinterpret_cast<HANDLE>(1));
   Guarded(*this, u"FormCloseQuery", [&] {
     // Without the list there is nothing to save, and nothing may stand in its place.
-    if (!waitingForDataFile_) SaveDataFile(*this);
+    // A version of another program not yet taken in (its notice still to come, or lost) is merged
+    // first.
+    if (!waitingForDataFile_) {
+      TakeInArrival();
+      SaveDataFile(*this);
+    }
     ProcessPendingMessages();
   });
   DestroyWindow(Handle());

@@ -1,6 +1,7 @@
 #include "sheet/SheetMerge.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,14 @@ namespace {
 constexpr int kColumnRowsWeighed = 1000;
 
 const std::u16string kEmpty;
+
+// A cell saved empty loads holding one blank, and entering a blank cell empties it: to the
+// merge, a text of blanks and control characters is an empty cell.
+bool IsBlank(const std::u16string& text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= u' '; });
+}
+
+bool SameText(const std::u16string& a, const std::u16string& b) { return a == b || (IsBlank(a) && IsBlank(b)); }
 
 struct Version {
   const Sheet::Content& content;
@@ -87,16 +96,19 @@ std::vector<Triple> Interleave(int baseCount, const std::vector<int>& toMine, in
 }
 
 // The three-way rule for one value: a side that kept the base's value takes the other side's;
-// a value missing on a side is the base's there. When both changed it differently this run's
-// stays, and `conflict` is set.
-template <class T>
-T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> other, bool* conflict = nullptr) {
+// a value missing on a side is the base's there. Where both sides hold the same, the other's
+// stays, so that a version bringing nothing new merges into itself. When both changed it
+// differently this run's stays, and `conflict` is set.
+template <class T, class Same = std::equal_to<T>>
+T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> other, bool* conflict = nullptr,
+         Same same = {}) {
   if (!mine) mine = base;
   if (!other) other = base;
   if (!mine) return other.value_or(T{});
-  if (!other || *mine == *other) return *mine;
-  if (base && *mine == *base) return *other;
-  if (base && *other == *base) return *mine;
+  if (!other) return *mine;
+  if (same(*mine, *other)) return *other;
+  if (base && same(*mine, *base)) return *other;
+  if (base && same(*other, *base)) return *mine;
   if (conflict) *conflict = true;
   return *mine;
 }
@@ -106,7 +118,7 @@ T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> o
 std::u16string RowKey(const Version& v, int row, const std::vector<int>& cols) {
   std::u16string key;
   for (int col : cols) {
-    const std::u16string& text = v.Cell(col, row);
+    const std::u16string& text = IsBlank(v.Cell(col, row)) ? kEmpty : v.Cell(col, row);
     key += static_cast<char16_t>(text.size() >> 16);
     key += static_cast<char16_t>(text.size() & 0xFFFF);
     key += text;
@@ -198,7 +210,7 @@ class Merger {
     for (const Triple& col : cols) {
       const std::u16string& textA = col.*sideA >= 0 ? a.Cell(col.*sideA, rowA) : kEmpty;
       const std::u16string& textB = col.*sideB >= 0 ? b.Cell(col.*sideB, rowB) : kEmpty;
-      if (textA != textB) return false;
+      if (!SameText(textA, textB)) return false;
     }
     return true;
   }
@@ -219,7 +231,7 @@ class Merger {
       const int keptRow = mineKept ? row.mine : row.other;
       if (keptRow < 0) continue;
       const std::u16string& before = row.base >= 0 ? base_.Cell(col.base, row.base + 1) : kEmpty;
-      if (kept.Cell(keptCol, keptRow + 1) != before) return true;
+      if (!SameText(kept.Cell(keptCol, keptRow + 1), before)) return true;
     }
     return false;
   }
@@ -235,7 +247,7 @@ class Merger {
     for (const Triple& col : columns_) {
       bool conflict = false;
       cells.push_back(Merge3(CellOf(base_, col.base, baseRow), CellOf(mine_, col.mine, mineRow),
-                             CellOf(other_, col.other, otherRow), &conflict));
+                             CellOf(other_, col.other, otherRow), &conflict, SameText));
       if (conflict) ++lost_;
     }
     while (!cells.empty() && cells.back().empty()) cells.pop_back();

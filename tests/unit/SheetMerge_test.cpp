@@ -117,6 +117,33 @@ TEST(SheetMerge, EmptyCellsAtARowsEndAreNone) {
   EXPECT_FALSE(SameSheet(a, b));
 }
 
+TEST(SheetMerge, ABlankCellIsAnEmptyOne) {
+  // A cell saved empty loads holding one blank; entering a blank cell empties it.
+  const Case cases[] = {
+      {"entered here, typed into there", "A|B/ |b1", "A|B/|b1", "A|B/typed|b1", "A|B/typed|b1"},
+      {"typed into here, entered there", "A|B/ |b1", "A|B/typed|b1", "A|B/|b1", "A|B/typed|b1"},
+      {"entered here, nothing new there", "A|B/ |b1", "A|B/|b1", "A|B/ |b1", "A|B/ |b1"},
+      {"saved empty here, loaded as a blank there", "A|B/a1|", "A|B/a1|", "A|B/a1| ", "A|B/a1| "},
+      {"a blank task entered here, typed into there", "A|B/a1|b1/ | ", "A|B/a1|b1/|", "A|B/a1|b1/ |new",
+       "A|B/a1|b1/ |new"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SheetMerge merge = MergeSheets(Content(c.base), Content(c.mine), Content(c.other));
+    EXPECT_EQ(Text(merge.content), c.merged);
+    EXPECT_EQ(merge.otherTextsLost, 0);
+  }
+}
+
+TEST(SheetMerge, AVersionBringingNothingNewMergesIntoItself) {
+  // Nothing to save after such a merge: the data file already holds the sheet.
+  const Sheet::Content base = Content("A|B/a1| /a2|b2");
+  Sheet::Content mine = Content("A|B/a1|/a2|b2");
+  const Sheet::Content other = Content("A|B/a1| /a2|b2");
+  EXPECT_EQ(MergeSheets(base, mine, other).content, other);
+  EXPECT_EQ(MergeSheets(other, other, other).content, other);
+}
+
 TEST(SheetMerge, WidthsAlignmentsAndFlagsMergeAsValues) {
   Sheet::Content base = Content("A|B|C/a|b|c");
   Sheet::Content mine = base;
