@@ -53,9 +53,9 @@ class ComPtr {
   }
   ComPtr(const ComPtr&) = delete;
   ComPtr& operator=(const ComPtr&) = delete;
+  Interface* Get() const { return pointer_; }
   Interface* operator->() const { return pointer_; }
   Interface** Out() { return &pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
 
  private:
   Interface* pointer_ = nullptr;
@@ -88,7 +88,7 @@ std::optional<std::u16string> PickFolder(HWND owner, const std::u16string& title
   dialog->SetTitle(Wide(title));
   ComPtr<IShellItem> start;
   if (SUCCEEDED(SHCreateItemFromParsingName(Wide(startFolder), nullptr, IID_PPV_ARGS(start.Out())))) {
-    dialog->SetFolder(start.operator->());
+    dialog->SetFolder(start.Get());
   }
   if (FAILED(dialog->Show(owner))) return std::nullopt;
   ComPtr<IShellItem> picked;
