@@ -3,23 +3,20 @@
 #include <string>
 #include <unordered_map>
 
+#include "sheet/SheetMerge.h"
+
 namespace pendra {
 
 namespace {
 
 const Sheet::Content kNothingKnown{};
 
-// A row's texts as one key, each with its length first; empty cells at its end are none.
+// A row's texts as one key; empty cells at its end are none.
 std::u16string RowKey(const std::vector<std::u16string>& row) {
   size_t used = row.size();
-  while (used > 0 && row[used - 1].empty()) --used;
+  while (used > 0 && IsBlank(row[used - 1])) --used;
   std::u16string key;
-  for (size_t i = 0; i < used; ++i) {
-    const std::u16string& text = row[i];
-    key += static_cast<char16_t>(text.size() >> 16);
-    key += static_cast<char16_t>(text.size() & 0xFFFF);
-    key += text;
-  }
+  for (size_t i = 0; i < used; ++i) AddToRowKey(key, row[i]);
   return key;
 }
 

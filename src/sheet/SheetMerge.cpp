@@ -16,12 +16,6 @@ constexpr int kColumnRowsWeighed = 1000;
 
 const std::u16string kEmpty;
 
-// A cell saved empty loads holding one blank, and entering a blank cell empties it: to the
-// merge, a text of blanks and control characters is an empty cell.
-bool IsBlank(const std::u16string& text) {
-  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= u' '; });
-}
-
 bool SameText(const std::u16string& a, const std::u16string& b) { return a == b || (IsBlank(a) && IsBlank(b)); }
 
 struct Version {
@@ -117,12 +111,7 @@ T Merge3(const std::optional<T>& base, std::optional<T> mine, std::optional<T> o
 // different texts share one.
 std::u16string RowKey(const Version& v, int row, const std::vector<int>& cols) {
   std::u16string key;
-  for (int col : cols) {
-    const std::u16string& text = IsBlank(v.Cell(col, row)) ? kEmpty : v.Cell(col, row);
-    key += static_cast<char16_t>(text.size() >> 16);
-    key += static_cast<char16_t>(text.size() & 0xFFFF);
-    key += text;
-  }
+  for (int col : cols) AddToRowKey(key, v.Cell(col, row));
   return key;
 }
 
@@ -310,6 +299,17 @@ class Merger {
 
 SheetMerge MergeSheets(const Sheet::Content& base, const Sheet::Content& mine, const Sheet::Content& other) {
   return Merger(base, mine, other).Run();
+}
+
+bool IsBlank(const std::u16string& text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= u' '; });
+}
+
+void AddToRowKey(std::u16string& key, const std::u16string& text) {
+  const std::u16string& added = IsBlank(text) ? kEmpty : text;
+  key += static_cast<char16_t>(added.size() >> 16);
+  key += static_cast<char16_t>(added.size() & 0xFFFF);
+  key += added;
 }
 
 bool SameSheet(const Sheet::Content& a, const Sheet::Content& b) {

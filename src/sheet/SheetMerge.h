@@ -25,6 +25,13 @@ struct SheetMerge {
 
 SheetMerge MergeSheets(const Sheet::Content& base, const Sheet::Content& mine, const Sheet::Content& other);
 
+// A cell saved empty loads holding one blank, and entering a blank cell empties it: to a merge, a
+// text of blanks and control characters is an empty cell.
+bool IsBlank(const std::u16string& text);
+// Adds a cell's text to the key of its row, its length first, so that no two rows of different
+// texts share a key; a blank text adds as an empty one.
+void AddToRowKey(std::u16string& key, const std::u16string& text);
+
 // Whether two versions hold the same sheet: a row's empty cells at its end count as none, as the
 // data file does not tell them apart.
 bool SameSheet(const Sheet::Content& a, const Sheet::Content& b);

@@ -96,18 +96,26 @@ void SaveAsAnotherPc(const TempFolder& folder, const std::string& name, const st
   std::filesystem::rename(folder.Path() / "other" / "Pendra.xml", folder.Path() / name);
 }
 
-TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway) {
-  // Both PCs had the list of one task; this one added a task, the other PC another, and a sync
-  // client left a third PC's version as a copy.
+// A list of one task, "shared", that this run saved and another PC had too.
+class ArrivalsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sheet.SetCell(0, 0, u"Aufgabe");
+    sheet.SetCell(0, 1, u"shared");
+    state.DataFolder = folder.Folder();
+    ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
+    edits.Begin();
+  }
+
   TempFolder folder;
-  ViewedSheet sheet(1, 2);
-  sheet.SetCell(0, 0, u"Aufgabe");
-  sheet.SetCell(0, 1, u"shared");
+  ViewedSheet sheet{1, 2};
   DataFileState state;
-  state.DataFolder = folder.Folder();
-  ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
-  EditSession edits(sheet);
-  edits.Begin();
+  EditSession edits{sheet};
+};
+
+TEST_F(ArrivalsTest, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway) {
+  // This run added a task, the other PC another, and a sync client left a third PC's version as
+  // a copy.
   sheet.SetRowCount(3);
   sheet.SetCell(0, 2, u"mine");
   const std::string dropbox = "Pendra (PC2's conflicted copy 2026-12-10).xml";
@@ -136,16 +144,7 @@ TEST(Arrivals, TheDataFileAndTheSyncClientsCopiesAreMergedAndTheCopiesMovedAway)
   EXPECT_FALSE(TakeInArrivals(sheet, state, edits, sheet).waiting);
 }
 
-TEST(Arrivals, AVersionThatBringsAllThisSheetHoldsIsNotWrittenBack) {
-  TempFolder folder;
-  ViewedSheet sheet(1, 2);
-  sheet.SetCell(0, 0, u"Aufgabe");
-  sheet.SetCell(0, 1, u"shared");
-  DataFileState state;
-  state.DataFolder = folder.Folder();
-  ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
-  EditSession edits(sheet);
-  edits.Begin();
+TEST_F(ArrivalsTest, AVersionThatBringsAllThisSheetHoldsIsNotWrittenBack) {
   SaveAsAnotherPc(folder, "Pendra.xml", {u"shared", u"from the other PC"});
 
   const Arrivals arrivals = TakeInArrivals(sheet, state, edits, sheet);
