@@ -139,25 +139,40 @@ void TToDoForm::TimerShrinkTimer() {
       ApplySpan(tick.span);
       return;
     }
-    KillTimer(Handle(), kShrinkTimer);
-    // The state is already final: the layout runs only for the restored width.
-    ApplySpan(tick.span);
-    RECT grid{};
-    GetWindowRect(ToDoGrid.Handle(), &grid);
-    SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, std::max(0, tick.span.width - 2 * scale_(kFrameBand)),
-                 grid.bottom - grid.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (state_.ExpandState == ExpandStates::Collapsed) {
-      ShowWindow(ToDoGrid.Handle(), SW_HIDE);
-      PlaceExitIconOnStrip();
-      decoration_.ImageLogo.visible = false;
-      InvalidateRect(Handle(), nullptr, FALSE);
-      hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
-    } else {
-      hints_.SetAreaText(kRedBarHint, kHintRedBarCollapse);
-      // The grid was hidden while the window was a strip: the keys go to it again.
-      if (GetActiveWindow() == Handle()) SetFocus(ToDoGrid.Handle());
-    }
+    EndShrinkOrExpand(tick.span);
   });
+}
+
+void TToDoForm::EndShrinkOrExpand(WindowSpan span) {
+  KillTimer(Handle(), kShrinkTimer);
+  // The state is already final: the layout runs only for the restored width.
+  ApplySpan(span);
+  RECT grid{};
+  GetWindowRect(ToDoGrid.Handle(), &grid);
+  SetWindowPos(ToDoGrid.Handle(), nullptr, 0, 0, std::max(0, span.width - 2 * scale_(kFrameBand)),
+               grid.bottom - grid.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (state_.ExpandState == ExpandStates::Collapsed) {
+    ShowWindow(ToDoGrid.Handle(), SW_HIDE);
+    PlaceExitIconOnStrip();
+    decoration_.ImageLogo.visible = false;
+    InvalidateRect(Handle(), nullptr, FALSE);
+    hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
+  } else {
+    hints_.SetAreaText(kRedBarHint, kHintRedBarCollapse);
+    // The grid was hidden while the window was a strip: the keys go to it again.
+    if (GetActiveWindow() == Handle()) SetFocus(ToDoGrid.Handle());
+  }
+}
+
+// The animation's steps are taken at once and only the last is applied.
+void TToDoForm::ExpandAtOnce() {
+  ImageRedButtonAufklapperClick();
+  if (state_.ExpandState != ExpandStates::Expanding) return;
+  ShrinkTick tick{{Rectangle().left, ClientWidth()}};
+  do {
+    tick = TickShrinkOrExpand(state_, shrinkTarget_, tick.span, scale_);
+  } while (!tick.last);
+  EndShrinkOrExpand(tick.span);
 }
 
 // On the collapsed strip the exit button sits at the strip's top left.

@@ -32,6 +32,7 @@ enum : UINT {
   kThisColumn = 1019,
   kSkin = 1020,
   kListFolder = 1021,
+  kSummonKey = 1022,
 };
 
 }  // namespace
@@ -106,6 +107,7 @@ PopupMenu TToDoForm::MakePopupMenu() {
       Item::Command(kAbout, kMenuAbout, [this] { mnuAboutClick(); }),
       Item::Separator(),
       Item::Command(kListFolder, kMenuListFolder, [this] { mnuListFolderClick(); }).EnabledWhile(sheetShown),
+      Item::Command(kSummonKey, kMenuSummonKey, [this] { mnuSummonKeyClick(); }),
       Item::Command(kExit, kMenuExit, [this] { mnuExitClick(); }),
   });
 }

@@ -9,6 +9,7 @@
 #include "app/DataFileWindow.h"
 #include "app/MoveList.h"
 #include "app/SingleInstance_win.h"
+#include "app/SummonKeyDialog_win.h"
 #include "lang/Texts.h"
 #include "platform/BufferedPaint_win.h"
 #include "platform/Failure.h"
@@ -22,6 +23,7 @@
 #include "sheet/SheetRules.h"
 #include "sheet/SyncCopies.h"
 #include "sheet/WindowPlacement.h"
+#include "ui/NewTaskPlace.h"
 
 namespace pendra {
 
@@ -132,19 +134,38 @@ void TToDoForm::ShowAtStart() {
 
 // Every way of showing and hiding the window. A window that shows comes to the front with its
 // picture finished (activating it first would only delay the picture); a window put away gives up
-// the activation like any window that goes, so the program the user was in gets it back.
+// the activation like any window that goes, so the program the user was in gets it back. The
+// summon key's window unfolds at once, as its editor opens in the unfolded grid.
 void TToDoForm::ChangeVisibilityBy(VisibilityCause cause) {
-  const VisibilityChange change = ChangeVisibility(visibility_, cause, state_.Switches.StartHidden, state_.ExpandState);
+  const bool collapsed =
+      state_.ExpandState == ExpandStates::Collapsed || state_.ExpandState == ExpandStates::Collapsing;
+  const VisibilityFacts facts{visibility_, state_.Switches.StartHidden, state_.ExpandState,
+                              GetForegroundWindow() == Handle(), beforeSummon_};
+  const VisibilityChange change = ChangeVisibility(facts, cause);
+  const bool changingBefore = std::exchange(changingVisibility_, true);
+  if (change.summoned) {
+    beforeSummon_ = {visibility_, collapsed};
+    focusBeforeSummon_ = GetForegroundWindow();
+  }
   visibility_ = change.next;
   if (change.show) ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
   if (change.activate) SetForegroundWindow(Handle());
   if (change.show) PutOnScreen();
+  if (change.collapse) ImageRedButtonAufklapperClick();
+  // The keys go back first, so that the window going away does not hand them elsewhere.
+  if (change.returnFocus) ReturnFocus();
   if (change.putAway) {
     ShowWindow(Handle(), SW_MINIMIZE);
     ShowWindow(Handle(), SW_HIDE);
     GiveUpActivation();
   }
-  if (change.expand) ImageRedButtonAufklapperClick();
+  if (change.expand && change.summoned) {
+    ExpandAtOnce();
+  } else if (change.expand) {
+    ImageRedButtonAufklapperClick();
+  }
+  if (change.summoned) OpenNewTask();
+  changingVisibility_ = changingBefore;
 }
 
 // A grid of one column gets a vertical scroll bar only.
@@ -216,6 +237,9 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OpenPopupMenuAtCurrentCell();
       return 0;
     case kTrayMessage: OnTrayMessage(lParam); return 0;
+    case WM_HOTKEY:
+      if (wParam == kSummonHotKeyId) OnSummonKey();
+      return 0;
     case kPutOnScreenMessage: PutOnScreen(); return 0;
     case WM_ACTIVATE:
       if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
@@ -456,6 +480,7 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
     RepaintControlsForCitrix();
   });
   trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
+  TakeRememberedSummonKey();
 }
 
 // ---- the ways out ----
@@ -536,6 +561,12 @@ bool TToDoForm::OnActivate(bool active) {
   if (!active) {
     HWND focus = GetFocus();
     if (focus && IsChild(Handle(), focus)) focusedControl_ = focus;
+    // The summon key's next press finds the window as the user left it; the window may pass
+    // through an inactive state while it is shown or put away.
+    if (!changingVisibility_) {
+      beforeSummon_ = {};
+      focusBeforeSummon_ = nullptr;
+    }
     return false;
   }
   if (!focusedControl_ || !IsWindow(focusedControl_) || !IsWindowVisible(focusedControl_)) return false;
@@ -557,6 +588,86 @@ void TToDoForm::TrayIconClick() {
 }
 
 void TToDoForm::ImageMinimizeIconClick() { ChangeVisibilityBy(VisibilityCause::Minimize); }
+
+// ---- the summon key ----
+
+// The remembered key, or the default one. When another program holds it, the user hears of it
+// once for that key, and the program works on without it.
+void TToDoForm::TakeRememberedSummonKey() {
+  const std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
+  summonKey_ = RememberedSummonKey(perUser);
+  if (summonKey_.key.IsOff() || TakeSummonKey(summonKey_.key)) return;
+  summonKeyTaken_ = true;
+  if (summonKey_.takenNoted) return;
+  trayIcon_.Notify(kSummonKeyTexts.takenNoteTitle,
+                   SummonKeyTakenText(SummonKeyName(summonKey_.key, KeyNameOf(summonKey_.key.key))));
+  summonKey_.takenNoted = true;
+  try {
+    RememberSummonKey(perUser, summonKey_);
+  } catch (...) {
+    // Not remembered: the note comes again at the next start.
+  }
+}
+
+// The old key stays when the new one cannot be had.
+bool TToDoForm::TakeSummonKey(SummonKey key) {
+  if (key.IsOff()) {
+    summonHotKey_.Release();
+    return true;
+  }
+  if (summonHotKey_.Take(Handle(), kSummonHotKeyId, key.modifiers, key.key)) return true;
+  if (!summonKeyTaken_ && !summonKey_.key.IsOff()) {
+    summonHotKey_.Take(Handle(), kSummonHotKeyId, summonKey_.key.modifiers, summonKey_.key.key);
+  }
+  return false;
+}
+
+// While a dialog or a message box of the program is open, the key brings that forward.
+void TToDoForm::OnSummonKey() {
+  Guarded(*this, u"OnSummonKey", [&] {
+    if (closed_ || loading_) return;
+    if (!IsWindowEnabled(Handle())) {
+      SetForegroundWindow(GetLastActivePopup(Handle()));
+      return;
+    }
+    ChangeVisibilityBy(VisibilityCause::SummonKey);
+  });
+}
+
+void TToDoForm::OpenNewTask() {
+  if (waitingForDataFile_ || state_.ExpandState != ExpandStates::Expanded) return;
+  const NewTaskPlace place = FindNewTaskPlace(sheet_);
+  if (place.cell.col < 0) {
+    SetFocus(ToDoGrid.Handle());
+    return;
+  }
+  if (place.addRow) {
+    edits_.Command();
+    if (!AddRow(sheet_)) return;
+  }
+  ToDoGrid.EditCell(place.cell);
+}
+
+void TToDoForm::ReturnFocus() {
+  HWND previous = std::exchange(focusBeforeSummon_, nullptr);
+  beforeSummon_ = {};
+  if (previous && IsWindow(previous) && previous != Handle() && SetForegroundWindow(previous)) return;
+  GiveUpActivation();
+}
+
+void TToDoForm::mnuSummonKeyClick() {
+  const std::optional<SummonKey> chosen =
+      ChooseSummonKey(Handle(), summonKey_.key, summonKeyTaken_, [this](SummonKey key) { return TakeSummonKey(key); });
+  if (!chosen) return;
+  summonKey_ = {*chosen, false};
+  summonKeyTaken_ = false;
+  try {
+    RememberSummonKey(PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory()), summonKey_);
+  } catch (const std::exception& failure) {
+    ShowErrorMessageBox(UnhandledFailureText(FailureMessage(failure), FailureTypeName(failure)),
+                        kSummonKeyTexts.dialogTitle);
+  }
+}
 
 // When hiding left the window active, the system found no other window to take over: the next
 // visible window below it in the z-order gets the activation, else none has it.

@@ -12,10 +12,12 @@
 #include "app/PendraUnitState.h"
 #include "app/SheetWindow.h"
 #include "app/ShrinkExpand.h"
+#include "app/SummonKey.h"
 #include "app/TrayIcon_win.h"
 #include "app/Visibility.h"
 #include "lang/MainWindowTexts.h"
 #include "platform/FolderWatch_win.h"
+#include "platform/GlobalHotKey_win.h"
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
@@ -84,6 +86,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   static constexpr UINT kDataFolderChangedMessage = WM_APP + 3;
   static constexpr UINT kRedBarHint = 1;
   static constexpr UINT kPutOnScreenMessage = WM_APP + 2;
+  static constexpr int kSummonHotKeyId = 1;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SheetChanged(const SheetChange& change) override;
@@ -136,6 +139,15 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void mnuDeleteColumnClick();
   // True when the focus went back to the control that had it.
   bool OnActivate(bool active);
+  // The summon key: taken at start (a key another program holds is noted once), pressed, chosen.
+  void TakeRememberedSummonKey();
+  bool TakeSummonKey(SummonKey key);
+  void OnSummonKey();
+  void mnuSummonKeyClick();
+  // The summoned window is ready to type: the editor opens where a new task goes.
+  void OpenNewTask();
+  // The keys go back to the window that had them before the summon.
+  void ReturnFocus();
   void TrayIconClick();
   void ImageMinimizeIconClick();
   void GiveUpActivation();
@@ -167,6 +179,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // The red bar: collapse and expand.
   void ImageRedButtonAufklapperClick();
   void TimerShrinkTimer();
+  void EndShrinkOrExpand(WindowSpan span);
+  // The strip unfolds without its animation.
+  void ExpandAtOnce();
   void ApplySpan(WindowSpan span);
   void PlaceExitIconOnStrip();
   void OpenPopupMenuAtCursor();
@@ -246,6 +261,12 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   EditSession edits_{sheet_};
   ShrinkTarget shrinkTarget_;
   HWND focusedControl_ = nullptr;
+  GlobalHotKey summonHotKey_;
+  SummonKeyChoice summonKey_;
+  bool summonKeyTaken_ = false;
+  BeforeSummon beforeSummon_;
+  HWND focusBeforeSummon_ = nullptr;
+  bool changingVisibility_ = false;
 };
 
 }  // namespace pendra

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's visibility as one value, and the one way every cause changes it: start-up,
-// a click on the tray icon, a second start of the program, the minimize picture.
+// a click on the tray icon, a second start of the program, the minimize picture, the summon key.
 #include "app/PendraUnitState.h"
 
 namespace pendra {
@@ -12,7 +12,23 @@ enum class Visibility : unsigned char {
   Minimized,  // put away by the minimize picture
 };
 
-enum class VisibilityCause : unsigned char { StartUp, TrayClick, SecondStart, Minimize };
+enum class VisibilityCause : unsigned char { StartUp, TrayClick, SecondStart, Minimize, SummonKey };
+
+// How the window was when the summon key brought it forward: the key's next press puts it back so.
+struct BeforeSummon {
+  Visibility visibility = Visibility::Shown;
+  bool collapsed = false;
+  bool operator==(const BeforeSummon&) const = default;
+};
+
+struct VisibilityFacts {
+  Visibility now = Visibility::NotShownYet;
+  bool startHidden = false;
+  ExpandStates expandState = ExpandStates::NotSetUp;
+  // The window has the keys: the summon key then puts it back.
+  bool active = false;
+  BeforeSummon beforeSummon;
+};
 
 struct VisibilityChange {
   Visibility next = Visibility::NotShownYet;
@@ -21,10 +37,16 @@ struct VisibilityChange {
   bool putAway = false;
   // Brought to the front with the keys; a window that goes gives them up.
   bool activate = false;
-  // A window collapsed to its strip unfolds.
+  // A window collapsed to its strip unfolds, or folds back.
   bool expand = false;
+  bool collapse = false;
+  // The summon key brought the window: it remembers how it was and which window had the keys,
+  // and opens the cell editor where a new task goes.
+  bool summoned = false;
+  // The keys go back to the window that had them before the summon.
+  bool returnFocus = false;
 };
 
-VisibilityChange ChangeVisibility(Visibility now, VisibilityCause cause, bool startHidden, ExpandStates expandState);
+VisibilityChange ChangeVisibility(const VisibilityFacts& facts, VisibilityCause cause);
 
 }  // namespace pendra

@@ -31,6 +31,7 @@ struct MenuTexts {
   const char16_t* openFolderHere;
   const char16_t* about;
   const char16_t* listFolder;
+  const char16_t* summonKey;
   const char16_t* exit;
 };
 
@@ -110,6 +111,23 @@ struct AboutTexts {
   const char16_t* ksHint;
 };
 
+// The summon key's dialog, the note when another program holds the key, and the names of the
+// modifier keys as the note names a key ("Strg+Alt+Umschalt+Leertaste").
+struct SummonKeyTexts {
+  const char16_t* dialogTitle;
+  const char16_t* explanation;
+  const char16_t* useKey;
+  const char16_t* taken;
+  const char16_t* ok;
+  const char16_t* cancel;
+  const char16_t* takenNoteTitle;
+  const char16_t* takenNote;  // {key}
+  const char16_t* ctrl;
+  const char16_t* alt;
+  const char16_t* shift;
+  const char16_t* win;
+};
+
 struct LanguageTexts {
   // The language identifier ("DEUTSCH", "ENGLISH") and the version text of the About
   // dialog's caption ("1.3 Deutsch (64bit)").
@@ -120,6 +138,7 @@ struct LanguageTexts {
   MessageTexts messages;
   FirstSheetTexts firstSheet;
   AboutTexts about;
+  SummonKeyTexts summonKey;
 };
 
 // The table of the build's language, defined by the one language module the build links.

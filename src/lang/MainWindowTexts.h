@@ -23,6 +23,7 @@ inline constexpr const char16_t* const& kMenuNoSkin = BuildTexts.menu.noSkin;
 inline constexpr const char16_t* const& kMenuOpenFolderHere = BuildTexts.menu.openFolderHere;
 inline constexpr const char16_t* const& kMenuAbout = BuildTexts.menu.about;
 inline constexpr const char16_t* const& kMenuListFolder = BuildTexts.menu.listFolder;
+inline constexpr const char16_t* const& kMenuSummonKey = BuildTexts.menu.summonKey;
 inline constexpr const char16_t* const& kMenuExit = BuildTexts.menu.exit;
 
 // The red bar's hint of an expanded window, as the window starts.

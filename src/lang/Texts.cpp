@@ -63,6 +63,10 @@ std::u16string NotRememberedListFolderText(const std::u16string& folder, const s
   return FillIn(BuildTexts.messages.listFolderNotRemembered, {{u"folder", folder}, {u"type", typeName}});
 }
 
+std::u16string SummonKeyTakenText(const std::u16string& keyName) {
+  return FillIn(BuildTexts.summonKey.takenNote, {{u"key", keyName}});
+}
+
 std::u16string MergedCopiesText(size_t count, const std::u16string& folder) {
   if (count == 1) return FillIn(BuildTexts.messages.mergedCopy, {{u"folder", folder}});
   return FillIn(BuildTexts.messages.mergedCopies,

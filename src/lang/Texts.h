@@ -47,6 +47,10 @@ inline constexpr const char16_t* const& kMoveListTitle = BuildTexts.messages.mov
 std::u16string ListThereUnreadableText(const std::u16string& file);
 std::u16string NotRememberedListFolderText(const std::u16string& folder, const std::u16string& typeName);
 
+// The summon key's dialog and names, and the note when another program holds the key.
+inline constexpr const SummonKeyTexts& kSummonKeyTexts = BuildTexts.summonKey;
+std::u16string SummonKeyTakenText(const std::u16string& keyName);
+
 // The window while another program holds the data file open at start.
 inline constexpr const char16_t* const& kWaitingForDataFileText = BuildTexts.messages.waitingForDataFile;
 

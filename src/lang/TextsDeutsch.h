@@ -27,6 +27,7 @@ inline constexpr LanguageTexts kDeutschTexts = {
             .openFolderHere = u"Datei Ordner hier &öffnen",
             .about = u"Über Pendra",
             .listFolder = u"Ort der Liste &wählen ...",
+            .summonKey = u"Tasten&kürzel ...",
             .exit = u"&Beenden",
         },
     .hints =
@@ -120,6 +121,23 @@ inline constexpr LanguageTexts kDeutschTexts = {
             .llbKSInfo4 = u"geniale und preisgekrönte Tool zum Verwalten von",
             .llbKSInfo5 = u"Notizen, Terminen und Adressen.",
             .ksHint = u"www.kastrel.example/de besuchen",
+        },
+    .summonKey =
+        {
+            .dialogTitle = u"Tastenkürzel",
+            .explanation = u"Dieses Tastenkürzel holt Pendra von überall nach vorn, bereit für eine neue Aufgabe. "
+                           u"Ein zweiter Druck legt Pendra wieder weg.",
+            .useKey = u"Tastenkürzel &verwenden",
+            .taken = u"Ein anderes Programm verwendet dieses Tastenkürzel schon. Bitte wählen Sie ein anderes.",
+            .ok = u"OK",
+            .cancel = u"Abbrechen",
+            .takenNoteTitle = u"Tastenkürzel belegt",
+            .takenNote = u"Ein anderes Programm verwendet schon {key}. Pendra arbeitet ohne Tastenkürzel weiter; "
+                         u"ein anderes wählen Sie im Menü unter \"Tastenkürzel ...\".",
+            .ctrl = u"Strg",
+            .alt = u"Alt",
+            .shift = u"Umschalt",
+            .win = u"Win",
         },
 };
 

@@ -27,6 +27,7 @@ inline constexpr LanguageTexts kEnglishTexts = {
             .openFolderHere = u"&Open File Folder",
             .about = u"&About Pendra",
             .listFolder = u"Choose &List Folder ...",
+            .summonKey = u"&Hot Key ...",
             .exit = u"E&xit",
         },
     .hints =
@@ -117,6 +118,23 @@ inline constexpr LanguageTexts kEnglishTexts = {
             .llbKSInfo4 = u"Kastrel is a helpful, fast-access systems tray",
             .llbKSInfo5 = u"tool for making and storing quick notes.",
             .ksHint = u"Visit www.kastrel.example",
+        },
+    .summonKey =
+        {
+            .dialogTitle = u"Hot Key",
+            .explanation = u"This key brings Pendra to the front from anywhere, ready for a new task. "
+                           u"Pressing it again puts Pendra back.",
+            .useKey = u"&Use a hot key",
+            .taken = u"Another program already uses this key. Please choose another one.",
+            .ok = u"OK",
+            .cancel = u"Cancel",
+            .takenNoteTitle = u"Hot key taken",
+            .takenNote = u"Another program already uses {key}. Pendra works on without a hot key; "
+                         u"choose another one in the menu under \"Hot Key ...\".",
+            .ctrl = u"Ctrl",
+            .alt = u"Alt",
+            .shift = u"Shift",
+            .win = u"Win",
         },
 };
 

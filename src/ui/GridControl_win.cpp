@@ -265,6 +265,15 @@ void GridControl::OnChar(wchar_t ch) {
   OpenEditor(std::u16string(1, static_cast<char16_t>(ch)), false);
 }
 
+void GridControl::EditCell(GridCell cell) {
+  if (model_.CurrentCell() != cell) {
+    if (!MoveCurrent(cell)) return;
+    events_.Click();
+  }
+  if (!model_.IsEditing()) OpenEditor(model_.Cell(cell.col, cell.row), true);
+  if (editor_.IsOpen()) SetFocus(editor_.Handle());
+}
+
 void GridControl::MoveFocusAway() {
   CloseEditor();
   HWND root = GetAncestor(Handle(), GA_ROOT);

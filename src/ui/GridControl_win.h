@@ -87,6 +87,8 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   bool IsFocusedControl() const { return focused_; }
   // Brings scroll bars and editor in step with the model and repaints at once.
   void Repaint();
+  // Makes the cell current, as a key would, and opens the editor on it with the keys in it.
+  void EditCell(GridCell cell);
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

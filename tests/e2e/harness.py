@@ -749,6 +749,11 @@ class DriverRun:
     def __init__(self, popen, answer_file, args):
         self._popen, self._answer_file, self._args = popen, answer_file, args
 
+    def stop(self):
+        """Ends the command before its time."""
+        self._popen.kill()
+        self._popen.wait(10)
+
     def answer(self, check=True, timeout=30):
         """Waits for the command and returns its answer as a dict (the exit code under "exit")."""
         try:

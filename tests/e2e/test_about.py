@@ -19,10 +19,10 @@ DIALOG_RECT = (718, 312, 483, 456)
 GERMAN_MENU = ["&Titelzeile ändern", "Titelzeile &Fett", "Tabellen-Linien &malen", "-", "&Spalte...", "-",
                "&Neue Zeile hinzufügen", "Letzte Zeile &entfernen", "-", "Neue Spalte &hinzufügen",
                "&Letzte Spalte entfernen", "-", "&Skin ...", "-", "Datei Ordner hier &öffnen", "Über Pendra", "-",
-               "Ort der Liste &wählen ...", "&Beenden"]
+               "Ort der Liste &wählen ...", "Tasten&kürzel ...", "&Beenden"]
 ENGLISH_MENU = ["Change &Title Text", "Title &Bold", "Draw &Grid Lines", "-", "&Column ...", "-", "&Add Row",
                 "&Delete Row", "-", "A&dd Column", "D&elete Column", "-", "&Skin ...", "-", "&Open File Folder",
-                "&About Pendra", "-", "Choose &List Folder ...", "E&xit"]
+                "&About Pendra", "-", "Choose &List Folder ...", "&Hot Key ...", "E&xit"]
 # Client points of the main window: the button that adds a row, and the red bar.
 PLUS_ROW = (178, 180)
 RED_BAR = (12, 100)

@@ -75,7 +75,9 @@ PLUS_ROW, MINUS_ROW = client(178, 180), client(189, 180)
 PLUS_COLUMN, MINUS_COLUMN = client(339, 104), client(339, 113)
 
 
-class EditingTest(PendraTestCase):
+class SheetTestCase(PendraTestCase):
+    """Pendra on a sheet of the widths above, driven by keys, clicks and its menu."""
+
     def start(self, rows, row_count=None):
         """Starts Pendra on a data file beside it holding the rows and waits until it is ready."""
         self.data_file = self.session.program_folder / "Pendra.xml"
@@ -130,6 +132,8 @@ class EditingTest(PendraTestCase):
         box = self.session.answer_box("Achtung", button)
         self.assertEqual(box.text, expected_text)
 
+
+class EditingTest(SheetTestCase):
     # ------------------------------------------------------------------------------ typing
 
     def test_a_typed_task_and_a_changed_caption_are_in_the_data_file_after_closing(self):

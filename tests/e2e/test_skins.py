@@ -11,7 +11,8 @@ from harness import REPO, SKINS, PendraTestCase, WineSession, wait_until
 # look: the mat's colour there, as the pictures are drawn.
 TOP_BAND_POINT = (262, 12)
 LOOKS = {"built-in": (245, 247, 252), "Lime": (225, 244, 189), "Vista": (182, 209, 242)}
-OPEN_SKIN_SUBMENU = ("Up",) * 5 + ("Right",)  # from the bottom: "Beenden", the list's place, "Über Pendra", the folder, skins
+# from the bottom: "Beenden", the hot key, the list's place, "Über Pendra", the folder, skins
+OPEN_SKIN_SUBMENU = ("Up",) * 6 + ("Right",)
 
 
 def saved_skin(data_file):

@@ -43,6 +43,7 @@ const Member<MenuTexts> kMenuMembers[] = {
     {"noSkin", &MenuTexts::noSkin},
     {"openFolderHere", &MenuTexts::openFolderHere},
     {"listFolder", &MenuTexts::listFolder},
+    {"summonKey", &MenuTexts::summonKey},
     {"about", &MenuTexts::about},
     {"exit", &MenuTexts::exit},
 };
@@ -106,9 +107,26 @@ const Member<AboutTexts> kAboutMembers[] = {
 };
 static_assert(sizeof(AboutTexts) == std::size(kAboutMembers) * sizeof(const char16_t*));
 
+const Member<SummonKeyTexts> kSummonKeyMembers[] = {
+    {"dialogTitle", &SummonKeyTexts::dialogTitle},
+    {"explanation", &SummonKeyTexts::explanation},
+    {"useKey", &SummonKeyTexts::useKey},
+    {"taken", &SummonKeyTexts::taken},
+    {"ok", &SummonKeyTexts::ok},
+    {"cancel", &SummonKeyTexts::cancel},
+    {"takenNoteTitle", &SummonKeyTexts::takenNoteTitle},
+    {"takenNote", &SummonKeyTexts::takenNote},
+    {"ctrl", &SummonKeyTexts::ctrl},
+    {"alt", &SummonKeyTexts::alt},
+    {"shift", &SummonKeyTexts::shift},
+    {"win", &SummonKeyTexts::win},
+};
+static_assert(sizeof(SummonKeyTexts) == std::size(kSummonKeyMembers) * sizeof(const char16_t*));
+
 static_assert(sizeof(FirstSheetTexts) == 6 * sizeof(const char16_t*));
 static_assert(sizeof(LanguageTexts) == 2 * sizeof(const char16_t*) + sizeof(MenuTexts) + sizeof(HintTexts) +
-                                           sizeof(MessageTexts) + sizeof(FirstSheetTexts) + sizeof(AboutTexts));
+                                           sizeof(MessageTexts) + sizeof(FirstSheetTexts) + sizeof(AboutTexts) +
+                                           sizeof(SummonKeyTexts));
 
 struct Language {
   const char* name;
@@ -124,6 +142,9 @@ std::vector<std::pair<std::string, const char16_t*>> AllTexts(const LanguageText
   for (const auto& m : kHintMembers) all.emplace_back(std::string("hints.") + m.name, texts.hints.*m.text);
   for (const auto& m : kMessageMembers) all.emplace_back(std::string("messages.") + m.name, texts.messages.*m.text);
   for (const auto& m : kAboutMembers) all.emplace_back(std::string("about.") + m.name, texts.about.*m.text);
+  for (const auto& m : kSummonKeyMembers) {
+    all.emplace_back(std::string("summonKey.") + m.name, texts.summonKey.*m.text);
+  }
   for (const char16_t* caption : texts.firstSheet.captions) all.emplace_back("firstSheet.captions", caption);
   for (const char16_t* text : texts.firstSheet.task) all.emplace_back("firstSheet.task", text);
   return all;
@@ -234,10 +255,10 @@ TEST(LanguageTexts, TheMenusItemsAnswerToLettersOfTheirOwn) {
   } cases[] = {{kDeutschTexts, {u'S'}}, {kEnglishTexts, {u'A', u'D'}}};
   for (const auto& c : cases) {
     const MenuTexts& menu = c.texts.menu;
-    const std::vector<const char16_t*> top = {menu.changeTitle, menu.titleBold,      menu.gridLines, menu.thisColumn,
-                                              menu.addRow,      menu.deleteRow,      menu.addColumn, menu.deleteColumn,
-                                              menu.skin,        menu.openFolderHere, menu.about,     menu.listFolder,
-                                              menu.exit};
+    const std::vector<const char16_t*> top = {
+        menu.changeTitle, menu.titleBold,  menu.gridLines,    menu.thisColumn, menu.addRow,
+        menu.deleteRow,   menu.addColumn,  menu.deleteColumn, menu.skin,       menu.openFolderHere,
+        menu.about,       menu.listFolder, menu.summonKey,    menu.exit};
     EXPECT_EQ(SharedLetters(top), c.sharedOnTop) << std::string(c.texts.identifier, c.texts.identifier + 7);
     EXPECT_TRUE(SharedLetters({menu.leftAlign, menu.centerAlign, menu.rightAlign}).empty());
   }

@@ -30,6 +30,8 @@
 //   modules                                     the DLLs the main window's process has loaded (module.N, lower case)
 //   hold FILE MS --ready FILE2                  holds FILE open without sharing for MS milliseconds, as a
 //                                               backup or a virus scanner may; writes FILE2 once it holds it
+//   hotkey CHORD MS --ready FILE                holds the global hot key CHORD ("ctrl+alt+space") for MS
+//                                               milliseconds, as another program may; writes FILE then
 //   dpi-change DPI LEFT TOP WIDTH HEIGHT        the main window learns it is on a display of that dpi, with
 //                                               that suggested rectangle (WM_DPICHANGED); needs MenuProbe.dll
 //
@@ -405,6 +407,26 @@ int Hold(const Arguments& args, Report&) {
   return kDone;
 }
 
+// Holds the key as another program may, until MS milliseconds passed; "held" says whether the system
+// gave it.
+int HoldHotKey(const Arguments& args, Report& report) {
+  const std::wstring ready = args.Option(L"ready");
+  if (ready.empty()) throw UsageError{L"hotkey needs --ready FILE"};
+  KeyChord chord;
+  if (!ParseChord(Positional(args, 0), chord)) throw UsageError{L"unknown key"};
+  UINT modifiers = MOD_NOREPEAT;
+  for (WORD vk : chord.modifiers) {
+    modifiers |= vk == VK_CONTROL ? MOD_CONTROL : vk == VK_SHIFT ? MOD_SHIFT : vk == VK_MENU ? MOD_ALT : MOD_WIN;
+  }
+  const bool held = RegisterHotKey(nullptr, 1, modifiers, chord.key) != FALSE;
+  report.AddFlag(L"held", held);
+  HANDLE mark = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (mark != INVALID_HANDLE_VALUE) CloseHandle(mark);
+  Sleep(static_cast<DWORD>(Number(Positional(args, 1))));
+  if (held) UnregisterHotKey(nullptr, 1);
+  return held ? kDone : kFailed;
+}
+
 using Command = int (*)(const Arguments&, Report&);
 
 int Menu(const Arguments& args, Report& report) {
@@ -454,6 +476,7 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"menu", Menu},
                                                    {L"modules", Modules},
                                                    {L"hold", Hold},
+                                                   {L"hotkey", HoldHotKey},
                                                    {L"dpi-change", DpiChange}};
 
 }  // namespace
