@@ -24,6 +24,7 @@
 #include "sheet/SyncCopies.h"
 #include "sheet/WindowPlacement.h"
 #include "ui/NewTaskPlace.h"
+#include "ui/SheetKeys.h"
 
 namespace pendra {
 
@@ -228,7 +229,14 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       if (popupMenu_.DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
-    case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0); return 0;
+    case WM_KEYDOWN:
+      if (state_.ExpandState == ExpandStates::Collapsed &&
+          UnfoldsStrip(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0)) {
+        ImageRedButtonAufklapperClick();
+        return 0;
+      }
+      OnKeyDown(static_cast<int>(wParam), GetKeyState(VK_CONTROL) < 0);
+      return 0;
     case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     // Shift+F10 or the context-menu key in the grid or its editor (a right click opens the menu
     // by itself and comes with a point).

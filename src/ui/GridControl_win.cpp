@@ -13,13 +13,13 @@
 namespace pendra {
 
 // The portable key codes are Windows' virtual-key codes.
-static_assert(vk::Tab == VK_TAB && vk::Return == VK_RETURN && vk::Shift == VK_SHIFT && vk::Control == VK_CONTROL &&
-              vk::Menu == VK_MENU && vk::Capital == VK_CAPITAL && vk::Escape == VK_ESCAPE && vk::Prior == VK_PRIOR &&
-              vk::Next == VK_NEXT && vk::End == VK_END && vk::Home == VK_HOME && vk::Left == VK_LEFT &&
-              vk::Up == VK_UP && vk::Right == VK_RIGHT && vk::Down == VK_DOWN && vk::Insert == VK_INSERT &&
-              vk::Delete == VK_DELETE && vk::LWin == VK_LWIN && vk::RWin == VK_RWIN && vk::Apps == VK_APPS &&
-              vk::F2 == VK_F2 && vk::NumLock == VK_NUMLOCK && vk::Scroll == VK_SCROLL && vk::LShift == VK_LSHIFT &&
-              vk::RMenu == VK_RMENU);
+static_assert(vk::Tab == VK_TAB && vk::Return == VK_RETURN && vk::Space == VK_SPACE && vk::Shift == VK_SHIFT &&
+              vk::Control == VK_CONTROL && vk::Menu == VK_MENU && vk::Capital == VK_CAPITAL &&
+              vk::Escape == VK_ESCAPE && vk::Prior == VK_PRIOR && vk::Next == VK_NEXT && vk::End == VK_END &&
+              vk::Home == VK_HOME && vk::Left == VK_LEFT && vk::Up == VK_UP && vk::Right == VK_RIGHT &&
+              vk::Down == VK_DOWN && vk::Insert == VK_INSERT && vk::Delete == VK_DELETE && vk::LWin == VK_LWIN &&
+              vk::RWin == VK_RWIN && vk::Apps == VK_APPS && vk::F2 == VK_F2 && vk::NumLock == VK_NUMLOCK &&
+              vk::Scroll == VK_SCROLL && vk::LShift == VK_LSHIFT && vk::RMenu == VK_RMENU);
 
 namespace {
 

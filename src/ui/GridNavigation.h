@@ -13,6 +13,7 @@ constexpr int Control = 0x11;
 constexpr int Menu = 0x12;
 constexpr int Capital = 0x14;
 constexpr int Escape = 0x1B;
+constexpr int Space = 0x20;
 constexpr int Prior = 0x21;
 constexpr int Next = 0x22;
 constexpr int End = 0x23;

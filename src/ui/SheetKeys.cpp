@@ -30,4 +30,6 @@ SheetKeyAction DecideSheetKey(int key, bool ctrl, bool shift, bool editing, bool
   return SheetKeyAction::None;
 }
 
+bool UnfoldsStrip(int key, bool ctrl) { return !ctrl && (key == vk::Return || key == vk::Space); }
+
 }  // namespace pendra

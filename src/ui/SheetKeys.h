@@ -19,4 +19,8 @@ enum class SheetKeyAction {
 // need a current cell and no editing.
 SheetKeyAction DecideSheetKey(int key, bool ctrl, bool shift, bool editing, bool hasCurrentCell);
 
+// On the collapsed strip, which has the keys without a grid, Enter and Space unfold it, as a press
+// of a button does.
+bool UnfoldsStrip(int key, bool ctrl);
+
 }  // namespace pendra

@@ -92,6 +92,17 @@ class SummonKeyTest(SheetTestCase):
                 self.assertEqual(self.close().tasks(), [("Hoch", "Steuer", "10min"), ("", "Zahnarzt", "")])
         self.assertEqual(self.notepad_text(), "xxx")
 
+    def test_enter_and_space_unfold_the_strip_that_has_the_keys(self):
+        self.start([("Hoch", "Steuer", "10min")])
+        expanded = self.session.main_window().width
+        for key in ("Return", "space"):
+            with self.subTest(key=key):
+                self.click(RED_BAR)
+                self.assertTrue(wait_until(lambda: self.session.main_window().width == STRIP_WIDTH))
+                self.session.keys(key)
+                self.assertTrue(wait_until(lambda: self.session.main_window().width == expanded))
+        self.assertEqual(self.close().tasks(), [("Hoch", "Steuer", "10min")])
+
     def test_a_key_another_program_holds_is_noted_once_and_another_one_can_be_chosen(self):
         ready = self.session.work_folder / "held.txt"
         holder = self.session.start_driver("hotkey", SUMMON, 60000, "--ready", windows_path(ready))

@@ -47,5 +47,12 @@ TEST(SheetKeys, CellKeysActOnlyOnACurrentCellOutsideEditing) {
   }
 }
 
+TEST(SheetKeys, EnterAndSpaceUnfoldTheStrip) {
+  EXPECT_TRUE(UnfoldsStrip(vk::Return, false));
+  EXPECT_TRUE(UnfoldsStrip(vk::Space, false));
+  EXPECT_FALSE(UnfoldsStrip(vk::Space, true));
+  EXPECT_FALSE(UnfoldsStrip('A', false));
+}
+
 }  // namespace
 }  // namespace pendra
