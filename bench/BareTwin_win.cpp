@@ -7,6 +7,9 @@
 //                                         edge, centred vertically (rounded half to even), as
 //                                         Pendra's first start places its window
 //   BareTwin.exe LEFT TOP WIDTH HEIGHT    that window rectangle (the place a data file stores)
+//   BareTwin.exe -m                       starts hidden, captioned "Pendra Bare"; Ctrl+Alt+Shift+F12
+//                                         (Pendra holds Space) shows it in front, and hides it again
+//                                         while it is in front (summon.py)
 //
 // It reads no file and links only user32 and gdi32 (the command line is parsed without shell32).
 #include <windows.h>
@@ -22,8 +25,20 @@ constexpr int kRightMargin = 40;
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 
+constexpr int kSummonKeyId = 1;
+
+void ShowOrHide(HWND window) {
+  if (IsWindowVisible(window) && GetForegroundWindow() == window) {
+    ShowWindow(window, SW_HIDE);
+    return;
+  }
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_HOTKEY: ShowOrHide(window); return 0;
     case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
@@ -56,10 +71,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszClassName = L"TToDoForm";
   if (!RegisterClassExW(&windowClass)) return 1;
-  HWND window = CreateWindowExW(kExStyle, L"TToDoForm", L"Pendra", kStyle, left, top, width, height, nullptr, nullptr,
-                                instance, nullptr);
+  const bool hidden = commandLine && std::wcscmp(commandLine, L"-m") == 0;
+  HWND window = CreateWindowExW(kExStyle, L"TToDoForm", hidden ? L"Pendra Bare" : L"Pendra", kStyle, left, top, width,
+                                height, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
-  ShowWindow(window, SW_SHOWNORMAL);
+  if (hidden) {
+    RegisterHotKey(window, kSummonKeyId, MOD_CONTROL | MOD_ALT | MOD_SHIFT | MOD_NOREPEAT, VK_F12);
+  } else {
+    ShowWindow(window, SW_SHOWNORMAL);
+  }
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

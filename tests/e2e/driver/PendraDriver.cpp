@@ -32,6 +32,9 @@
 //                                               backup or a virus scanner may; writes FILE2 once it holds it
 //   hotkey CHORD MS --ready FILE                holds the global hot key CHORD ("ctrl+alt+space") for MS
 //                                               milliseconds, as another program may; writes FILE then
+//   summon CHORD [--editor yes]                 presses CHORD where the keys are and reports ready_us, the
+//                                               microseconds until the main window is visible in front (and
+//                                               its focus in an edit field)
 //   dpi-change DPI LEFT TOP WIDTH HEIGHT        the main window learns it is on a display of that dpi, with
 //                                               that suggested rectangle (WM_DPICHANGED); needs MenuProbe.dll
 //
@@ -427,6 +430,37 @@ int HoldHotKey(const Arguments& args, Report& report) {
   return held ? kDone : kFailed;
 }
 
+// Presses the chord in whatever window has the keys and times, from the press, until the main window
+// is visible in the foreground and, with "--editor yes", until its thread's focus is an edit field.
+int Summon(const Arguments& args, Report& report) {
+  KeyChord chord;
+  if (!ParseChord(Positional(args, 0), chord)) throw UsageError{L"unknown key"};
+  HWND main = WaitForMain(args);
+  report.AddFlag(L"found", main != nullptr);
+  if (!main) return kFailed;
+  const bool editor = args.Option(L"editor", L"no") == L"yes";
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+  auto ready = [&] {
+    if (!IsWindowVisible(main) || GetForegroundWindow() != main) return false;
+    if (!editor) return true;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndFocus && ClassOf(info.hwndFocus) == L"Edit";
+  };
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  PressChord(chord, nullptr);
+  // Looks every millisecond, as the start watch does.
+  const DWORD begin = GetTickCount();
+  bool done = false;
+  while (!(done = ready()) && GetTickCount() - begin < std::max<DWORD>(args.WaitMs(), 5000)) Sleep(1);
+  QueryPerformanceCounter(&now);
+  report.AddFlag(L"ready", done);
+  report.Add(L"ready_us", static_cast<long long>((now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart));
+  return done ? kDone : kFailed;
+}
+
 using Command = int (*)(const Arguments&, Report&);
 
 int Menu(const Arguments& args, Report& report) {
@@ -477,6 +511,7 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"modules", Modules},
                                                    {L"hold", Hold},
                                                    {L"hotkey", HoldHotKey},
+                                                   {L"summon", Summon},
                                                    {L"dpi-change", DpiChange}};
 
 }  // namespace
