@@ -165,9 +165,9 @@ void TToDoForm::EndShrinkOrExpand(WindowSpan span) {
 }
 
 // The animation's steps are taken at once and only the last is applied.
-void TToDoForm::ExpandAtOnce() {
+void TToDoForm::ShrinkOrExpandAtOnce() {
   ImageRedButtonAufklapperClick();
-  if (state_.ExpandState != ExpandStates::Expanding) return;
+  if (state_.ExpandState != ExpandStates::Expanding && state_.ExpandState != ExpandStates::Collapsing) return;
   ShrinkTick tick{{Rectangle().left, ClientWidth()}};
   do {
     tick = TickShrinkOrExpand(state_, shrinkTarget_, tick.span, scale_);

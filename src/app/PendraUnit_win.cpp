@@ -134,7 +134,8 @@ void TToDoForm::ShowAtStart() {
 // Every way of showing and hiding the window. A window that shows comes to the front with its
 // picture finished (activating it first would only delay the picture); a window put away gives up
 // the activation like any window that goes, so the program the user was in gets it back. The
-// summon key's window unfolds at once, as its editor opens in the unfolded grid.
+// summon key's window unfolds at once, as its editor opens in the unfolded grid; a window that
+// goes away folds at once, as a hidden window shows no animation.
 void TToDoForm::ChangeVisibilityBy(VisibilityCause cause) {
   const bool collapsed =
       state_.ExpandState == ExpandStates::Collapsed || state_.ExpandState == ExpandStates::Collapsing;
@@ -150,7 +151,11 @@ void TToDoForm::ChangeVisibilityBy(VisibilityCause cause) {
   if (change.show) ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
   if (change.activate) SetForegroundWindow(Handle());
   if (change.show) PutOnScreen();
-  if (change.collapse) ImageRedButtonAufklapperClick();
+  if (change.collapse && change.putAway) {
+    ShrinkOrExpandAtOnce();
+  } else if (change.collapse) {
+    ImageRedButtonAufklapperClick();
+  }
   // The keys go back first, so that the window going away does not hand them elsewhere.
   if (change.returnFocus) ReturnFocus();
   if (change.putAway) {
@@ -159,7 +164,7 @@ void TToDoForm::ChangeVisibilityBy(VisibilityCause cause) {
     GiveUpActivation();
   }
   if (change.expand && change.summoned) {
-    ExpandAtOnce();
+    ShrinkOrExpandAtOnce();
   } else if (change.expand) {
     ImageRedButtonAufklapperClick();
   }

@@ -180,8 +180,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   void ImageRedButtonAufklapperClick();
   void TimerShrinkTimer();
   void EndShrinkOrExpand(WindowSpan span);
-  // The strip unfolds without its animation.
-  void ExpandAtOnce();
+  // A click on the red bar without its animation.
+  void ShrinkOrExpandAtOnce();
   void ApplySpan(WindowSpan span);
   void PlaceExitIconOnStrip();
   void OpenPopupMenuAtCursor();
