@@ -69,6 +69,14 @@ bool SaveDataFile(SheetWindow& window, bool report) {
   return result.saved;
 }
 
+SaveOutcome SaveDataFileGivingWay(SheetWindow& window, bool report) {
+  const SaveResult result =
+      XMLSpeichern(window.TheSheet(), window.State(), RectangleToSave(window), OtherVersion::GiveWay);
+  if (report) ShowReports(window, result.reports);
+  if (result.gaveWay) return SaveOutcome::GaveWay;
+  return result.saved ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
 bool FindDataFolder(SheetWindow& window) {
   PendraUnitState& state = window.State();
   const DataFolderChoice choice = ResolveDataFolder(state, state.Switches.PortableMode);

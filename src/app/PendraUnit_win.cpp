@@ -37,14 +37,19 @@ TToDoForm::TToDoForm()
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
       // Another program's version is taken in before a save, which would otherwise keep it aside;
-      // one still arriving is waited for.
+      // one still arriving is waited for, and so is one that arrives while the save writes.
       backgroundSave_([this](bool report) {
         if (!TakeInArrival()) return BackgroundSave::Outcome::NotNow;
         const bool folderThere = DirectoryExists(state_.DataFolder);
-        const bool saved = SaveDataFile(*this, report);
+        const SaveOutcome saved = SaveDataFileGivingWay(*this, report);
         // A data folder that the save made again is another folder to watch.
         if (!folderThere) dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
-        return saved ? BackgroundSave::Outcome::Saved : BackgroundSave::Outcome::Failed;
+        switch (saved) {
+          case SaveOutcome::Saved: return BackgroundSave::Outcome::Saved;
+          case SaveOutcome::Failed: return BackgroundSave::Outcome::Failed;
+          case SaveOutcome::GaveWay: return BackgroundSave::Outcome::NotNow;
+        }
+        return BackgroundSave::Outcome::Failed;
       }) {
   sheet_.AddObserver(*this);
 }

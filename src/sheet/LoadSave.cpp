@@ -168,9 +168,13 @@ void LoadToDoContent(Sheet& sheet, XmlElem& root) {
 
 // A data file that another program changed since this run read or wrote it is kept aside
 // before the save replaces it. A failure to keep it is reported, and the save goes on.
-void KeepConflictingVersion(DataFileState& state, const std::u16string& dataFile, Reports& reports) {
+bool AnotherVersionArrived(const DataFileState& state, const std::u16string& dataFile) {
   const FileStamp found = FileStampOf(dataFile);
-  if (!found.exists || found == state.DataFileSeen) return;
+  return found.exists && found != state.DataFileSeen;
+}
+
+void KeepConflictingVersion(DataFileState& state, const std::u16string& dataFile, Reports& reports) {
+  if (!AnotherVersionArrived(state, dataFile)) return;
   try {
     KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
   } catch (const std::exception& failure) {
@@ -249,7 +253,7 @@ Reports KeepUnreadableDataFile(DataFileState& state) {
   return reports;
 }
 
-SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window) {
+SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window, OtherVersion other) {
   SaveResult result;
   Reports& reports = result.reports;
   XmlDocument doc;
@@ -286,6 +290,10 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   // replaces the data file; what was built stays in the temporary file, the run's only one.
   if (!built || state.ProtectDataFile) return result;
 
+  if (other == OtherVersion::GiveWay && AnotherVersionArrived(state, dataFile)) {
+    result.gaveWay = true;
+    return result;
+  }
   KeepConflictingVersion(state, dataFile, reports);
   try {
     ReplaceFileAtomically(temporary, dataFile);

@@ -63,9 +63,20 @@ ArrivedVersion ReadArrivedVersion(const DataFileState& state);
 // The sheet a file holds when it reads whole and did not change while it was read.
 std::optional<Sheet::Content> ReadWholeSheet(const std::u16string& path, const std::u16string& exeFolder);
 
+// What a save does with a version of the data file that another program wrote since this run last
+// read or wrote it.
+enum class OtherVersion {
+  // Kept beside the data file, which the save then replaces: a save that cannot wait (the close).
+  KeepAside,
+  // Left in place, and nothing replaced: the caller merges it first and saves again.
+  GiveWay,
+};
+
 struct SaveResult {
   // The data file now holds the sheet.
   bool saved = false;
+  // Another program's version was left in place (OtherVersion::GiveWay).
+  bool gaveWay = false;
   // What the caller is to tell the user, in order.
   Reports reports;
 };
@@ -73,7 +84,8 @@ struct SaveResult {
 // Saves the sheet with the window's rectangle (left, top, client width and height) into the data
 // file. A rectangle that could not be read leaves the tree incomplete: it is written to the
 // temporary file only.
-SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window);
+SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window,
+                        OtherVersion other = OtherVersion::KeepAside);
 
 // The parent folder of a folder path, with a trailing delimiter (C:\Tools\Pendra\ gives C:\Tools\).
 std::u16string EinenPfadAbziehenMitDelimeter(Reports& reports, const std::u16string& path);

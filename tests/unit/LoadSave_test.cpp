@@ -593,5 +593,27 @@ TEST(Conflict, AVersionAnotherProgramWroteIsKeptBeforeTheSaveReplacesIt) {
   EXPECT_EQ(temp.Read("Pendra.xml"), mine);
 }
 
+// A save in the background leaves another program's version in place for the merge that comes
+// before the next try; a file as this run wrote it is replaced as always.
+TEST(Conflict, ABackgroundSaveGivesWayToAVersionAnotherProgramWrote) {
+  TempFolder temp;
+  temp.Write("Pendra.xml", File(kPosition + kInfo + kHeader + kContent));
+  FakeSheetWindow window;
+  window.state.DataFolder = temp.Folder();
+  ASSERT_TRUE(XMLLaden(window, temp.File("Pendra.xml")));
+
+  temp.Write("Pendra.xml", "written by a synchronisation program");
+  EXPECT_EQ(SaveDataFileGivingWay(window, true), SaveOutcome::GaveWay);
+  EXPECT_EQ(temp.Read("Pendra.xml"), "written by a synchronisation program");
+  EXPECT_TRUE(KeptConflicts(temp).empty());
+  EXPECT_TRUE(window.reports.empty());
+
+  // The merge took that version in.
+  window.state.DataFileSeen = FileStampOf(temp.File("Pendra.xml"));
+  EXPECT_EQ(SaveDataFileGivingWay(window, true), SaveOutcome::Saved);
+  EXPECT_NE(temp.Read("Pendra.xml"), "written by a synchronisation program");
+  EXPECT_TRUE(KeptConflicts(temp).empty());
+}
+
 }  // namespace
 }  // namespace pendra
