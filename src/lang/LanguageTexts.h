@@ -110,6 +110,16 @@ struct AboutTexts {
   const char16_t* ksHint;
 };
 
+// What screen readers are told of the sheet: its name, a cell without text, a column without a
+// caption ({number} counts from 1), and the default actions of a cell and of a button.
+struct AccessibilityTexts {
+  const char16_t* sheet;
+  const char16_t* emptyCell;
+  const char16_t* column;  // {number}
+  const char16_t* editAction;
+  const char16_t* pressAction;
+};
+
 struct LanguageTexts {
   // The language identifier ("DEUTSCH", "ENGLISH") and the version text of the About
   // dialog's caption ("1.3 Deutsch (64bit)").
@@ -120,6 +130,7 @@ struct LanguageTexts {
   MessageTexts messages;
   FirstSheetTexts firstSheet;
   AboutTexts about;
+  AccessibilityTexts accessibility;
 };
 
 // The table of the build's language, defined by the one language module the build links.

@@ -121,6 +121,14 @@ inline constexpr LanguageTexts kDeutschTexts = {
             .llbKSInfo5 = u"Notizen, Terminen und Adressen.",
             .ksHint = u"www.kastrel.example/de besuchen",
         },
+    .accessibility =
+        {
+            .sheet = u"Aufgabenliste",
+            .emptyCell = u"leer",
+            .column = u"Spalte {number}",
+            .editAction = u"Bearbeiten",
+            .pressAction = u"Drücken",
+        },
 };
 
 }  // namespace pendra

@@ -118,6 +118,14 @@ inline constexpr LanguageTexts kEnglishTexts = {
             .llbKSInfo5 = u"tool for making and storing quick notes.",
             .ksHint = u"Visit www.kastrel.example",
         },
+    .accessibility =
+        {
+            .sheet = u"To-do list",
+            .emptyCell = u"empty",
+            .column = u"Column {number}",
+            .editAction = u"Edit",
+            .pressAction = u"Press",
+        },
 };
 
 }  // namespace pendra
