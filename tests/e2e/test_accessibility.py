@@ -80,5 +80,46 @@ class AccessibilityTest(PendraTestCase):
         self.assertTrue(bar.state & STATE_COLLAPSED)
 
 
+class HighContrastTest(PendraTestCase):
+    """The probe switches high contrast on inside Pendra's process with a dark theme: black window,
+    white text, cyan highlight, dark grey button face with yellow text."""
+
+    WINDOW, HIGHLIGHT, FACE, FACE_TEXT = (0, 0, 0), (26, 235, 255), (48, 48, 48), (255, 255, 0)
+
+    def px(self, shot, x, y):
+        return shot.pixel(LEFT + x, TOP + y)
+
+    def test_the_sheet_and_its_decoration_take_the_themes_colours_and_follow_it_back(self):
+        (self.session.program_folder / "Pendra.xml").write_bytes(
+            sheet_file([("Hoch", "Zahnarzt", "10min"), ("", "", "")], left=LEFT, top=TOP))
+        self.session.start()
+        self.assertIsNotNone(self.session.main_window(until="visible", wait_ms=15000))
+        self.session.keys("Down")  # cell (0, 1) is current, and the grid has the focus
+        self.session.driver("high-contrast", "on")
+        self.session.settle()
+        shot = self.session.screenshot()
+        shot.save(self.session.work_folder / "high-contrast.png")
+        self.assertEqual(self.px(shot, 200, 31 + 2 * 25 + 10), self.WINDOW)  # an empty task cell
+        self.assertEqual(self.px(shot, 200, 33), self.FACE)  # the title row
+        self.assertEqual(self.px(shot, 33, 31 + 25 + 3), self.HIGHLIGHT)  # the focused current cell
+        self.assertEqual(self.px(shot, 258, 3), self.FACE)  # no band picture: the surface
+        self.assertEqual(self.px(shot, 355, 120), self.FACE)
+        r, g, b = self.px(shot, 12, 100)
+        self.assertTrue(r > 150 and g < 110 and b < 110, (r, g, b))  # the red bar stays
+        # The small buttons keep their dark ink on a light ground (a yellow plate, the lighter
+        # button colour, where the picture leaves it free), on the dark surface.
+        for left, top, size in ((347, 7, 16), (327, 7, 16), (174, 176, 9), (335, 100, 9)):
+            colours = {self.px(shot, left + dx, top + dy) for dx in range(size) for dy in range(size)}
+            self.assertTrue(any(sum(c) < 3 * 120 for c in colours), (left, top))
+            self.assertTrue(any(sum(c) > 3 * 150 for c in colours), (left, top))
+        self.assertEqual(self.px(shot, 348, 8), self.FACE_TEXT)
+
+        self.session.driver("high-contrast", "off")
+        self.session.settle()
+        shot = self.session.screenshot()
+        self.assertEqual(self.px(shot, 200, 33), (215, 228, 242))
+        self.assertEqual(self.px(shot, 200, 31 + 2 * 25 + 10), (255, 255, 255))
+
+
 if __name__ == "__main__":
     unittest.main()
