@@ -25,6 +25,7 @@ void TToDoForm::SetUpAccessibility() {
 
   // The red bar says what a click does, as its hint does: the hint changes at the end of each
   // collapse and each expansion.
+  redBarAccess_->window = Handle();
   redBarAccess_->name = [this] {
     const ExpandStates state = state_.ExpandState;
     return state == ExpandStates::Collapsed || state == ExpandStates::Expanding ? kHintRedBarExpand
@@ -68,7 +69,7 @@ bool TToDoForm::OnAccessibilityMessage(UINT message, WPARAM wParam, LPARAM lPara
   switch (message) {
     case WM_GETOBJECT:
       if (!AsksForClientObject(lParam)) return false;
-      answer = AnswerClientObject(wParam, lParam, [this] { return MakeFormAccessible(formAccess_.Link()); });
+      answer = AnswerWithObject(wParam, MakeFormAccessible(formAccess_.Link()));
       return true;
     case kRedBarPressMessage: ImageRedButtonAufklapperClick(); return true;
     // The user switched high contrast or the theme's colours: the window follows at once.
@@ -79,8 +80,11 @@ bool TToDoForm::OnAccessibilityMessage(UINT message, WPARAM wParam, LPARAM lPara
   return false;
 }
 
+// Only a change of the colours repaints: Windows tells of every setting the user changes.
 void TToDoForm::ApplyColourScheme() {
-  colours_ = SystemColourScheme();
+  const ColourScheme scheme = SystemColourScheme();
+  if (scheme == colours_ && Handle()) return;
+  colours_ = scheme;
   ToDoGrid.SetColourScheme(colours_);
   for (PictureButton* button : PictureButtons()) button->SetColourScheme(colours_);
   if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -139,18 +139,11 @@ IDispatch* MakeWindowObject(HWND window);
 IAccessible* MakeClientObjectOf(HWND window);
 Rect ScreenRectOf(HWND window);
 
-// The answer to WM_GETOBJECT: for the client area (OBJID_CLIENT) the object `make` returns (the
-// answer takes a reference, the made one is released); for anything else 0, which leaves the
-// window's default to the system.
-template <typename Make>
-LRESULT AnswerClientObject(WPARAM wParam, LPARAM lParam, Make make);
-LRESULT AnswerWithObject(WPARAM wParam, AccessibleObject* made);
+// WM_GETOBJECT asks for the client area's object (OBJID_CLIENT); other questions are left to the
+// system's default.
 bool AsksForClientObject(LPARAM lParam);
-
-template <typename Make>
-LRESULT AnswerClientObject(WPARAM wParam, LPARAM lParam, Make make) {
-  if (!AsksForClientObject(lParam)) return 0;
-  return AnswerWithObject(wParam, make());
-}
+// The answer to WM_GETOBJECT with a newly made object: the answer takes its own reference, the
+// made one is released.
+LRESULT AnswerWithObject(WPARAM wParam, AccessibleObject* made);
 
 }  // namespace pendra

@@ -11,7 +11,7 @@ class ButtonElement : public AccessibleObject {
   explicit ButtonElement(AccessLink<ButtonAccess> link) : link_(std::move(link)) {}
 
  protected:
-  bool Connected() const override { return *link_ != nullptr; }
+  bool Connected() const override { return *link_ != nullptr && IsWindow(Access().window); }
   IDispatch* MakeParent() const override { return Access().parent(); }
   std::u16string Name() const override { return Access().name(); }
   long Role() const override { return ROLE_SYSTEM_PUSHBUTTON; }

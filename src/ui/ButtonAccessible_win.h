@@ -12,6 +12,8 @@
 namespace pendra {
 
 struct ButtonAccess {
+  // The window the button lives on: once it is gone the button answers no more.
+  HWND window = nullptr;
   std::function<std::u16string()> name;
   // STATE_SYSTEM_... beyond the button's own (pressed, under the mouse, collapsed, ...).
   std::function<long()> state;

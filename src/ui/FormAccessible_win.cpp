@@ -15,7 +15,7 @@ class FormElement : public AccessibleObject {
   long ChildCount() const override { return static_cast<long>(Access().controls().size()) + 1; }
 
   IAccessible* MakeChild(long id) const override {
-    if (id == kRedBarChildId) return Access().redBar ? MakeButtonAccessible(Access().redBar) : nullptr;
+    if (id == kRedBarChildId) return MakeButtonAccessible(Access().redBar);
     const std::vector<HWND> controls = Access().controls();
     if (id < 2 || id - 2 >= static_cast<long>(controls.size())) return nullptr;
     return MakeClientObjectOf(controls[static_cast<size_t>(id - 2)]);
@@ -57,7 +57,7 @@ class FormElement : public AccessibleObject {
 
   void HitTest(Point screen, VARIANT& found) const override {
     if (!ScreenRect().Contains(screen)) return;
-    if (Access().redBar && (*Access().redBar)->screenRect().Contains(screen)) {
+    if ((*Access().redBar)->screenRect().Contains(screen)) {
       found = DispatchVariant(MakeButtonAccessible(Access().redBar));
       return;
     }

@@ -197,7 +197,7 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_GETOBJECT:
       if (!AsksForClientObject(lParam)) break;
-      return AnswerClientObject(wParam, lParam, [this] { return MakeGridAccessible(accessLink_); });
+      return AnswerWithObject(wParam, MakeGridAccessible(accessLink_));
     case kEditFromOutsideMessage: OnEditFromOutside({static_cast<int>(wParam), static_cast<int>(lParam)}); return 0;
   }
   return DefaultProc(message, wParam, lParam);

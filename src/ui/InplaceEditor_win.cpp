@@ -138,7 +138,7 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
     case WM_GETOBJECT:
       if (!AsksForClientObject(lParam)) break;
-      return AnswerClientObject(wParam, lParam, [this] { return MakeEditAccessible(access_.Link()); });
+      return AnswerWithObject(wParam, MakeEditAccessible(access_.Link()));
     case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }
   return EditProc(message, wParam, lParam);

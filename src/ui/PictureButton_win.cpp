@@ -45,7 +45,7 @@ void PictureButton::Create(HWND parent, PaintBeneath paintBeneath, std::function
   paintBeneath_ = std::move(paintBeneath);
   onClick_ = std::move(onClick);
   RegisterClassOnce(kHolderClass, 0, nullptr);
-  CreateWindowOf(kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, parent);
+  access_->window = CreateWindowOf(kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, parent);
 }
 
 void PictureButton::SetScale(Scale scale) {
@@ -97,7 +97,7 @@ LRESULT PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_GETOBJECT:
       if (!AsksForClientObject(lParam)) break;
-      return AnswerClientObject(wParam, lParam, [this] { return MakeButtonAccessible(access_.Link()); });
+      return AnswerWithObject(wParam, MakeButtonAccessible(access_.Link()));
     // The handler may end the program, so it runs last.
     case kPressFromOutsideMessage:
       if (onClick_) onClick_();
