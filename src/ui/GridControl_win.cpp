@@ -78,6 +78,11 @@ void GridControl::SheetChanged(const SheetChange& change) {
       const long id = CellEventId(model_, {change.col, change.row});
       NotifyAccessible(EVENT_OBJECT_VALUECHANGE, id);
       NotifyAccessible(EVENT_OBJECT_NAMECHANGE, id);
+      // A caption is part of the name of every cell below it; the current one is read again.
+      const GridCell current = model_.CurrentCell();
+      if (change.row == 0 && current.col == change.col && current.row > 0) {
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, CellEventId(model_, current));
+      }
       return;
     }
     case SheetChange::Kind::Structure:
@@ -642,13 +647,28 @@ void GridControl::PaintLines(HDC dc) {
 }
 
 void GridControl::PaintFocus(HDC dc) {
-  if (!focused_ || model_.IsEditing() || !model_.HasCurrentCell()) return;
+  if (!focused_ || model_.IsEditing()) return;
+  if (!model_.HasCurrentCell()) {
+    if (scheme_.highContrast) PaintGridFocus(dc);
+    return;
+  }
   Rect rect;
   if (!CellRect(model_, model_.CurrentCell(), rect)) return;
   const RECT focus = ToRECT(rect);
   SetTextColor(dc, scheme_.focusInk);
   SetBkColor(dc, scheme_.focusPaper);
   DrawFocusRect(dc, &focus);
+}
+
+// In high contrast the focus is always seen: without a current cell the grid's edge shows it.
+void GridControl::PaintGridFocus(HDC dc) {
+  RECT edge;
+  GetClientRect(Handle(), &edge);
+  SetDCBrushColor(dc, scheme_.focusPaper);
+  for (int ring = 0; ring < 2; ++ring) {
+    FrameRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    InflateRect(&edge, -1, -1);
+  }
 }
 
 // --- accessibility ------------------------------------------------------------------------

@@ -152,6 +152,7 @@ class GridControl : public Window,
   void DrawCell(HDC dc, GridCell cell, const RECT& rect, GridDrawState state);
   void PaintLines(HDC dc);
   void PaintFocus(HDC dc);
+  void PaintGridFocus(HDC dc);
   // The current cell is drawn in the highlight's colours.
   bool IsHighlighted(GridCell cell) const;
 

@@ -349,6 +349,11 @@ TEST_F(AccessibilityTest, EventsTellOfTheCurrentCellEditsRowsColumnsAndUndo) {
   sheet.SetColCount(4);
   EXPECT_EQ(heard.Take(), (Log{"reorder Aufgabenliste"}));
 
+  // A new caption renames the cells below it, and the current one says so.
+  sheet.SetCell(1, 0, u"Task");
+  EXPECT_EQ(heard.Take(), (Log{"value Task", "name Task", "name Task: Arzt"}));
+  sheet.SetCell(1, 0, u"Aufgabe");
+  heard.Take();
   Key(VK_DOWN);
   EXPECT_EQ(heard.Take(), (Log{"selection Aufgabe: leer", "focus Aufgabe: leer"}));
 
@@ -442,10 +447,13 @@ TEST_F(AccessibilityTest, HighContrastPaintsTheSheetInTheThemesColoursAndAlwaysS
                             .buttonFace = RGB(224, 224, 224),
                             .buttonText = RGB(0, 64, 0)};
   grid->SetColourScheme(ChooseColourScheme(true, theme));
-  grid->Model().SetCurrentCell({0, 1});
   ASSERT_EQ(GetFocus(), grid->Handle());
   const int rowHeight = grid->Model().DefaultRowHeight();
   const int pitch = grid->Model().RowPitch();
+  // Without a current cell the grid's edge shows the focus.
+  EXPECT_EQ(GridPixel(grid->Handle(), 1, pitch + rowHeight / 2), theme.highlight);
+  grid->Model().SetCurrentCell({0, 1});
+  EXPECT_EQ(GridPixel(grid->Handle(), 200, 1), theme.buttonFace);
   EXPECT_EQ(GridPixel(grid->Handle(), 200, rowHeight / 2), theme.buttonFace);            // title row
   EXPECT_EQ(GridPixel(grid->Handle(), 200, pitch + rowHeight / 2), theme.window);        // a task cell
   EXPECT_EQ(GridPixel(grid->Handle(), 40, pitch + rowHeight / 2 + 6), theme.highlight);  // the focused current cell
