@@ -2,7 +2,7 @@
 add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
-set(WIN_LIBS user32 gdi32 shell32 kernel32 uxtheme uuid)
+set(WIN_LIBS user32 gdi32 shell32 kernel32 uxtheme uuid oleacc ole32 oleaut32)
 
 # The Win32 layer without the entry point, so that its tests can link it.
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)

@@ -157,8 +157,10 @@ void TToDoForm::EndShrinkOrExpand(WindowSpan span) {
     decoration_.ImageLogo.visible = false;
     InvalidateRect(Handle(), nullptr, FALSE);
     hints_.SetAreaText(kRedBarHint, kHintRedBarExpand);
+    AnnounceRedBar();
   } else {
     hints_.SetAreaText(kRedBarHint, kHintRedBarCollapse);
+    AnnounceRedBar();
     // The grid was hidden while the window was a strip: the keys go to it again.
     if (GetActiveWindow() == Handle()) SetFocus(ToDoGrid.Handle());
   }

@@ -119,7 +119,7 @@ void TToDoForm::PaintSurface(HDC dc, POINT origin) {
   RECT client{};
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  decoration_.Paint(dc);
+  decoration_.Paint(dc, colours_);
   if (waitingForDataFile_) PaintWaitingText(dc);
   SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }

@@ -111,6 +111,7 @@ void TToDoForm::CreateControls() {
   hints_.AddForWindow(PanelMinusRow.Handle(), kHintDeleteRow);
   hints_.AddForWindow(PanelPlusColumn.Handle(), kHintAddColumn);
   hints_.AddForWindow(PanelMinusColumn.Handle(), kHintDeleteColumn);
+  SetUpAccessibility();
 }
 
 // Only there to take the focus for a moment, outside the visible area. Made when first needed:
@@ -192,6 +193,7 @@ void TToDoForm::PutOnScreen() {
 }
 
 LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT answer = 0; OnAccessibilityMessage(message, wParam, lParam, answer)) return answer;
   switch (message) {
     case WM_TIMER:
       if (wParam == kStartTimer) tmrAnwendungsStartOnTimerTimer();

@@ -24,7 +24,9 @@
 #include "sheet/Sheet.h"
 #include "skins/Decoration_win.h"
 #include "skins/SkinMenu.h"
+#include "ui/ColourScheme.h"
 #include "ui/EditSession.h"
+#include "ui/FormAccessible_win.h"
 #include "ui/GridControl_win.h"
 #include "ui/PictureButton_win.h"
 #include "ui/PopupMenuRules.h"
@@ -205,6 +207,15 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // The six picture buttons, the window's two first.
   std::array<PictureButton*, 6> PictureButtons();
 
+  // Screen readers and high contrast: the window's surface and red bar as accessible objects, the
+  // buttons' names, and the colours that follow the user's theme.
+  void SetUpAccessibility();
+  bool OnAccessibilityMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer);
+  void ApplyColourScheme();
+  // The red bar's name and state changed with the window's collapse or expansion.
+  void AnnounceRedBar();
+  std::vector<HWND> AccessibleControls();
+
   // Steps other parts of the program fill in.
   void Internationalization();
   void FormResize();
@@ -267,6 +278,9 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   BeforeSummon beforeSummon_;
   HWND focusBeforeSummon_ = nullptr;
   bool changingVisibility_ = false;
+  ColourScheme colours_;
+  AccessPoint<ButtonAccess> redBarAccess_;
+  AccessPoint<FormAccess> formAccess_;
 };
 
 }  // namespace pendra

@@ -128,6 +128,16 @@ struct SummonKeyTexts {
   const char16_t* win;
 };
 
+// What screen readers are told of the sheet: its name, a cell without text, a column without a
+// caption ({number} counts from 1), and the default actions of a cell and of a button.
+struct AccessibilityTexts {
+  const char16_t* sheet;
+  const char16_t* emptyCell;
+  const char16_t* column;  // {number}
+  const char16_t* editAction;
+  const char16_t* pressAction;
+};
+
 struct LanguageTexts {
   // The language identifier ("DEUTSCH", "ENGLISH") and the version text of the About
   // dialog's caption ("1.3 Deutsch (64bit)").
@@ -139,6 +149,7 @@ struct LanguageTexts {
   FirstSheetTexts firstSheet;
   AboutTexts about;
   SummonKeyTexts summonKey;
+  AccessibilityTexts accessibility;
 };
 
 // The table of the build's language, defined by the one language module the build links.

@@ -73,4 +73,8 @@ std::u16string MergedCopiesText(size_t count, const std::u16string& folder) {
                 {{u"count", DecimalText(static_cast<long long>(count))}, {u"folder", folder}});
 }
 
+std::u16string AccessibleColumnName(int col) {
+  return FillIn(BuildTexts.accessibility.column, {{u"number", DecimalText(col + 1LL)}});
+}
+
 }  // namespace pendra

@@ -72,6 +72,15 @@ inline constexpr const char16_t* const& kNoSkinNoticeText = BuildTexts.messages.
 inline constexpr const char16_t* const& kHintRedBarCollapse = BuildTexts.hints.redBarCollapse;
 inline constexpr const char16_t* const& kHintRedBarExpand = BuildTexts.hints.redBarExpand;
 
+// What screen readers are told of the sheet: its name, a cell without text, the default actions
+// of a cell and of a button, and a column without a caption (counted from 0 here, from 1 in the
+// text).
+inline constexpr const char16_t* const& kAccessibleSheetName = BuildTexts.accessibility.sheet;
+inline constexpr const char16_t* const& kAccessibleEmptyCell = BuildTexts.accessibility.emptyCell;
+inline constexpr const char16_t* const& kAccessibleEditAction = BuildTexts.accessibility.editAction;
+inline constexpr const char16_t* const& kAccessiblePressAction = BuildTexts.accessibility.pressAction;
+std::u16string AccessibleColumnName(int col);
+
 // The captions and the example task of a first sheet, left to right.
 inline constexpr const std::array<const char16_t*, 3>& kFirstSheetCaptions = BuildTexts.firstSheet.captions;
 inline constexpr const std::array<const char16_t*, 3>& kFirstSheetTask = BuildTexts.firstSheet.task;

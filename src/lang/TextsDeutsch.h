@@ -139,6 +139,14 @@ inline constexpr LanguageTexts kDeutschTexts = {
             .shift = u"Umschalt",
             .win = u"Win",
         },
+    .accessibility =
+        {
+            .sheet = u"Aufgabenliste",
+            .emptyCell = u"leer",
+            .column = u"Spalte {number}",
+            .editAction = u"Bearbeiten",
+            .pressAction = u"Drücken",
+        },
 };
 
 }  // namespace pendra

@@ -136,6 +136,14 @@ inline constexpr LanguageTexts kEnglishTexts = {
             .shift = u"Shift",
             .win = u"Win",
         },
+    .accessibility =
+        {
+            .sheet = u"To-do list",
+            .emptyCell = u"empty",
+            .column = u"Column {number}",
+            .editAction = u"Edit",
+            .pressAction = u"Press",
+        },
 };
 
 }  // namespace pendra

@@ -1,6 +1,7 @@
 #include "skins/Decoration_win.h"
 
 #include "platform/Geometry_win.h"
+#include "platform/Unique_win.h"
 
 namespace pendra {
 
@@ -31,6 +32,23 @@ void Decoration::Place(const FormLayout& layout, bool skinLoaded) {
   }
 }
 
+// The skin and the edge bands would hide the theme's colours; the red bar is an opaque picture
+// that stays visible on any of them.
+void Decoration::PaintForHighContrast(HDC dc, const ColourScheme& scheme) const {
+  const UniqueBrush frame(CreateSolidBrush(scheme.surfaceText));
+  const UniqueBrush plate(CreateSolidBrush(scheme.plate));
+  ImageRedButtonAufklapper.Draw(dc);
+  if (ImageRedButtonAufklapper.visible) {
+    const RECT bar = ToRECT(ImageRedButtonAufklapper.rect);
+    FrameRect(dc, &bar, frame.Get());
+  }
+  if (ImageLogo.visible) {
+    const RECT logo = ToRECT(ImageLogo.rect);
+    FillRect(dc, &logo, plate.Get());
+    ImageLogo.Draw(dc);
+  }
+}
+
 DecorationPicture& Decoration::PictureOf(SkinPart part) {
   switch (part) {
     case SkinPart::Right: return ImageRight;
@@ -57,7 +75,11 @@ const DecorationPicture& Decoration::SetSkinPicture(SkinPart part, Bitmap pictur
   return target;
 }
 
-void Decoration::Paint(HDC dc) const {
+void Decoration::Paint(HDC dc, const ColourScheme& scheme) const {
+  if (!scheme.decorationPictures) {
+    PaintForHighContrast(dc, scheme);
+    return;
+  }
   for (const DecorationPicture* picture : {&ImageRight, &ImageBottom, &ImageBottomRight, &ImageTop, &ImageTopRight,
                                            &ImageRedButtonAufklapper, &ImageLogo}) {
     picture->Draw(dc);

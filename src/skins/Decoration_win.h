@@ -1,11 +1,13 @@
 #pragma once
 // The pictures that dress the main window's surface: the edge bands, the two right-hand
 // corners, the red bar and the logo, painted in their stacking order (ImageRight lowest,
-// ImageLogo highest) with the fit each one has.
+// ImageLogo highest) with the fit each one has. In high contrast only the pictures that tell
+// something are drawn, on the theme's colours: the red bar framed, the logo on a plate.
 #include <windows.h>
 
 #include "gfx/Bitmap_win.h"
 #include "skins/Skins.h"
+#include "ui/ColourScheme.h"
 #include "ui/Layout.h"
 
 namespace pendra {
@@ -29,7 +31,7 @@ struct Decoration {
   // Places the pictures as a layout pass does; the corners take their size only with a skin.
   void Place(const FormLayout& layout, bool skinLoaded);
   // Paints every visible picture, lowest first.
-  void Paint(HDC dc) const;
+  void Paint(HDC dc, const ColourScheme& scheme) const;
   // A skin's picture takes the place of a built-in one: the right edge becomes 180 wide, the
   // corners move to the right edge's left - 70 (the lower one also to the bottom's top - 70).
   // Returns the picture that changed.
@@ -43,6 +45,9 @@ struct Decoration {
   DecorationPicture ImageTopRight{L"IMG_TOPRIGHT", PictureFit::Unscaled};
   DecorationPicture ImageRedButtonAufklapper{L"IMG_REDBAR", PictureFit::Stretched};
   DecorationPicture ImageLogo{L"IMG_LOGO", PictureFit::Transparent};
+
+ private:
+  void PaintForHighContrast(HDC dc, const ColourScheme& scheme) const;
 };
 
 }  // namespace pendra

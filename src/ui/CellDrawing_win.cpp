@@ -37,10 +37,10 @@ void DrawTitleCell(HDC dc, const RECT& rect, std::u16string_view text, bool bold
 }  // namespace
 
 void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold,
-                   bool highlighted) {
+                   bool highlighted, COLORREF taskColour) {
   if (row > 0 && !highlighted) {
-    SetDCBrushColor(dc, kTaskCellColour);
-    SetBkColor(dc, kTaskCellColour);
+    SetDCBrushColor(dc, taskColour);
+    SetBkColor(dc, taskColour);
   }
   FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   if (row == 0) {

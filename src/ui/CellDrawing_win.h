@@ -1,8 +1,8 @@
 #pragma once
 // The drawing of one sheet cell, background and text, on the DC the grid has prepared (font,
 // colours, the DC brush in the grid's background for the cell): the title row on that background,
-// centred and, if asked, bold; task rows on white, aligned by their column; the highlighted
-// current cell of an unfocused grid on the highlight. Text is clipped at the cell, one line only,
+// centred and, if asked, bold; task rows on the task colour (white in the design), aligned by
+// their column; the highlighted current cell on the highlight. Text is clipped at the cell, one line only,
 // and drawn as typed.
 #include <windows.h>
 
@@ -10,9 +10,7 @@
 
 namespace pendra {
 
-constexpr COLORREF kTaskCellColour = RGB(255, 255, 255);
-
 void DrawSheetCell(HDC dc, const RECT& rect, std::u16string_view text, int row, int alignment, bool titleBold,
-                   bool highlighted);
+                   bool highlighted, COLORREF taskColour);
 
 }  // namespace pendra

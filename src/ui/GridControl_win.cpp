@@ -7,8 +7,10 @@
 #include <cstdlib>
 
 #include "platform/Geometry_win.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CellDrawing_win.h"
 #include "ui/GridNavigation.h"
+#include "ui/SystemColours_win.h"
 
 namespace pendra {
 
@@ -28,6 +30,8 @@ constexpr int kDesignRowHeight = 24;
 // Room above and below a row's text.
 constexpr int kDesignTextRoom = 2;
 constexpr int kPointsPerInch = 72;
+// Posted by a screen reader's default action on a cell: wParam its column, lParam its row.
+constexpr UINT kEditFromOutsideMessage = WM_APP + 1;
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
@@ -52,13 +56,15 @@ bool Intersects(const RECT& a, const RECT& b) {
 
 }  // namespace
 
-GridControl::GridControl(GridEvents& events, Sheet& sheet) : events_(events), model_(sheet), editor_(*this) {
+GridControl::GridControl(GridEvents& events, Sheet& sheet)
+    : events_(events), model_(sheet), editor_(*this), accessLink_(MakeAccessLink<GridAccessSource>(this)) {
   sheet.AddObserver(*this);
   model_.SetObserver(this);
 }
 
 // The window goes first, while the editor and the model it reports to still exist.
 GridControl::~GridControl() {
+  *accessLink_ = nullptr;
   model_.TheSheet().RemoveObserver(*this);
   if (Handle()) DestroyWindow(Handle());
 }
@@ -67,8 +73,22 @@ void GridControl::SheetChanged(const SheetChange& change) {
   if (!Handle()) return;
   switch (change.kind) {
     case SheetChange::Kind::Window: return;
-    case SheetChange::Kind::Cell: InvalidateCell({change.col, change.row}); return;
+    case SheetChange::Kind::Cell: {
+      InvalidateCell({change.col, change.row});
+      const long id = CellEventId(model_, {change.col, change.row});
+      NotifyAccessible(EVENT_OBJECT_VALUECHANGE, id);
+      NotifyAccessible(EVENT_OBJECT_NAMECHANGE, id);
+      // A caption is part of the name of every cell below it; the current one is read again.
+      const GridCell current = model_.CurrentCell();
+      if (change.row == 0 && current.col == change.col && current.row > 0) {
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, CellEventId(model_, current));
+      }
+      return;
+    }
     case SheetChange::Kind::Structure:
+      Repaint();
+      NotifyAccessible(EVENT_OBJECT_REORDER, CHILDID_SELF);
+      return;
     case SheetChange::Kind::Look: Repaint(); return;
   }
 }
@@ -79,6 +99,7 @@ void GridControl::GridViewChanged(const GridViewChange& change) {
     case GridViewChange::Kind::Current:
       InvalidateCell(change.before);
       InvalidateCell(change.after);
+      AnnounceCurrentCell();
       return;
     case GridViewChange::Kind::Editing:
       // The owner ended the editing: the editor goes with it; an editing that moved takes it along.
@@ -129,6 +150,12 @@ void GridControl::Repaint() {
   UpdateWindow(Handle());
 }
 
+void GridControl::SetColourScheme(const ColourScheme& scheme) {
+  if (scheme == scheme_) return;
+  scheme_ = scheme;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
@@ -148,7 +175,10 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam)); return 0;
     case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
-    case WM_SETFOCUS: OnFocusChanged(true, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_SETFOCUS:
+      OnFocusChanged(true, reinterpret_cast<HWND>(wParam));
+      AnnounceCurrentCell();
+      return 0;
     case WM_KILLFOCUS: OnFocusChanged(false, reinterpret_cast<HWND>(wParam)); return 0;
     case WM_LBUTTONDOWN: OnLeftButtonDown(x, y); return 0;
     case WM_RBUTTONDOWN:
@@ -170,11 +200,16 @@ LRESULT GridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == editor_.Handle() && HIWORD(wParam) == EN_CHANGE) OnEditorChanged();
       return 0;
+    case WM_GETOBJECT:
+      if (!AsksForClientObject(lParam)) break;
+      return AnswerWithObject(wParam, MakeGridAccessible(accessLink_));
+    case kEditFromOutsideMessage: OnEditFromOutside({static_cast<int>(wParam), static_cast<int>(lParam)}); return 0;
   }
   return DefaultProc(message, wParam, lParam);
 }
 
 void GridControl::OnCreate() {
+  scheme_ = SystemColourScheme();
   dpi_ = static_cast<int>(GetDpiForWindow(Handle()));
   MakeFont();
   model_.SetDefaultRowHeight(RowHeight());
@@ -541,7 +576,7 @@ void GridControl::PaintCells(HDC dc, const RECT& dirty) {
   for (const RECT& beside : {RECT{cellsRight, dirty.top, dirty.right, dirty.bottom},
                              RECT{dirty.left, cellsBottom, cellsRight, dirty.bottom}}) {
     RECT area;
-    if (IntersectRect(&area, &beside, &dirty)) Fill(dc, area, kGridColour);
+    if (IntersectRect(&area, &beside, &dirty)) Fill(dc, area, scheme_.gridBackground);
   }
   for (const ShownLine& row : rows) {
     for (const ShownLine& col : cols) {
@@ -556,8 +591,10 @@ void GridControl::PaintCells(HDC dc, const RECT& dirty) {
 void GridControl::PaintCell(HDC dc, GridCell cell, const RECT& rect) {
   const bool fixed = cell.row < model_.FixedRows();
   const bool selected = cell == model_.CurrentCell();
-  const bool highlighted = selected && !focused_;
-  const COLORREF background = fixed ? kFixedColour : highlighted ? GetSysColor(COLOR_HIGHLIGHT) : kGridColour;
+  const bool highlighted = IsHighlighted(cell);
+  const COLORREF background = fixed         ? scheme_.titleBackground
+                              : highlighted ? scheme_.currentBackground
+                                            : scheme_.gridBackground;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   SelectObject(dc, font_.Get());
@@ -565,7 +602,7 @@ void GridControl::PaintCell(HDC dc, GridCell cell, const RECT& rect) {
   SetDCBrushColor(dc, background);
   SetBkColor(dc, background);
   SetBkMode(dc, OPAQUE);
-  SetTextColor(dc, GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetTextColor(dc, highlighted ? scheme_.currentText : fixed ? scheme_.titleText : scheme_.taskText);
   // The editor covers its cell: only the background goes under it.
   if (model_.IsEditing() && cell == model_.EditedCell()) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -580,8 +617,13 @@ void GridControl::DrawCell(HDC dc, GridCell cell, const RECT& rect, GridDrawStat
     if (events_.DrawCell(dc, cell.col, cell.row, rect, state)) return;
     const Sheet& sheet = model_.TheSheet();
     DrawSheetCell(dc, rect, sheet.Cell(cell.col, cell.row), cell.row, sheet.Alignment(cell.col), sheet.HeaderTextBold(),
-                  state.selected && !state.focused);
+                  IsHighlighted(cell), scheme_.taskBackground);
   });
+}
+
+// Normally only while the grid is not the focused control: then the focus rectangle is not drawn.
+bool GridControl::IsHighlighted(GridCell cell) const {
+  return cell == model_.CurrentCell() && (!focused_ || scheme_.highlightFocusedCurrent);
 }
 
 // Silver lines between task cells, black under the fixed row, and the fixed colour where the
@@ -601,26 +643,92 @@ void GridControl::PaintLines(HDC dc) {
     const std::int64_t x64 = col.start + std::int64_t{model_.ColWidths()[col.index]};
     if (x64 >= model_.ViewWidth()) break;
     const int x = static_cast<int>(x64);
-    if (fixedEnd < rowsEnd) Fill(dc, {x, fixedEnd, x + line, rowsEnd}, kCellLineColour);
+    if (fixedEnd < rowsEnd) Fill(dc, {x, fixedEnd, x + line, rowsEnd}, scheme_.cellLine);
     for (const ShownLine& row : rows) {
-      if (row.index < model_.FixedRows()) Fill(dc, {x, row.start, x + line, row.start + rowHeight}, kFixedColour);
+      if (row.index < model_.FixedRows()) Fill(dc, {x, row.start, x + line, row.start + rowHeight}, scheme_.titleGap);
     }
   }
   for (const ShownLine& row : rows) {
     const int y = row.start + rowHeight;
-    const COLORREF colour = row.index < model_.FixedRows() ? kTitleLineColour : kCellLineColour;
+    const COLORREF colour = row.index < model_.FixedRows() ? scheme_.titleLine : scheme_.cellLine;
     Fill(dc, {0, y, colsEnd, y + line}, colour);
   }
 }
 
 void GridControl::PaintFocus(HDC dc) {
-  if (!focused_ || model_.IsEditing() || !model_.HasCurrentCell()) return;
+  if (!focused_ || model_.IsEditing()) return;
+  if (!model_.HasCurrentCell()) {
+    if (scheme_.highContrast) PaintGridFocus(dc);
+    return;
+  }
   Rect rect;
   if (!CellRect(model_, model_.CurrentCell(), rect)) return;
   const RECT focus = ToRECT(rect);
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, RGB(255, 255, 255));
+  SetTextColor(dc, scheme_.focusInk);
+  SetBkColor(dc, scheme_.focusPaper);
   DrawFocusRect(dc, &focus);
+}
+
+// In high contrast the focus is always seen: without a current cell the grid's edge shows it.
+void GridControl::PaintGridFocus(HDC dc) {
+  RECT edge;
+  GetClientRect(Handle(), &edge);
+  SetDCBrushColor(dc, scheme_.focusPaper);
+  for (int ring = 0; ring < 2; ++ring) {
+    FrameRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    InflateRect(&edge, -1, -1);
+  }
+}
+
+// --- accessibility ------------------------------------------------------------------------
+
+void GridControl::NotifyAccessible(DWORD event, long child) {
+  if (Handle()) NotifyWinEvent(event, Handle(), OBJID_CLIENT, child);
+}
+
+// The current cell is the selection, and the focus while the grid itself has the keys (the
+// editor, when it has them, is announced by the system).
+void GridControl::AnnounceCurrentCell() {
+  if (!Handle()) return;
+  const long id = CellEventId(model_, model_.CurrentCell());
+  if (model_.HasCurrentCell()) NotifyAccessible(EVENT_OBJECT_SELECTION, id);
+  if (GetFocus() == Handle()) NotifyAccessible(EVENT_OBJECT_FOCUS, id);
+}
+
+std::u16string GridControl::EditorAccessibleName() const {
+  const GridCell cell = model_.IsEditing() ? model_.EditedCell() : model_.CurrentCell();
+  if (cell.col < 0) return {};
+  return AccessibleEditorName(model_.TheSheet(), cell.col, cell.row);
+}
+
+// As a key would: the owner is asked, and hears of the click.
+bool GridControl::SelectFromOutside(GridCell cell, bool takeFocus) {
+  if (!model_.IsSelectable(cell)) return false;
+  if (takeFocus) SetFocus(Handle());
+  if (cell == model_.CurrentCell()) return true;
+  if (!MoveCurrent(cell)) return false;
+  events_.Click();
+  return true;
+}
+
+// The text goes where typing would put it: into the editor while the cell is being edited.
+bool GridControl::SetTextFromOutside(GridCell cell, const std::u16string& text) {
+  if (!model_.IsSelectable(cell)) return false;
+  if (model_.IsEditing() && cell == model_.EditedCell() && editor_.IsOpen()) {
+    SetWindowTextW(editor_.Handle(), reinterpret_cast<const wchar_t*>(text.c_str()));
+    return true;
+  }
+  model_.TheSheet().SetCell(cell.col, cell.row, text);
+  return true;
+}
+
+void GridControl::EditFromOutside(GridCell cell) {
+  PostMessageW(Handle(), kEditFromOutsideMessage, static_cast<WPARAM>(cell.col), static_cast<LPARAM>(cell.row));
+}
+
+void GridControl::OnEditFromOutside(GridCell cell) {
+  if (!model_.IsSelectable(cell) || !SelectFromOutside(cell, true)) return;
+  if (model_.CurrentCell() == cell) OpenEditor(model_.Cell(cell.col, cell.row), true);
 }
 
 }  // namespace pendra

@@ -7,6 +7,10 @@
 // The grid shows a sheet and follows it: every change of the sheet repaints what it touched.
 // Text typed into the in-place editor goes into its cell at once. The owner hears of the
 // user's actions through GridEvents.
+//
+// Screen readers read and edit it as a table of rows and cells (GridAccessible_win.h): the grid
+// tells them when the current cell moves, a cell's text changes and rows or columns come and go.
+// Its colours follow a ColourScheme, the design's or the high-contrast theme's.
 #include <windows.h>
 
 #include <string>
@@ -14,17 +18,20 @@
 #include "platform/Guard.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
+#include "ui/ColourScheme.h"
 #include "ui/ColumnFitting.h"
+#include "ui/GridAccessible_win.h"
 #include "ui/GridGeometry.h"
 #include "ui/GridModel.h"
 #include "ui/InplaceEditor_win.h"
 
 namespace pendra {
 
-constexpr COLORREF kGridColour = RGB(245, 245, 255);
-constexpr COLORREF kFixedColour = RGB(215, 228, 242);
-constexpr COLORREF kCellLineColour = RGB(192, 192, 192);
-constexpr COLORREF kTitleLineColour = RGB(0, 0, 0);
+// The design's colours.
+constexpr COLORREF kGridColour = kDesignGridColour;
+constexpr COLORREF kFixedColour = kDesignFixedColour;
+constexpr COLORREF kCellLineColour = kDesignCellLineColour;
+constexpr COLORREF kTitleLineColour = kDesignTitleLineColour;
 
 // How the grid shows a cell: in the fixed row, the current cell, the grid the focused control.
 struct GridDrawState {
@@ -62,7 +69,11 @@ class GridEvents : public virtual ExceptionReporter {
   }
 };
 
-class GridControl : public Window, private InplaceEditorHost, private SheetObserver, private GridViewObserver {
+class GridControl : public Window,
+                    private InplaceEditorHost,
+                    private SheetObserver,
+                    private GridViewObserver,
+                    private GridAccessSource {
  public:
   GridControl(GridEvents& events, Sheet& sheet);
   ~GridControl() override;
@@ -89,6 +100,9 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   void Repaint();
   // Makes the cell current, as a key would, and opens the editor on it with the keys in it.
   void EditCell(GridCell cell);
+  // The system's scheme from the window's creation on, until the owner gives another.
+  void SetColourScheme(const ColourScheme& scheme);
+  const ColourScheme& Colours() const { return scheme_; }
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -115,6 +129,7 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   void InvalidateCell(GridCell cell);
 
   bool EditorKeyDown(int key) override;
+  std::u16string EditorAccessibleName() const override;
   void EditorFocusChanged(bool gained, HWND other) override;
   void EditorRightButtonDown(POINT inGrid) override;
 
@@ -139,6 +154,20 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   void DrawCell(HDC dc, GridCell cell, const RECT& rect, GridDrawState state);
   void PaintLines(HDC dc);
   void PaintFocus(HDC dc);
+  void PaintGridFocus(HDC dc);
+  // The current cell is drawn in the highlight's colours.
+  bool IsHighlighted(GridCell cell) const;
+
+  // What screen readers are told, and what they may do.
+  void NotifyAccessible(DWORD event, long child);
+  void AnnounceCurrentCell();
+  HWND GridWindow() const override { return Handle(); }
+  const GridModel& GridView() const override { return model_; }
+  bool GridHasFocus() const override { return focused_; }
+  bool SelectFromOutside(GridCell cell, bool takeFocus) override;
+  bool SetTextFromOutside(GridCell cell, const std::u16string& text) override;
+  void EditFromOutside(GridCell cell) override;
+  void OnEditFromOutside(GridCell cell);
 
   GridEvents& events_;
   GridModel model_;
@@ -155,6 +184,8 @@ class GridControl : public Window, private InplaceEditorHost, private SheetObser
   int wheelRemainder_ = 0;
   UniqueBitmap buffer_;
   SIZE bufferSize_{};
+  ColourScheme scheme_;
+  AccessLink<GridAccessSource> accessLink_;
 };
 
 }  // namespace pendra

@@ -17,6 +17,10 @@ constexpr int kTextMargin = 2;
 
 }  // namespace
 
+InplaceEditor::InplaceEditor(InplaceEditorHost& host) : host_(host) {
+  access_->name = [this] { return host_.EditorAccessibleName(); };
+}
+
 InplaceEditor::~InplaceEditor() {
   if (edit_) DestroyWindow(edit_);
 }
@@ -44,6 +48,7 @@ void InplaceEditor::MakeWindow() {
   edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, grid_, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!edit_) throw EOutOfResources(u"Cannot create the cell editor.");
+  access_->window = edit_;
   SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   editProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InplaceEditor::SubclassProc)));
@@ -57,6 +62,8 @@ void InplaceEditor::Open(const RECT& rect, const std::u16string& text, bool sele
   const LPARAM end = static_cast<LPARAM>(text.size());
   SendMessageW(edit_, EM_SETSEL, selectAll ? 0 : end, end);
   ShowWindow(edit_, SW_SHOW);
+  // A screen reader reads the editor's name anew for the cell it now edits.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, edit_, OBJID_CLIENT, CHILDID_SELF);
   SetFocus(edit_);
 }
 
@@ -129,6 +136,9 @@ LRESULT InplaceEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == -1) SendMessageW(grid_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid_), -1);
       return 0;
     case WM_SETFOCUS: host_.EditorFocusChanged(true, reinterpret_cast<HWND>(wParam)); break;
+    case WM_GETOBJECT:
+      if (!AsksForClientObject(lParam)) break;
+      return AnswerWithObject(wParam, MakeEditAccessible(access_.Link()));
     case WM_KILLFOCUS: host_.EditorFocusChanged(false, reinterpret_cast<HWND>(wParam)); break;
   }
   return EditProc(message, wParam, lParam);

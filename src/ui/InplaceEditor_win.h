@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/Scale.h"
+#include "ui/EditAccessible_win.h"
 
 namespace pendra {
 
@@ -19,6 +20,8 @@ class InplaceEditorHost {
   virtual void EditorFocusChanged(bool gained, HWND other) = 0;
   // The right button was pressed over the editor, at that point of the grid's client area.
   virtual void EditorRightButtonDown(POINT inGrid) = 0;
+  // What screen readers call the editor.
+  virtual std::u16string EditorAccessibleName() const = 0;
 
  protected:
   ~InplaceEditorHost() = default;
@@ -26,7 +29,7 @@ class InplaceEditorHost {
 
 class InplaceEditor {
  public:
-  explicit InplaceEditor(InplaceEditorHost& host) : host_(host) {}
+  explicit InplaceEditor(InplaceEditorHost& host);
   InplaceEditor(const InplaceEditor&) = delete;
   InplaceEditor& operator=(const InplaceEditor&) = delete;
   ~InplaceEditor();
@@ -59,6 +62,7 @@ class InplaceEditor {
   Scale scale_;
   HWND edit_ = nullptr;
   WNDPROC editProc_ = nullptr;
+  AccessPoint<EditAccess> access_;
 };
 
 }  // namespace pendra

@@ -3,24 +3,49 @@
 #include <windowsx.h>
 
 #include "platform/BufferedPaint_win.h"
+#include "platform/Unique_win.h"
 
 namespace pendra {
 
 namespace {
 
 constexpr wchar_t kHolderClass[] = L"PendraPictureButton";
+// Posted by a screen reader's press: the click runs from the message loop.
+constexpr UINT kPressFromOutsideMessage = WM_APP + 1;
 
 }  // namespace
 
 PictureButton::PictureButton(const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, PictureFit fit)
-    : normalName_(normal), hoverName_(hover), pressedName_(pressed), fit_(fit) {}
+    : normalName_(normal), hoverName_(hover), pressedName_(pressed), fit_(fit) {
+  access_->name = [this] { return accessibleName_; };
+  access_->state = [this] { return AccessibleState(); };
+  access_->screenRect = [this] { return ScreenRectOf(Handle()); };
+  access_->parent = [this] { return MakeWindowObject(Handle()); };
+  access_->pressSoon = [this] { PostMessageW(Handle(), kPressFromOutsideMessage, 0, 0); };
+}
+
+void PictureButton::SetAccessibleName(std::u16string name) { accessibleName_ = std::move(name); }
+
+long PictureButton::AccessibleState() const {
+  long state = 0;
+  if (hot_) state |= STATE_SYSTEM_HOTTRACKED;
+  if (hot_ && down_) state |= STATE_SYSTEM_PRESSED;
+  if (!IsWindowVisible(Handle())) state |= STATE_SYSTEM_INVISIBLE;
+  return state;
+}
+
+void PictureButton::SetColourScheme(const ColourScheme& scheme) {
+  if (scheme == scheme_) return;
+  scheme_ = scheme;
+  Repaint();
+}
 
 void PictureButton::Create(HWND parent, PaintBeneath paintBeneath, std::function<void()> onClick, Scale scale) {
   SetScale(scale);
   paintBeneath_ = std::move(paintBeneath);
   onClick_ = std::move(onClick);
   RegisterClassOnce(kHolderClass, 0, nullptr);
-  CreateWindowOf(kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, parent);
+  access_->window = CreateWindowOf(kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, parent);
 }
 
 void PictureButton::SetScale(Scale scale) {
@@ -70,6 +95,13 @@ LRESULT PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       down_ = false;
       Repaint();
       return 0;
+    case WM_GETOBJECT:
+      if (!AsksForClientObject(lParam)) break;
+      return AnswerWithObject(wParam, MakeButtonAccessible(access_.Link()));
+    // The handler may end the program, so it runs last.
+    case kPressFromOutsideMessage:
+      if (onClick_) onClick_();
+      return 0;
   }
   return DefaultProc(message, wParam, lParam);
 }
@@ -117,7 +149,15 @@ void PictureButton::Paint(HDC dc, const RECT& client) const {
   POINT origin{0, 0};
   MapWindowPoints(Handle(), GetParent(Handle()), &origin, 1);
   if (paintBeneath_) paintBeneath_(dc, origin);
+  if (!scheme_.highContrast) {
+    CurrentPicture().Draw(dc, client, fit_);
+    return;
+  }
+  const UniqueBrush plate(CreateSolidBrush(scheme_.plate));
+  const UniqueBrush frame(CreateSolidBrush(scheme_.plateFrame));
+  FillRect(dc, &client, plate.Get());
   CurrentPicture().Draw(dc, client, fit_);
+  FrameRect(dc, &client, frame.Get());
 }
 
 }  // namespace pendra

@@ -2,13 +2,17 @@
 // A picture button: a small transparent holder window showing one of three pictures
 // (normal, under the mouse, pressed) at its top-left corner. What lies beneath the holder
 // is painted first by the owner, so the decoration shows through around the picture. The
-// pictures under the mouse and pressed are decoded when first shown.
+// pictures under the mouse and pressed are decoded when first shown. In high contrast the
+// picture lies on a plate of the theme's colours that keeps its dark ink visible. Screen readers
+// know it as a push button with the name it is given, which they can press.
 #include <windows.h>
 
 #include <functional>
 
 #include "gfx/Bitmap_win.h"
 #include "platform/Window_win.h"
+#include "ui/ButtonAccessible_win.h"
+#include "ui/ColourScheme.h"
 #include "ui/Layout.h"
 
 namespace pendra {
@@ -27,6 +31,9 @@ class PictureButton : public Window {
   // The holder's rectangle; the picture keeps the holder's size.
   void Place(const Rect& rect);
   void Repaint();
+  void SetColourScheme(const ColourScheme& scheme);
+  // What screen readers call the button (its hint's text).
+  void SetAccessibleName(std::u16string name);
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -36,6 +43,7 @@ class PictureButton : public Window {
   void OnMouseMove();
   void OnButtonUp(int x, int y);
   void LoadOnce(Bitmap& picture, const wchar_t* name) const;
+  long AccessibleState() const;
   const Bitmap& CurrentPicture() const;
 
   const wchar_t* normalName_;
@@ -50,6 +58,9 @@ class PictureButton : public Window {
   std::function<void()> onClick_;
   bool hot_ = false;
   bool down_ = false;
+  ColourScheme scheme_;
+  std::u16string accessibleName_;
+  AccessPoint<ButtonAccess> access_;
 };
 
 }  // namespace pendra

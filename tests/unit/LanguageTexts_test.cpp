@@ -123,10 +123,19 @@ const Member<SummonKeyTexts> kSummonKeyMembers[] = {
 };
 static_assert(sizeof(SummonKeyTexts) == std::size(kSummonKeyMembers) * sizeof(const char16_t*));
 
+const Member<AccessibilityTexts> kAccessibilityMembers[] = {
+    {"sheet", &AccessibilityTexts::sheet},
+    {"emptyCell", &AccessibilityTexts::emptyCell},
+    {"column", &AccessibilityTexts::column},
+    {"editAction", &AccessibilityTexts::editAction},
+    {"pressAction", &AccessibilityTexts::pressAction},
+};
+static_assert(sizeof(AccessibilityTexts) == std::size(kAccessibilityMembers) * sizeof(const char16_t*));
+
 static_assert(sizeof(FirstSheetTexts) == 6 * sizeof(const char16_t*));
 static_assert(sizeof(LanguageTexts) == 2 * sizeof(const char16_t*) + sizeof(MenuTexts) + sizeof(HintTexts) +
                                            sizeof(MessageTexts) + sizeof(FirstSheetTexts) + sizeof(AboutTexts) +
-                                           sizeof(SummonKeyTexts));
+                                           sizeof(SummonKeyTexts) + sizeof(AccessibilityTexts));
 
 struct Language {
   const char* name;
@@ -144,6 +153,9 @@ std::vector<std::pair<std::string, const char16_t*>> AllTexts(const LanguageText
   for (const auto& m : kAboutMembers) all.emplace_back(std::string("about.") + m.name, texts.about.*m.text);
   for (const auto& m : kSummonKeyMembers) {
     all.emplace_back(std::string("summonKey.") + m.name, texts.summonKey.*m.text);
+  }
+  for (const auto& m : kAccessibilityMembers) {
+    all.emplace_back(std::string("accessibility.") + m.name, texts.accessibility.*m.text);
   }
   for (const char16_t* caption : texts.firstSheet.captions) all.emplace_back("firstSheet.captions", caption);
   for (const char16_t* text : texts.firstSheet.task) all.emplace_back("firstSheet.task", text);
@@ -220,6 +232,7 @@ TEST(LanguageTexts, EveryLanguageGivesATextTheSameShape) {
     const std::vector<std::u16string> german = Shape(kDeutschTexts.messages.*m.text);
     EXPECT_EQ(Shape(kEnglishTexts.messages.*m.text), german) << m.name;
   }
+  EXPECT_EQ(Shape(kEnglishTexts.accessibility.column), Shape(kDeutschTexts.accessibility.column));
   // The delete questions end where the trimmed texts follow.
   for (const Language& language : kLanguages) {
     for (const char16_t* question :

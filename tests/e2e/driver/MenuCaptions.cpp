@@ -76,4 +76,18 @@ bool SendDpiChange(HWND main, int dpi, const RECT& suggested) {
   return installed != nullptr;
 }
 
+bool SendHighContrast(HWND main, bool on) {
+  HMODULE probe = LoadLibraryW(PathBesideDriver(L"MenuProbe.dll").c_str());
+  if (!probe) return false;
+  auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "MenuProbeHook")));
+  HHOOK installed =
+      hook ? SetWindowsHookExW(WH_CALLWNDPROC, hook, probe, GetWindowThreadProcessId(main, nullptr)) : nullptr;
+  if (installed) {
+    SendMessageW(main, RegisterWindowMessageW(L"PendraProbeHighContrast"), on ? 1 : 0, 0);
+    UnhookWindowsHookEx(installed);
+  }
+  FreeLibrary(probe);
+  return installed != nullptr;
+}
+
 }  // namespace driver

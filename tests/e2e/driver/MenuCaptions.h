@@ -17,4 +17,9 @@ bool ReadMenuItems(HWND main, POINT at, DWORD waitMs, HWND settle, std::vector<s
 // to take the suggested rectangle (WM_DPICHANGED). False when the probe is missing.
 bool SendDpiChange(HWND main, int dpi, const RECT& suggested);
 
+// Makes the main window's process see high contrast switched on, with a dark theme's system
+// colours, or off again with the colours it had, and tells the window as Windows does
+// (WM_SETTINGCHANGE, WM_SYSCOLORCHANGE). False when the probe is missing.
+bool SendHighContrast(HWND main, bool on);
+
 }  // namespace driver

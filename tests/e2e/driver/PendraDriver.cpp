@@ -37,6 +37,13 @@
 //                                               its focus in an edit field)
 //   dpi-change DPI LEFT TOP WIDTH HEIGHT        the main window learns it is on a display of that dpi, with
 //                                               that suggested rectangle (WM_DPICHANGED); needs MenuProbe.dll
+//   high-contrast on|off                        the main window's process sees high contrast switched on (with
+//                                               a dark theme's system colours) or off again, and is told so as
+//                                               Windows tells it; needs MenuProbe.dll
+//   accessible-tree                             every accessible object below the main window's client area
+//                                               (node.N: depth, role, state, name, value, location; tabs)
+//   accessible-focus                            name and role of the accessible object that has the focus
+//   accessible-press NAME                       runs the default action of the first object of that name
 //
 // Options for every command: --class NAME and --title TEXT choose the main window (default TToDoForm,
 // "Pendra"; title "*" matches any); --wait MS waits that long for the window, box or condition.
@@ -44,6 +51,7 @@
 // ("--focus no" skips that). Exit code: 0 done, 1 not found or failed, 2 bad usage.
 #include <windows.h>
 
+#include <objbase.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -54,6 +62,7 @@
 #include <string>
 #include <vector>
 
+#include "Accessibility.h"
 #include "Clipboard.h"
 #include "FrameProbe.h"
 #include "Input.h"
@@ -484,6 +493,51 @@ int DpiChange(const Arguments& args, Report&) {
   return SendDpiChange(main, dpi, suggested) ? kDone : kFailed;
 }
 
+int HighContrast(const Arguments& args, Report&) {
+  const std::wstring& switchTo = Positional(args, 0);
+  if (switchTo != L"on" && switchTo != L"off") throw UsageError{L"high-contrast on|off"};
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  return SendHighContrast(main, switchTo == L"on") ? kDone : kFailed;
+}
+
+// The questions go through COM, as a screen reader's do.
+struct ComApartment {
+  ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  ~ComApartment() { CoUninitialize(); }
+};
+
+int AccessibleTree(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  ComApartment apartment;
+  std::vector<std::wstring> lines;
+  if (!ReadAccessibleTree(main, lines)) return kFailed;
+  report.Add(L"count", static_cast<long long>(lines.size()));
+  for (size_t i = 0; i < lines.size(); ++i) report.Add(L"node." + std::to_wstring(i), lines[i]);
+  return kDone;
+}
+
+int AccessibleFocus(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  ComApartment apartment;
+  std::wstring name;
+  long role = 0;
+  if (!ReadAccessibleFocus(main, name, role)) return kFailed;
+  report.Add(L"name", name);
+  report.Add(L"role", static_cast<long long>(role));
+  return kDone;
+}
+
+int AccessiblePress(const Arguments& args, Report&) {
+  const std::wstring& name = Positional(args, 0);
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  ComApartment apartment;
+  return PressAccessible(main, name) ? kDone : kFailed;
+}
+
 const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"count", Count},
                                                    {L"windows", ListWindows},
@@ -512,7 +566,11 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"hold", Hold},
                                                    {L"hotkey", HoldHotKey},
                                                    {L"summon", Summon},
-                                                   {L"dpi-change", DpiChange}};
+                                                   {L"dpi-change", DpiChange},
+                                                   {L"high-contrast", HighContrast},
+                                                   {L"accessible-tree", AccessibleTree},
+                                                   {L"accessible-focus", AccessibleFocus},
+                                                   {L"accessible-press", AccessiblePress}};
 
 }  // namespace
 
