@@ -10,13 +10,17 @@ void* XmlArena::AllocateInNewBlock(size_t size, size_t alignment) {
   size_t next = next_ == nullptr ? 0 : current_ + 1;
   while (next < blocks_.size() && blocks_[next].size < size + alignment) ++next;
   if (next == blocks_.size()) {
-    size_t blockSize = std::max(nextBlockSize_, size + alignment);
-    nextBlockSize_ = std::min(nextBlockSize_ * 2, kLargestBlockSize);
+    size_t blockSize = std::max(NextBlockSize(), size + alignment);
     blocks_.push_back({std::make_unique_for_overwrite<std::byte[]>(blockSize), blockSize});
+    held_ += blockSize;
   }
   UseBlock(next);
   return Allocate(size, alignment);
 }
+
+// A new block adds an eighth to what the arena holds, so that little of the last one
+// stays unused, and blocks stay few.
+size_t XmlArena::NextBlockSize() const { return std::clamp(held_ / 8, kSmallestBlockSize, kLargestBlockSize); }
 
 void XmlArena::UseBlock(size_t index) {
   current_ = index;

@@ -17,7 +17,9 @@ class XmlArena {
  public:
   void* Allocate(size_t size, size_t alignment) {
     std::byte* aligned = Align(next_, alignment);
-    if (next_ == nullptr || size > static_cast<size_t>(end_ - aligned)) return AllocateInNewBlock(size, alignment);
+    if (next_ == nullptr || aligned > end_ || size > static_cast<size_t>(end_ - aligned)) {
+      return AllocateInNewBlock(size, alignment);
+    }
     next_ = aligned + size;
     return aligned;
   }
@@ -37,6 +39,9 @@ class XmlArena {
   // A copy of the text that lives as long as the arena.
   std::u16string_view Copy(std::u16string_view text);
 
+  // The most recent allocation ends at `end` instead; the rest of it is free again.
+  void ShortenLast(void* end) { next_ = static_cast<std::byte*>(end); }
+
   // Everything allocated so far is gone; the blocks stay for reuse.
   void Reset();
 
@@ -47,6 +52,7 @@ class XmlArena {
   }
   void* AllocateInNewBlock(size_t size, size_t alignment);
   void UseBlock(size_t index);
+  size_t NextBlockSize() const;
 
   struct Block {
     std::unique_ptr<std::byte[]> bytes;
@@ -56,9 +62,9 @@ class XmlArena {
   size_t current_ = 0;  // the block next_ points into
   std::byte* next_ = nullptr;
   std::byte* end_ = nullptr;
-  size_t nextBlockSize_ = kFirstBlockSize;
+  size_t held_ = 0;  // bytes of all blocks
 
-  static constexpr size_t kFirstBlockSize = 64 * 1024;
+  static constexpr size_t kSmallestBlockSize = 64 * 1024;
   static constexpr size_t kLargestBlockSize = 8 * 1024 * 1024;
 };
 

@@ -132,4 +132,18 @@ void XmlDecoder::DecodeAll(std::string_view bytes, XmlTextBuffer& text) {
   }
 }
 
+// A UTF-8 character takes its lead byte and at most three continuation bytes after it, so
+// a cut before a byte that is no continuation byte, or after three continuation bytes in
+// a row, splits none.
+size_t XmlDecoder::PartLength(std::string_view bytes, size_t wanted) const {
+  if (bytes.size() <= wanted) return bytes.size();
+  if (codePage_ == kCodePageUtf16) return wanted & ~size_t{1};
+  if (codePage_ != kCodePageUtf8) return bytes.size();
+  auto continuation = [bytes](size_t at) { return (static_cast<unsigned char>(bytes[at]) & 0xC0) == 0x80; };
+  for (size_t cut = wanted; cut + 3 >= wanted && cut > 0; --cut) {
+    if (!continuation(cut)) return cut;
+  }
+  return wanted;
+}
+
 }  // namespace pendra

@@ -2,7 +2,7 @@
 // Turns the bytes of a document into UTF-16 code units: UTF-8 and UTF-16 little-endian
 // by the engine itself, every other code page through the system (platform/CodePage.h).
 // The reader decodes the prolog one character at a time, because a declaration may change
-// the decoding from the character after it on, and the rest of the input in one go.
+// the decoding from the character after it on, and the rest of the input in parts.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -31,6 +31,11 @@ class XmlDecoder {
 
   // Appends the units of all bytes.
   void DecodeAll(std::string_view bytes, XmlTextBuffer& text);
+
+  // How many of the first bytes (about `wanted`, or all) to decode next with DecodeAll so
+  // that the part ends between two characters and decodes as it would in the whole. Only
+  // UTF-8 and UTF-16 are decoded in parts; other code pages take all bytes at once.
+  size_t PartLength(std::string_view bytes, size_t wanted) const;
 
  private:
   size_t DecodeCodePageCharacter(std::string_view bytes, XmlTextBuffer& text);

@@ -41,6 +41,10 @@ std::string Utf16Bytes(std::u16string_view text) {
   return bytes;
 }
 
+// The reader's window of decoded text is kept for the next read up to this size; a larger
+// one, grown for a very long text or a document given as a string, is given back.
+constexpr size_t kKeptTextUnits = 256 * 1024;
+
 bool IsIndentation(std::u16string_view indent) {
   return !indent.empty() && indent.find_first_not_of(u" \t\n\v\f\r") == std::u16string_view::npos;
 }
@@ -95,13 +99,13 @@ void XmlDocument::SetIndentString(std::u16string_view indent) {
 
 // Everything goes except the root's name.
 void XmlDocument::Empty() {
-  std::u16string rootName(root_.name_);
+  std::u16string rootName(root_.Name());
   nameIndexes_.clear();
   arena_.Reset();
-  text_.Clear();
+  text_.ClearKeepingAtMost(kKeptTextUnits);
   root_ = XmlElem();
   root_.document_ = this;
-  root_.name_ = arena_.Copy(rootName);
+  root_.KeepName(arena_.Copy(rootName));
   prolog_ = XmlElem();
   prolog_.document_ = this;
   replacedCharacters_ = false;
@@ -132,7 +136,7 @@ void XmlDocument::DeclareEncoding(std::u16string_view charset) {
   }
   if (declared) return;
   XmlElem* declaration = NewElem(XmlElemKind::Header, &prolog_);
-  declaration->name_ = u"xml";
+  declaration->KeepName(u"xml");
   prolog_.AppendItem(declaration);
   SetDeclaration(declaration->Properties(), charset);
 }

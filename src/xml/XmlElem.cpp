@@ -1,6 +1,7 @@
 #include "xml/XmlElem.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -15,15 +16,10 @@ namespace {
 
 // Arrays of a node grow in the document's memory; the old one stays there unused.
 template <class T>
-void Append(XmlArena& arena, T**& array, uint32_t& count, uint32_t& capacity, T* item) {
-  if (count == capacity) {
-    uint32_t grown = std::max<uint32_t>(4, capacity * 2);
-    T** larger = arena.NewArray<T*>(grown);
-    if (count > 0) std::memcpy(larger, array, count * sizeof(T*));
-    array = larger;
-    capacity = grown;
-  }
-  array[count++] = item;
+T** Grown(XmlArena& arena, T** array, uint32_t count, uint32_t capacity) {
+  T** larger = arena.NewArray<T*>(capacity);
+  if (count > 0) std::memcpy(larger, array, count * sizeof(T*));
+  return larger;
 }
 
 }  // namespace
@@ -41,8 +37,8 @@ XmlElem* XmlElems::ItemNamed(std::u16string_view name) const {
 XmlElem* XmlElems::Add(std::u16string_view name, std::u16string_view value) {
   XmlDocument* document = owner_->document_;
   XmlElem* child = document->NewElem(XmlElemKind::Element, owner_);
-  child->name_ = document->arena_.Copy(name);
-  child->value_ = document->arena_.Copy(value);
+  child->KeepName(document->arena_.Copy(name));
+  child->KeepValue(document->arena_.Copy(value));
   owner_->AppendItem(child);
   return child;
 }
@@ -94,16 +90,16 @@ void XmlProps::Reorder(std::initializer_list<std::u16string_view> first) {
 }
 
 void XmlElem::SetName(std::u16string_view name) {
-  if (name.empty() || name == name_) return;
-  name_ = document_->arena_.Copy(name);
+  if (name.empty() || name == Name()) return;
+  KeepName(document_->arena_.Copy(name));
   if (parent_ != nullptr && parent_->extra_ != nullptr && parent_->extra_->nameIndex != nullptr) {
     parent_->extra_->nameIndex->Invalidate();
   }
 }
 
-void XmlElem::SetValue(std::u16string_view value) { value_ = document_->arena_.Copy(value); }
+void XmlElem::SetValue(std::u16string_view value) { KeepValue(document_->arena_.Copy(value)); }
 
-int64_t XmlElem::IntValue() const { return ParseIntValue(value_); }
+int64_t XmlElem::IntValue() const { return ParseIntValue(Value()); }
 
 XmlElem::Extra& XmlElem::TakeExtra() {
   if (extra_ == nullptr) extra_ = document_->arena_.New<Extra>();
@@ -112,11 +108,20 @@ XmlElem::Extra& XmlElem::TakeExtra() {
 
 void XmlElem::AppendProp(XmlProp* prop) {
   Extra& extra = TakeExtra();
-  Append(document_->arena_, extra.props, extra.propCount, extra.propCapacity, prop);
+  if (extra.propCount == extra.propCapacity) {
+    extra.propCapacity = std::max<uint32_t>(4, extra.propCapacity * 2);
+    extra.props = Grown(document_->arena_, extra.props, extra.propCount, extra.propCapacity);
+  }
+  extra.props[extra.propCount++] = prop;
 }
 
+uint32_t XmlElem::ItemCapacity(uint32_t count) { return count == 0 ? 0 : std::max<uint32_t>(4, std::bit_ceil(count)); }
+
 void XmlElem::AppendItem(XmlElem* child) {
-  Append(document_->arena_, items_, itemCount_, itemCapacity_, child);
+  if (itemCount_ == ItemCapacity(itemCount_)) {
+    items_ = Grown(document_->arena_, items_, itemCount_, ItemCapacity(itemCount_ + 1));
+  }
+  items_[itemCount_++] = child;
   if (extra_ != nullptr && extra_->nameIndex != nullptr) extra_->nameIndex->Add(child);
 }
 

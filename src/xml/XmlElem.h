@@ -85,13 +85,13 @@ class XmlElem {
   XmlElemKind Kind() const { return kind_; }
   XmlElem* Parent() const { return parent_; }
 
-  std::u16string_view Name() const { return name_; }
+  std::u16string_view Name() const { return {name_, nameSize_}; }
   // Takes the new name only when it is not empty and differs from the old one.
   void SetName(std::u16string_view name);
   std::u16string_view NameSpace() const { return extra_ ? extra_->nameSpace : std::u16string_view(); }
 
   // The text of an element or text node (unescaped); the raw content of others.
-  std::u16string_view Value() const { return value_; }
+  std::u16string_view Value() const { return {value_, valueSize_}; }
   void SetValue(std::u16string_view value);
   // Value as a signed 64-bit integer (ParseIntValue), -1 when it is none.
   int64_t IntValue() const;
@@ -118,15 +118,29 @@ class XmlElem {
   Extra& TakeExtra();
   void AppendItem(XmlElem* child);
   void AppendProp(XmlProp* prop);
+  void KeepName(std::u16string_view name) {
+    name_ = name.data();
+    nameSize_ = static_cast<uint32_t>(name.size());
+  }
+  void KeepValue(std::u16string_view value) {
+    value_ = value.data();
+    valueSize_ = static_cast<uint32_t>(value.size());
+  }
+  // The room of an items array: the reader and AppendItem both make it this large, so
+  // that a node need not store it.
+  static uint32_t ItemCapacity(uint32_t count);
 
+  // A read document holds many nodes, so a node keeps to 64 bytes: texts are a pointer
+  // and a 32-bit length each.
   XmlDocument* document_ = nullptr;
   XmlElem* parent_ = nullptr;
-  std::u16string_view name_;
-  std::u16string_view value_;
+  const char16_t* name_ = nullptr;
+  const char16_t* value_ = nullptr;
   XmlElem** items_ = nullptr;
-  uint32_t itemCount_ = 0;
-  uint32_t itemCapacity_ = 0;
   Extra* extra_ = nullptr;
+  uint32_t nameSize_ = 0;
+  uint32_t valueSize_ = 0;
+  uint32_t itemCount_ = 0;
   XmlElemKind kind_ = XmlElemKind::Element;
 };
 

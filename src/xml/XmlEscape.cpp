@@ -116,24 +116,25 @@ std::u16string EscapeValue(std::u16string_view value) {
   return escaped;
 }
 
-size_t UnescapeInPlace(char16_t* text, size_t size) {
-  std::u16string_view all(text, size);
-  size_t read = all.find(u'&');
-  if (read == std::u16string_view::npos) return size;
+size_t UnescapeTo(std::u16string_view text, char16_t* out) {
+  size_t read = std::min(text.find(u'&'), text.size());
+  if (out != text.data()) std::memcpy(out, text.data(), read * sizeof(char16_t));
   size_t write = read;
-  while (read < size) {
+  while (read < text.size()) {
     char16_t unit;
-    size_t length = MatchReference(all.substr(read), unit);
+    size_t length = MatchReference(text.substr(read), unit);
     if (length > 0) {
-      text[write++] = unit;
+      out[write++] = unit;
       read += length;
     } else {
-      text[write++] = text[read++];
+      out[write++] = text[read++];
     }
-    while (read < size && text[read] != u'&') text[write++] = text[read++];
+    while (read < text.size() && text[read] != u'&') out[write++] = text[read++];
   }
   return write;
 }
+
+size_t UnescapeInPlace(char16_t* text, size_t size) { return UnescapeTo(std::u16string_view(text, size), text); }
 
 std::u16string UnescapeValue(std::u16string_view text) {
   std::u16string result(text);

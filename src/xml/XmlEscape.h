@@ -19,6 +19,9 @@ std::u16string UnescapeValue(std::u16string_view text);
 
 // UnescapeValue on a buffer, in place; returns the new length, which is never longer.
 size_t UnescapeInPlace(char16_t* text, size_t size);
+// UnescapeValue written to `out`, which has room for text.size() units and may be
+// text.data() itself; returns the length written.
+size_t UnescapeTo(std::u16string_view text, char16_t* out);
 
 // The reference at the start of text, which begins with "&": its length and the unit it
 // stands for, or 0 when it is none.

@@ -19,6 +19,23 @@ namespace {
 
 bool IsSpaceChar(int c) { return c >= 0 && IsSpace(static_cast<char16_t>(c)); }
 
+// Skips four units at a time while none of them is "<" or "&".
+const char16_t* SkipPlainUnits(const char16_t* p, const char16_t* end) {
+  constexpr uint64_t kOnes = 0x0001000100010001;
+  constexpr uint64_t kHighBits = 0x8000800080008000;
+  auto holds = [](uint64_t units, char16_t unit) {
+    uint64_t zeroWhereEqual = units ^ (unit * kOnes);
+    return ((zeroWhereEqual - kOnes) & ~zeroWhereEqual & kHighBits) != 0;
+  };
+  while (end - p >= 4) {
+    uint64_t units;
+    std::memcpy(&units, p, sizeof units);
+    if (holds(units, u'<') || holds(units, u'&')) break;
+    p += 4;
+  }
+  return p;
+}
+
 // Whether an end tag's name closes the element: the very same name, or with a prefix
 // "prefix:name" in any letter case.
 bool EndTagMatches(const XmlElem& element, std::u16string_view found) {
@@ -67,7 +84,7 @@ XmlReader::XmlReader(XmlDocument& document)
 void XmlReader::Read() {
   ReadProlog();
   if (Peek() == kEnd) return;
-  DecodeRest();
+  inParts_ = true;
   ReadElements();
 }
 
@@ -75,54 +92,57 @@ void XmlReader::Read() {
 
 int XmlReader::PeekBeyond(size_t at) {
   while (at >= size_) {
-    if (!DecodeCharacter()) return kEnd;
+    if (!DecodeMore()) return kEnd;
   }
   return data_[at];
 }
 
-bool XmlReader::DecodeCharacter() {
+bool XmlReader::DecodeMore() {
   if (decodedAll_) return false;
-  bytePos_ += decoder_.DecodeCharacter(bytes_.substr(bytePos_), text_);
+  std::string_view rest = bytes_.substr(bytePos_);
+  if (inParts_) {
+    size_t length = decoder_.PartLength(rest, kPartBytes);
+    decoder_.DecodeAll(rest.substr(0, length), text_);
+    bytePos_ += length;
+  } else {
+    bytePos_ += decoder_.DecodeCharacter(rest, text_);
+  }
   decodedAll_ = bytePos_ == bytes_.size();
   data_ = text_.Data();
   size_ = text_.Size();
   return true;
 }
 
-// From here on the text does not move, so the tree may point into it.
-void XmlReader::DecodeRest() {
-  if (decodedAll_) return;
-  decoder_.DecodeAll(bytes_.substr(bytePos_), text_);
-  bytePos_ = bytes_.size();
-  decodedAll_ = true;
-  data_ = text_.Data();
-  size_ = text_.Size();
+// Called between two items of content, when nothing points into the window: drops what
+// was read and decodes the next part once little is left.
+void XmlReader::RefillWindow() {
+  if (decodedAll_ || size_ - pos_ >= kLowWater) return;
+  text_.DropFront(pos_);
+  dropped_ += pos_;
+  pos_ = 0;
+  DecodeMore();
 }
 
-template <class Predicate>
-void XmlReader::SkipWhile(Predicate&& keep) {
-  for (;;) {
-    while (pos_ < size_ && keep(data_[pos_])) ++pos_;
-    if (pos_ < size_ || !DecodeCharacter()) return;
-  }
-}
-
-void XmlReader::SkipSpace() {
-  SkipWhile([](char16_t c) { return IsSpace(c); });
-}
-
-void XmlReader::SkipName() {
-  SkipWhile([](char16_t c) { return IsNameChar(c); });
-}
-
-// While the prolog is read the text still grows and moves, so its nodes get copies.
+// The window moves and is overwritten, so the tree gets copies in the document's memory.
 std::u16string_view XmlReader::Keep(size_t start, size_t end) {
-  std::u16string_view text(data_ + start, end - start);
-  return decodedAll_ ? text : document_.arena_.Copy(text);
+  return document_.arena_.Copy(std::u16string_view(data_ + start, end - start));
+}
+
+// Names repeat from node to node: one copy of each name met lately serves them all.
+std::u16string_view XmlReader::KeepName(size_t start, size_t end) {
+  std::u16string_view name(data_ + start, end - start);
+  size_t slot = name.empty() ? 0 : (name.size() * 7 + name.front() + 3 * name.back()) % names_.size();
+  if (names_[slot] != name) names_[slot] = document_.arena_.Copy(name);
+  return names_[slot];
 }
 
 std::u16string_view XmlReader::KeepUnescaped(size_t start, size_t end) {
-  return Keep(start, start + UnescapeInPlace(text_.Data() + start, end - start));
+  if (start == end) return {};
+  XmlArena& arena = document_.arena_;
+  char16_t* copy = arena.NewArray<char16_t>(end - start);
+  size_t length = UnescapeTo(std::u16string_view(data_ + start, end - start), copy);
+  arena.ShortenLast(copy + length);
+  return {copy, length};
 }
 
 // --- Prolog ----------------------------------------------------------------------------
@@ -167,6 +187,7 @@ void XmlReader::ReadElements() {
   if (!ReadStartTag(root)) return;
   open_.push_back({root, children_.size(), {}, false});
   while (!open_.empty()) {
+    RefillWindow();
     ReadText();
     XmlElem* parent = open_.back().element;
     int next = Peek(1);
@@ -193,7 +214,7 @@ bool XmlReader::ReadStartTag(XmlElem* element) {
   ++pos_;
   ReadName(element);
   int c = Peek();
-  if (element->name_.empty() || (c != u'/' && c != u'>' && !IsSpaceChar(c))) FailMalformed();
+  if (element->Name().empty() || (c != u'/' && c != u'>' && !IsSpaceChar(c))) FailMalformed();
   if (IsSpaceChar(c)) {
     ReadProps(element);
     SkipSpace();
@@ -234,7 +255,7 @@ bool XmlReader::SkipOwnName(const XmlElem& element) {
   std::u16string_view prefix = element.NameSpace();
   std::u16string_view name = element.Name();
   size_t length = prefix.empty() ? name.size() : prefix.size() + 1 + name.size();
-  if (pos_ + length >= size_ || data_[pos_ + length] != u'>') return false;
+  if (Peek(length) != u'>') return false;
   const char16_t* at = data_ + pos_;
   bool same = prefix.empty() ? name == std::u16string_view(at, length)
                              : prefix == std::u16string_view(at, prefix.size()) && at[prefix.size()] == u':' &&
@@ -244,29 +265,34 @@ bool XmlReader::SkipOwnName(const XmlElem& element) {
 }
 
 // The characters up to the next "<": a text child (or value) unless they are all white
-// space. References are resolved on the way, in place. Only called once the whole input
-// is decoded.
+// space.
 void XmlReader::ReadText() {
-  const char16_t* start = data_ + pos_;
-  const char16_t* end = data_ + size_;
-  const char16_t* p = start;
-  while (p < end && IsSpace(*p)) ++p;
-  bool content = p < end && *p != u'<';
-  while (p < end && *p != u'<' && *p != u'&') ++p;
-  char16_t* out = text_.Data() + (p - data_);
-  while (p < end && *p != u'<') {
-    char16_t unit;
-    size_t length = *p == u'&' ? MatchReference(std::u16string_view(p, static_cast<size_t>(end - p)), unit) : 0;
-    if (length > 0) {
-      *out++ = unit;
-      p += length;
-    } else {
-      *out++ = *p++;
+  size_t start = pos_;
+  SkipSpace();
+  int c = Peek();
+  if (c == u'<') return;
+  if (c == kEnd) FailEndOfTag();
+  bool references = SkipCharacterData();
+  if (Peek() == kEnd) FailEndOfTag();
+  AddText(references ? KeepUnescaped(start, pos_) : Keep(start, pos_));
+}
+
+// Up to the next "<"; true when an "&" was passed.
+bool XmlReader::SkipCharacterData() {
+  bool references = false;
+  for (;;) {
+    const char16_t* p = data_ + pos_;
+    const char16_t* end = data_ + size_;
+    for (;;) {
+      p = SkipPlainUnits(p, end);
+      while (p < end && *p != u'<' && *p != u'&') ++p;
+      if (p == end || *p == u'<') break;
+      references = true;
+      ++p;
     }
+    pos_ = static_cast<size_t>(p - data_);
+    if (p < end || !DecodeMore()) return references;
   }
-  pos_ = static_cast<size_t>(p - data_);
-  if (pos_ == size_) FailEndOfTag();
-  if (content) AddText(std::u16string_view(start, static_cast<size_t>(out - start)));
 }
 
 // A name, with a prefix before a first ":".
@@ -274,11 +300,11 @@ void XmlReader::ReadName(XmlElem* node) {
   size_t start = pos_;
   SkipName();
   if (Peek() == u':') {
-    node->TakeExtra().nameSpace = Keep(start, pos_);
+    node->TakeExtra().nameSpace = KeepName(start, pos_);
     start = ++pos_;
     SkipName();
   }
-  node->name_ = Keep(start, pos_);
+  node->KeepName(KeepName(start, pos_));
 }
 
 void XmlReader::ReadProps(XmlElem* node) {
@@ -292,11 +318,11 @@ void XmlReader::ReadProps(XmlElem* node) {
     size_t start = pos_;
     SkipName();
     if (Peek() == u':') {
-      prop->nameSpace_ = Keep(start, pos_);
+      prop->nameSpace_ = KeepName(start, pos_);
       start = ++pos_;
       SkipName();
     }
-    prop->name_ = Keep(start, pos_);
+    prop->name_ = KeepName(start, pos_);
     SkipSpace();
     if (Peek() != u'=') FailProp();
     ++pos_;
@@ -340,11 +366,11 @@ void XmlReader::CloseElement() {
   XmlElem* element = open.element;
   size_t count = children_.size() - open.firstChild;
   if (open.hasText) {
-    element->value_ = open.text;
+    element->KeepValue(open.text);
   } else if (count > 0) {
-    element->items_ = document_.arena_.NewArray<XmlElem*>(count);
+    element->itemCount_ = static_cast<uint32_t>(count);
+    element->items_ = document_.arena_.NewArray<XmlElem*>(XmlElem::ItemCapacity(element->itemCount_));
     std::memcpy(element->items_, children_.data() + open.firstChild, count * sizeof(XmlElem*));
-    element->itemCount_ = element->itemCapacity_ = static_cast<uint32_t>(count);
     children_.resize(open.firstChild);
   }
   open_.pop_back();
@@ -352,7 +378,7 @@ void XmlReader::CloseElement() {
 
 XmlElem* XmlReader::NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value) {
   XmlElem* node = document_.NewElem(kind, parent);
-  node->value_ = value;
+  node->KeepValue(value);
   return node;
 }
 
@@ -414,7 +440,7 @@ XmlElem* XmlReader::ReadProcessingInstruction(XmlElem* parent, bool inProlog) {
   ReadName(instruction);
   int c = Peek();
   if (c == kEnd) FailEndOfData(u"Invalid Comment");
-  if (instruction->name_.empty() || (c != u'?' && !IsSpaceChar(c))) FailMalformed();
+  if (instruction->Name().empty() || (c != u'?' && !IsSpaceChar(c))) FailMalformed();
   if (inProlog) instruction->kind_ = PrologKind(*instruction);
   ReadProps(instruction);
   SkipSpace();
@@ -446,9 +472,15 @@ XmlElem* XmlReader::ReadDocType(XmlElem* parent) {
 // --- Failures --------------------------------------------------------------------------
 
 // The number of characters read when the failure was found, the one that caused it included.
-size_t XmlReader::Position() const { return pos_ < size_ ? pos_ + 1 : size_; }
+size_t XmlReader::Position() {
+  Peek();
+  return dropped_ + (pos_ < size_ ? pos_ + 1 : size_);
+}
 
-std::u16string XmlReader::Found() const { return pos_ < size_ ? std::u16string(1, data_[pos_]) : std::u16string(); }
+std::u16string XmlReader::Found() {
+  int c = Peek();
+  return c == kEnd ? std::u16string() : std::u16string(1, static_cast<char16_t>(c));
+}
 
 void XmlReader::Fail(std::u16string_view message) { throw EXmlError(std::u16string(message)); }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The reader behind XmlDocument's Load functions. It reads without recursion: open
 // elements live on a stack of its own, so nesting depth is bounded by memory only.
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "xml/XmlChars.h"
 #include "xml/XmlDecoder.h"
 #include "xml/XmlDocument.h"
 
@@ -27,23 +29,39 @@ class XmlReader {
 
  private:
   static constexpr int kEnd = -1;
+  static constexpr size_t kPartBytes = 32 * 1024;  // decoded at a time after the prolog
+  static constexpr size_t kLowWater = 2 * 1024;    // units left in the window that call for the next part
 
   struct OpenElement {
     XmlElem* element;
-    size_t firstChild;  // in children_
-    std::u16string_view text;
-    bool hasText;  // a first text run, not yet a child: the value if no other child follows
+    size_t firstChild;         // in children_
+    std::u16string_view text;  // kept in the document's memory
+    bool hasText;              // a first text run, not yet a child: the value if no other child follows
   };
 
-  // The input, decoded on demand while the prolog is read and in one go from the root on.
+  // The input: the prolog is decoded a character at a time, the rest in parts into a
+  // window of the text that drops what was read (dropped_ units so far).
   int Peek(size_t ahead = 0) { return pos_ + ahead < size_ ? data_[pos_ + ahead] : PeekBeyond(pos_ + ahead); }
   int PeekBeyond(size_t at);
-  bool DecodeCharacter();
-  void DecodeRest();
+  bool DecodeMore();
+  void RefillWindow();
   template <class Predicate>
-  void SkipWhile(Predicate&& keep);
-  void SkipSpace();
-  void SkipName();
+  void SkipWhile(Predicate&& keep) {
+    for (;;) {
+      const char16_t* p = data_ + pos_;
+      const char16_t* end = data_ + size_;
+      while (p < end && keep(*p)) ++p;
+      pos_ = static_cast<size_t>(p - data_);
+      if (p < end || !DecodeMore()) return;
+    }
+  }
+  void SkipSpace() {
+    SkipWhile([](char16_t c) { return xmlchars::IsSpace(c); });
+  }
+  void SkipName() {
+    SkipWhile([](char16_t c) { return xmlchars::IsNameChar(c); });
+  }
+  bool SkipCharacterData();
   bool SkipOwnName(const XmlElem& element);
 
   void ReadProlog();
@@ -65,10 +83,11 @@ class XmlReader {
   void CloseElement();
   XmlElem* NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value = {});
   std::u16string_view Keep(size_t start, size_t end);
+  std::u16string_view KeepName(size_t start, size_t end);
   std::u16string_view KeepUnescaped(size_t start, size_t end);
 
-  size_t Position() const;
-  std::u16string Found() const;
+  size_t Position();
+  std::u16string Found();
   [[noreturn]] void Fail(std::u16string_view message);
   [[noreturn]] void FailAt(std::u16string_view prefix, std::u16string_view suffix = {});
   [[noreturn]] void FailMalformed();
@@ -81,13 +100,16 @@ class XmlReader {
   const char16_t* data_;
   size_t size_;
   size_t pos_ = 0;
+  size_t dropped_ = 0;
   std::string_view bytes_;
   size_t bytePos_ = 0;
   XmlDecoder decoder_;
   bool automatic_;
   bool decodedAll_;
+  bool inParts_ = false;
   std::vector<OpenElement> open_;
-  std::vector<XmlElem*> children_;  // of the open elements, in order
+  std::vector<XmlElem*> children_;               // of the open elements, in order
+  std::array<std::u16string_view, 64> names_{};  // names kept lately, shared by the nodes
 };
 
 }  // namespace pendra

@@ -1,7 +1,7 @@
 #pragma once
-// The decoded text of a document: UTF-16 units that only grow at the end, and that the
-// tree of a read document points into. Room for new units is handed out uninitialised,
-// because the decoder fills it right away; emptying keeps the memory for the next text.
+// The decoded input of a document: UTF-16 units that grow at the end and are dropped at
+// the front once read. Room for new units is handed out uninitialised, because the decoder
+// fills it right away; emptying keeps the memory for the next text.
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -25,6 +25,19 @@ class XmlTextBuffer {
 
   void Append(char16_t unit) { Commit(std::fill_n(Extend(1), 1, unit)); }
   void Append(std::u16string_view units) { Commit(std::copy(units.begin(), units.end(), Extend(units.size()))); }
+
+  // Removes the first `count` units; the others move to the front.
+  void DropFront(size_t count) {
+    std::memmove(units_.get(), units_.get() + count, (size_ - count) * sizeof(char16_t));
+    size_ -= count;
+  }
+  // Empties the text and gives its memory back when it holds more than `units`.
+  void ClearKeepingAtMost(size_t units) {
+    size_ = 0;
+    if (capacity_ <= units) return;
+    units_.reset();
+    capacity_ = 0;
+  }
 
  private:
   void Reallocate(size_t capacity) {

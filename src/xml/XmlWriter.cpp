@@ -48,7 +48,7 @@ std::string XmlWriter::Write(XmlElem* prolog, XmlElem* root, std::string_view pr
     uint32_t next;
   };
   std::vector<Open> open;
-  if (!root->name_.empty() && PutElementStart(root)) open.push_back({root, 0});
+  if (!root->Name().empty() && PutElementStart(root)) open.push_back({root, 0});
   while (!open.empty()) {
     Open& top = open.back();
     if (top.next == top.element->itemCount_) {
@@ -99,7 +99,7 @@ char* XmlWriter::WriteName(XmlElem* node, char* out) {
     out = CopyUtf8(node->NameSpace(), out);
     *out++ = ':';
   }
-  return CopyUtf8(node->name_, out);
+  return CopyUtf8(node->Name(), out);
 }
 
 void XmlWriter::PutProps(XmlElem* node) {
@@ -133,7 +133,7 @@ bool XmlWriter::PutElementStart(XmlElem* element) {
     indent_ += indentUnit_;
     return true;
   }
-  std::u16string_view value = element->value_;
+  std::u16string_view value = element->Value();
   if (value.empty()) {
     Put("/>\r\n");
     return false;

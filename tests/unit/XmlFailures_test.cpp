@@ -65,6 +65,27 @@ TEST(XmlFailures, EachMalformedFileFailsWithItsText) {
   }
 }
 
+// Far into a long file, where the text read first is long gone, the position still counts
+// every character from the start ("\xC3\xA4" is one character).
+TEST(XmlFailures, PositionsInALongFileCountFromItsStart) {
+  std::string umlauts;
+  for (int i = 0; i < 100'000; ++i) umlauts += "\xC3\xA4";
+  const TableCase<std::string> cases[] = {
+      {"\xEF\xBB\xBF<a>" + umlauts + "</b>",
+       u"Invalid XML Element: Erroneous end of tag, expecting </a> but </b> found at position 100007"},
+      {"\xEF\xBB\xBF<a>" + umlauts + "<!--x", u"Invalid Comment: Unexpected end of data at position 100008"},
+  };
+  for (const auto& c : cases) {
+    XmlDocument document;
+    try {
+      document.LoadFromBytes(c.given);
+      ADD_FAILURE() << "read without failure";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.Message(), c.expected);
+    }
+  }
+}
+
 TEST(XmlFailures, MissingFileIsTheCallersOpenFailure) {
   XmlDocument document;
   EXPECT_THROW(document.LoadFromFile(XmlFixturePath("no-such-file.xml")), EFOpenError);

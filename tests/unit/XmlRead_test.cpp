@@ -153,6 +153,29 @@ TEST(XmlRead, AHundredMegabyteValueReads) {
   EXPECT_EQ(document.Root()->Value().size(), kSize);
 }
 
+// Beyond the prolog the input is decoded in parts of some ten thousand bytes. Wherever a part
+// ends, within a character of two, three or four bytes or among undecodable bytes, every
+// value reads the same.
+TEST(XmlRead, ValuesReadTheSameWhereverAPartOfTheInputEnds) {
+  const std::string value =
+      "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xE2\x82"
+      "A\x80\x80\x80\x80\x80"
+      "B&amp;";
+  const std::u16string expected =
+      u"\xE4\x20AC\U0001F600\xFFFD\xFFFD"
+      u"A\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD"
+      u"B&";
+  std::string bytes = "\xEF\xBB\xBF<a>";
+  for (size_t i = 0; i < 20'000; ++i) bytes += "<v>" + value.substr(0, i % 7) + "</v>" + "<v>" + value + "</v>";
+  bytes += "</a>";
+  XmlDocument document;
+  document.LoadFromBytes(bytes);
+  XmlElems values = document.Root()->Items();
+  ASSERT_EQ(values.Count(), 40'000u);
+  for (size_t i = 1; i < values.Count(); i += 2) ASSERT_EQ(values.Item(i)->Value(), expected) << "value " << i;
+  EXPECT_TRUE(document.ReplacedCharacters());
+}
+
 TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
   using namespace std::string_literals;
   const TableCase<std::string> cases[] = {
