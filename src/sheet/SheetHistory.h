@@ -5,10 +5,10 @@
 // user, so one action is one step, and a cell's whole edit is one. Changes that are no step
 // of their own (a blank cell emptied on entering, the columns fitted to a new window size)
 // are absorbed. A step keeps only what it changed: the rows whose texts differ and, when they
-// differ, the widths, and the alignments, title row and flags, as they were on its other side (a
-// SheetPatch); so a keystroke, a checkpoint and an undo cost what changed, whatever the size of
-// the sheet. The history compares the sheet with its copy of the last checkpoint's content only
-// in the rows the sheet told it changed.
+// differ, the widths, and the alignments, title row and flags, as they were on its other side
+// (a SheetPatch); so a keystroke, a checkpoint and an undo cost what changed, whatever the
+// size of the sheet. The history compares the sheet with its copy of the last checkpoint's
+// content only in the rows the sheet told it changed.
 #include <cstddef>
 #include <deque>
 

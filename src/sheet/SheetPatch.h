@@ -1,8 +1,9 @@
 #pragma once
 // A part of the sheet's content: the row count, the texts of some rows and, when they differ,
-// the column widths, and the alignments, fixed title row and flags. A step of the history is the patch of the
-// state on the step's other side; swapped in, a patch turns a content into that state and keeps
-// the state it replaced, so that undo and redo are one exchange, exact whatever the step was.
+// the column widths, and the alignments, fixed title row and flags. A step of the history is
+// the patch of the state on the step's other side; swapped in, a patch turns a content into
+// that state and keeps the state it replaced, so that undo and redo are one exchange, exact
+// whatever the step was.
 #include <optional>
 #include <utility>
 #include <vector>
@@ -35,8 +36,8 @@ struct SheetPatch {
 };
 
 // Where `now` differs from `kept` as a patch of `kept`'s state, which becomes `now`'s. Compares
-// the widths, the look and the rows of `changed` (those beyond the smaller row count too): a row outside them
-// is the same in both.
+// the widths, the look and the rows of `changed` (and those beyond the smaller row count): a
+// row outside them is the same in both.
 SheetPatch TakeDifference(Sheet::Content& kept, const Sheet::Content& now, RowSpan changed);
 
 // Exchanges the patch's part with the content's own.
