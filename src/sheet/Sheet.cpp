@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sheet/SheetPatch.h"
+
 namespace pendra {
 
 namespace {
@@ -9,6 +11,9 @@ namespace {
 const std::u16string kEmpty;
 
 [[noreturn]] void ThrowOutOfRange() { throw EInvalidGridOperation(u"Grid index out of range"); }
+
+SheetChange StructureOf(RowSpan rows) { return {SheetChange::Kind::Structure, -1, -1, rows}; }
+SheetChange LookChange() { return {SheetChange::Kind::Look, -1, -1, {}}; }
 
 }  // namespace
 
@@ -35,26 +40,29 @@ void Sheet::SetCell(int col, int row, std::u16string text) {
   }
   if (cells[col] == text) return;
   cells[col] = std::move(text);
-  Notify({SheetChange::Kind::Cell, col, row});
+  Notify({SheetChange::Kind::Cell, col, row, {row, row + 1}});
 }
 
 void Sheet::SetRowCount(int count) {
   const int rows = std::clamp(count, 1, kMaxRowCount);
   if (rows == RowCount()) return;
+  const RowSpan changed{std::min(rows, RowCount()), std::max(rows, RowCount())};
   content_.rows.resize(rows);
   content_.fixedRows = std::min(content_.fixedRows, RowCount() - 1);
-  Notify({});
+  Notify(StructureOf(changed));
 }
 
 void Sheet::SetColCount(int count) {
   const int cols = std::clamp(count, 1, kMaxColCount);
   if (cols == ColCount()) return;
+  // Fewer columns cut the rows' cells beyond them.
+  const RowSpan changed = cols < ColCount() ? RowSpan{0, RowCount()} : RowSpan{};
   content_.widths.resize(cols, newColumnWidth_);
   content_.alignments.resize(cols, ALIGNLEFT);
   for (std::vector<std::u16string>& cells : content_.rows) {
     if (static_cast<int>(cells.size()) > cols) cells.resize(cols);
   }
-  Notify({});
+  Notify(StructureOf(changed));
 }
 
 int Sheet::ColWidth(int col) const {
@@ -67,14 +75,14 @@ void Sheet::SetColWidth(int col, int width) {
   const int newWidth = std::max(0, width);
   if (content_.widths[col] == newWidth) return;
   content_.widths[col] = newWidth;
-  Notify({});
+  Notify(StructureOf({}));
 }
 
 void Sheet::SetFixedRows(int count) {
   const int fixed = std::clamp(count, 0, std::min(1, RowCount() - 1));
   if (fixed == content_.fixedRows) return;
   content_.fixedRows = fixed;
-  Notify({});
+  Notify(StructureOf({}));
 }
 
 TCellAlignment Sheet::Alignment(int col) const {
@@ -84,48 +92,57 @@ TCellAlignment Sheet::Alignment(int col) const {
 void Sheet::SetAlignment(int col, TCellAlignment alignment) {
   if (col < 0 || col >= ColCount()) ThrowOutOfRange();
   content_.alignments[col] = alignment;
-  Notify({SheetChange::Kind::Look});
+  Notify(LookChange());
 }
 
 void Sheet::SetTitleBold(bool bold) {
   content_.flags.TitleFett.Show(bold);
-  Notify({SheetChange::Kind::Look});
+  Notify(LookChange());
 }
 
 void Sheet::SetGridLines(bool on) {
   content_.flags.ShowGridLines.Show(on);
   content_.lineWidth = on ? 1 : 0;
-  Notify({});
+  Notify(StructureOf({}));
 }
 
 void Sheet::SetSkinName(std::u16string name) {
   skinName_ = std::move(name);
-  Notify({SheetChange::Kind::Look});
+  Notify(LookChange());
 }
 
 void Sheet::SetSkinPath(std::u16string path) {
   skinPath_ = std::move(path);
-  Notify({SheetChange::Kind::Look});
+  Notify(LookChange());
 }
 
 void Sheet::SetWindowRect(const Rect& rect) {
   if (rect == windowRect_) return;
   windowRect_ = rect;
-  Notify({SheetChange::Kind::Window});
+  Notify({SheetChange::Kind::Window, -1, -1, {}});
 }
 
 size_t Sheet::Content::Bytes() const {
   size_t bytes = sizeof(Content) + widths.size() * sizeof(int) + alignments.size();
-  for (const std::vector<std::u16string>& row : rows) {
-    bytes += sizeof(row);
-    for (const std::u16string& cell : row) bytes += sizeof(cell) + cell.size() * sizeof(char16_t);
-  }
+  for (const std::vector<std::u16string>& row : rows) bytes += RowBytes(row);
+  return bytes;
+}
+
+size_t Sheet::Content::RowBytes(const std::vector<std::u16string>& cells) {
+  size_t bytes = sizeof(cells);
+  for (const std::u16string& cell : cells) bytes += sizeof(cell) + cell.size() * sizeof(char16_t);
   return bytes;
 }
 
 void Sheet::Restore(const Content& content) {
   content_ = content;
-  Notify({});
+  Notify(StructureOf(RowSpan::All()));
+}
+
+void Sheet::Exchange(SheetPatch& patch) {
+  const RowSpan rows = patch.Rows();
+  SwapIn(content_, patch);
+  Notify(StructureOf(rows));
 }
 
 void Sheet::AddObserver(SheetObserver& observer) { observers_.push_back(&observer); }
@@ -137,6 +154,7 @@ void Sheet::RemoveObserver(SheetObserver& observer) {
 void Sheet::Notify(SheetChange change) {
   if (batchDepth_ > 0) {
     changedInBatch_ = true;
+    rowsInBatch_.Add(change.rows);
     return;
   }
   // A copy: an observer may add or remove observers while it is told.
@@ -149,7 +167,9 @@ Sheet::Batch::Batch(Sheet& sheet) : sheet_(sheet) { ++sheet_.batchDepth_; }
 Sheet::Batch::~Batch() {
   if (--sheet_.batchDepth_ > 0 || !sheet_.changedInBatch_) return;
   sheet_.changedInBatch_ = false;
-  sheet_.Notify({});
+  const RowSpan rows = sheet_.rowsInBatch_;
+  sheet_.rowsInBatch_ = {};
+  sheet_.Notify(StructureOf(rows));
 }
 
 }  // namespace pendra

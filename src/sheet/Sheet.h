@@ -5,7 +5,9 @@
 // skin and the main window's rectangle; with the rules that keep them consistent. Every
 // change is told to the sheet's observers: the grid repaints on it, and whatever must
 // follow the sheet (saving, history) listens to the same signal.
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -47,13 +49,29 @@ class EInvalidGridOperation : public Failure {
   const char16_t* TypeName() const override { return u"EInvalidGridOperation"; }
 };
 
+// The rows from `first` up to before `end`; none when `end` is not beyond `first`.
+struct RowSpan {
+  int first = 0;
+  int end = 0;
+
+  static RowSpan All() { return {0, std::numeric_limits<int>::max()}; }
+  bool Empty() const { return end <= first; }
+  // Grows to hold the other span too.
+  void Add(RowSpan other) {
+    if (other.Empty()) return;
+    *this = Empty() ? other : RowSpan{std::min(first, other.first), std::max(end, other.end)};
+  }
+};
+
 // What a change touched: one cell's text; the counts, widths or the fixed title row; the
-// alignments, flags or skin; or the window's rectangle.
+// alignments, flags or skin; or the window's rectangle. `rows` holds every row whose texts
+// the change may have changed (or added or removed); all of them unless told otherwise.
 struct SheetChange {
   enum class Kind { Cell, Structure, Look, Window };
   Kind kind = Kind::Structure;
   int col = -1;
   int row = -1;
+  RowSpan rows = RowSpan::All();
 };
 
 class SheetObserver {
@@ -71,6 +89,8 @@ inline constexpr int kDesignClientHeight = 211;
 // The skin name of the built-in look.
 inline constexpr char16_t kNoSkinName[] = u"No Skin";
 
+struct SheetPatch;
+
 class Sheet {
  public:
   // Counts are bounded so that a damaged data file cannot exhaust the memory.
@@ -82,7 +102,8 @@ class Sheet {
   static constexpr int kDefaultColWidth = 64;
 
   // What undo takes back: the cells, counts, widths, alignments, the fixed title row and the
-  // flags; not the skin nor the window's rectangle.
+  // flags; not the skin nor the window's rectangle. A member added here belongs to SheetLook
+  // (SheetPatch.h) too.
   struct Content {
     std::vector<std::vector<std::u16string>> rows;
     std::vector<int> widths;
@@ -93,6 +114,7 @@ class Sheet {
     bool operator==(const Content&) const = default;
     // About the memory it takes.
     size_t Bytes() const;
+    static size_t RowBytes(const std::vector<std::u16string>& cells);
   };
 
   // The sheet before anything is loaded: the title row and five task rows, three columns
@@ -152,8 +174,13 @@ class Sheet {
   void SetWindowRect(const Rect& rect);
 
   Content Snapshot() const { return content_; }
+  // The content as it is, to read without a copy.
+  const Content& Contents() const { return content_; }
   // Puts the content back; the observers hear one structure change.
   void Restore(const Content& content);
+  // Exchanges the patch's part with the sheet's own: the sheet takes the patch's state there,
+  // the patch keeps the sheet's. The observers hear one structure change of the patch's rows.
+  void Exchange(SheetPatch& patch);
 
   void AddObserver(SheetObserver& observer);
   void RemoveObserver(SheetObserver& observer);
@@ -184,6 +211,7 @@ class Sheet {
   std::vector<SheetObserver*> observers_;
   int batchDepth_ = 0;
   bool changedInBatch_ = false;
+  RowSpan rowsInBatch_;
 };
 
 }  // namespace pendra

@@ -6,27 +6,36 @@ namespace pendra {
 
 namespace {
 
-const std::u16string& CellOf(const Sheet::Content& content, int col, int row) {
+const std::u16string& CellOf(const std::vector<std::u16string>& cells, int col) {
   static const std::u16string kEmpty;
-  if (row >= static_cast<int>(content.rows.size())) return kEmpty;
-  const std::vector<std::u16string>& cells = content.rows[row];
   return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
 }
 
-// The first cell, row by row, whose text differs; with only the shape changed, the first cell
-// beyond the smaller shape.
-SheetCell FirstDifference(const Sheet::Content& a, const Sheet::Content& b) {
-  const int rows = static_cast<int>(std::max(a.rows.size(), b.rows.size()));
-  const int cols = static_cast<int>(std::max(a.widths.size(), b.widths.size()));
-  for (int row = 0; row < rows; ++row) {
+const std::vector<std::u16string>& RowOf(const Sheet::Content& content, int row) {
+  static const std::vector<std::u16string> kNone;
+  return row < static_cast<int>(content.rows.size()) ? content.rows[row] : kNone;
+}
+
+// The first cell, row by row, whose text differs between the content and the patch; with only
+// the shape changed, the first cell beyond the smaller shape. Rows the patch does not hold are
+// the same in both.
+SheetCell FirstDifference(const Sheet::Content& content, const SheetPatch& patch) {
+  const std::vector<int>& widths = patch.widths ? *patch.widths : content.widths;
+  const std::vector<TCellAlignment>& alignments = patch.look ? patch.look->alignments : content.alignments;
+  const int cols = static_cast<int>(std::max(content.widths.size(), widths.size()));
+  for (const auto& [row, cells] : patch.rows) {
+    const std::vector<std::u16string>& own = RowOf(content, row);
     for (int col = 0; col < cols; ++col) {
-      if (CellOf(a, col, row) != CellOf(b, col, row)) return {col, row};
+      if (CellOf(own, col) != CellOf(cells, col)) return {col, row};
     }
   }
-  if (a.rows.size() != b.rows.size()) return {0, static_cast<int>(std::min(a.rows.size(), b.rows.size()))};
-  if (a.widths.size() != b.widths.size()) return {static_cast<int>(std::min(a.widths.size(), b.widths.size())), 1};
-  for (size_t col = 0; col < a.alignments.size() && col < b.alignments.size(); ++col) {
-    if (a.alignments[col] != b.alignments[col] || a.widths[col] != b.widths[col]) return {static_cast<int>(col), 1};
+  const int rows = static_cast<int>(content.rows.size());
+  if (rows != patch.rowCount) return {0, std::min(rows, patch.rowCount)};
+  if (content.widths.size() != widths.size())
+    return {static_cast<int>(std::min(content.widths.size(), widths.size())), 1};
+  for (size_t col = 0; col < content.alignments.size() && col < alignments.size(); ++col) {
+    if (content.alignments[col] != alignments[col] || content.widths[col] != widths[col])
+      return {static_cast<int>(col), 1};
   }
   return {};
 }
@@ -38,7 +47,16 @@ SheetHistory::SheetHistory(Sheet& sheet) : sheet_(sheet), current_(sheet.Snapsho
 SheetHistory::~SheetHistory() { sheet_.RemoveObserver(*this); }
 
 void SheetHistory::SheetChanged(const SheetChange& change) {
-  if (!restoring_ && change.kind != SheetChange::Kind::Window) changed_ = true;
+  if (restoring_ || change.kind == SheetChange::Kind::Window) return;
+  changed_ = true;
+  changedRows_.Add(change.rows);
+}
+
+SheetPatch SheetHistory::TakeChanges() {
+  SheetPatch changes = TakeDifference(current_, sheet_.Contents(), changedRows_);
+  changedRows_ = {};
+  changed_ = false;
+  return changes;
 }
 
 void SheetHistory::Reset() {
@@ -46,26 +64,23 @@ void SheetHistory::Reset() {
   redo_.clear();
   bytes_ = 0;
   current_ = sheet_.Snapshot();
+  changedRows_ = {};
   changed_ = false;
 }
 
 void SheetHistory::Checkpoint() {
   if (!changed_) return;
-  changed_ = false;
-  Sheet::Content now = sheet_.Snapshot();
-  if (now == current_) return;
-  bytes_ += current_.Bytes();
-  undo_.push_back(std::move(current_));
-  current_ = std::move(now);
-  for (const Sheet::Content& step : redo_) bytes_ -= step.Bytes();
+  SheetPatch step = TakeChanges();
+  if (step.Empty()) return;
+  bytes_ += step.Bytes();
+  undo_.push_back(std::move(step));
+  for (const SheetPatch& undone : redo_) bytes_ -= undone.Bytes();
   redo_.clear();
   DropOldest();
 }
 
 void SheetHistory::Absorb() {
-  if (!changed_) return;
-  changed_ = false;
-  current_ = sheet_.Snapshot();
+  if (changed_) TakeChanges();
 }
 
 void SheetHistory::DropOldest() {
@@ -75,19 +90,18 @@ void SheetHistory::DropOldest() {
   }
 }
 
-SheetCell SheetHistory::Move(std::deque<Sheet::Content>& from, std::deque<Sheet::Content>& to) {
+SheetCell SheetHistory::Move(std::deque<SheetPatch>& from, std::deque<SheetPatch>& to) {
   if (from.empty()) return {};
-  Sheet::Content target = std::move(from.back());
+  SheetPatch step = std::move(from.back());
   from.pop_back();
-  const SheetCell cell = FirstDifference(current_, target);
-  bytes_ += current_.Bytes();
-  bytes_ -= target.Bytes();
-  to.push_back(std::move(current_));
-  current_ = std::move(target);
+  const SheetCell cell = FirstDifference(current_, step);
+  bytes_ -= step.Bytes();
   restoring_ = true;
-  sheet_.Restore(current_);
+  sheet_.Exchange(step);
   restoring_ = false;
-  changed_ = false;
+  CatchUp(current_, sheet_.Contents(), step);
+  bytes_ += step.Bytes();
+  to.push_back(std::move(step));
   return cell;
 }
 

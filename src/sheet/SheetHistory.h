@@ -4,12 +4,16 @@
 // changed between two checkpoints; the window sets a checkpoint before each action of the
 // user, so one action is one step, and a cell's whole edit is one. Changes that are no step
 // of their own (a blank cell emptied on entering, the columns fitted to a new window size)
-// are absorbed. Snapshots of the whole content keep every kind of step exact with one rule;
-// a to-do sheet is small, and the memory bound keeps large ones from piling up.
+// are absorbed. A step keeps only what it changed: the rows whose texts differ and, when they
+// differ, the widths, and the alignments, title row and flags, as they were on its other side
+// (a SheetPatch); so a keystroke, a checkpoint and an undo cost what changed, whatever the
+// size of the sheet. The history compares the sheet with its copy of the last checkpoint's
+// content only in the rows the sheet told it changed.
 #include <cstddef>
 #include <deque>
 
 #include "sheet/Sheet.h"
+#include "sheet/SheetPatch.h"
 
 namespace pendra {
 
@@ -49,13 +53,17 @@ class SheetHistory : private SheetObserver {
 
  private:
   void SheetChanged(const SheetChange& change) override;
-  SheetCell Move(std::deque<Sheet::Content>& from, std::deque<Sheet::Content>& to);
+  // What changed since the last checkpoint, as it was before; the sheet as it is becomes current_.
+  SheetPatch TakeChanges();
+  SheetCell Move(std::deque<SheetPatch>& from, std::deque<SheetPatch>& to);
   void DropOldest();
 
   Sheet& sheet_;
+  // The content as of the last checkpoint, and the rows changed since.
   Sheet::Content current_;
-  std::deque<Sheet::Content> undo_;
-  std::deque<Sheet::Content> redo_;
+  RowSpan changedRows_;
+  std::deque<SheetPatch> undo_;
+  std::deque<SheetPatch> redo_;
   size_t bytes_ = 0;
   bool changed_ = false;
   bool restoring_ = false;

@@ -36,5 +36,25 @@ TEST(EditSession, ACommandIsOneStepACellsWholeEditIsOneAndTheProgramsOwnChangesA
   EXPECT_TRUE(grid.HeaderTextBold());
 }
 
+// The columns fitted to a new window size after an edit stay fitted when the edit is taken back.
+TEST(EditSession, TakingBackAnEditKeepsTheColumnsFittedAfterIt) {
+  FirstRunGrid grid;
+  EditSession session(grid);
+  session.Begin();
+  grid.SetCurrentCell({1, 1});
+  session.Key(grid, 'A', false, false);
+  grid.BeginEditing();
+  grid.SetCell(1, 1, u"abc");
+  grid.EndEditing();
+  session.Absorbed([&] { grid.SetColWidth(1, 150); });
+
+  EXPECT_EQ(session.Undo(), (SheetCell{1, 1}));
+  EXPECT_EQ(grid.Cell(1, 1), u"");
+  EXPECT_EQ(grid.ColWidth(1), 150);
+  session.Redo();
+  EXPECT_EQ(grid.Cell(1, 1), u"abc");
+  EXPECT_EQ(grid.ColWidth(1), 150);
+}
+
 }  // namespace
 }  // namespace pendra

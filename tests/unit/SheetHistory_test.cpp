@@ -3,6 +3,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "sheet/SheetRules.h"
 
@@ -67,6 +68,114 @@ TEST(SheetHistory, EveryKindOfStepIsUndoneAndRedoneExactly) {
   }
 }
 
+// A merged version: a task inserted in the middle, two tasks swapped, a column wider.
+void Merged(Sheet& sheet) {
+  Sheet::Content content = sheet.Snapshot();
+  content.rows.insert(content.rows.begin() + 2, {u"Neu", u"eingefügt"});
+  std::swap(content.rows[3], content.rows[4]);
+  content.widths[0] += 5;
+  sheet.Restore(content);
+}
+
+TEST(SheetHistory, AChainOfEveryKindOfStepIsWalkedBackAndForthExactly) {
+  struct Step {
+    const char* name;
+    std::function<void(Sheet&)> change;
+  };
+  const std::vector<Step> steps = {
+      {"a cell's edit", [](Sheet& s) { s.SetCell(1, 3, u"Einkaufen"); }},
+      {"a cell emptied in its place", [](Sheet& s) { s.SetCell(2, 1, u""); }},
+      {"add row", [](Sheet& s) { AddRow(s); }},
+      {"text in the new row", [](Sheet& s) { s.SetCell(2, 6, u"neu"); }},
+      {"rows cut", [](Sheet& s) { s.SetRowCount(3); }},
+      {"empty rows added", [](Sheet& s) { s.SetRowCount(8); }},
+      {"add column", [](Sheet& s) { AddColumn(s); }},
+      {"the new column's caption", [](Sheet& s) { s.SetCell(3, 0, u"Wer"); }},
+      {"delete a filled column", [](Sheet& s) { DeleteColumn(s, Yes); }},
+      {"columns cut to one", [](Sheet& s) { s.SetColCount(1); }},
+      {"columns back", [](Sheet& s) { s.SetColCount(3); }},
+      {"title row made editable", [](Sheet& s) { s.SetFixedRows(0); }},
+      {"title text", [](Sheet& s) { s.SetCell(0, 0, u"Wichtig"); }},
+      {"title row fixed again", [](Sheet& s) { s.SetFixedRows(1); }},
+      {"title bold", [](Sheet& s) { s.SetTitleBold(true); }},
+      {"grid lines", [](Sheet& s) { s.SetGridLines(false); }},
+      {"alignment", [](Sheet& s) { s.SetAlignment(1, ALIGNRIGHT); }},
+      {"column width", [](Sheet& s) { s.SetColWidth(2, 99); }},
+      {"a merged version", Merged},
+      {"a filled row deleted",
+       [](Sheet& s) {
+         s.SetCell(1, s.RowCount() - 1, u"spät");
+         DeleteRow(s, Yes);
+       }},
+      {"one row left", [](Sheet& s) { s.SetRowCount(1); }},
+      {"rows again", [](Sheet& s) { s.SetRowCount(4); }},
+      {"cells far apart in one batch",
+       [](Sheet& s) {
+         Sheet::Batch batch(s);
+         s.SetCell(0, 1, u"oben");
+         s.SetCell(2, 3, u"unten");
+       }},
+  };
+  Sheet sheet;
+  FillTasks(sheet);
+  SheetHistory history(sheet);
+  std::vector<Sheet::Content> states{sheet.Snapshot()};
+  for (const Step& step : steps) {
+    step.change(sheet);
+    history.Checkpoint();
+    states.push_back(sheet.Snapshot());
+    ASSERT_NE(states.back(), states[states.size() - 2]) << step.name;
+  }
+  ASSERT_EQ(history.UndoSteps(), steps.size());
+
+  for (size_t k = steps.size(); k > 0; --k) {
+    SCOPED_TRACE(steps[k - 1].name);
+    history.Undo();
+    ASSERT_EQ(sheet.Snapshot(), states[k - 1]);
+  }
+  EXPECT_FALSE(history.CanUndo());
+  for (size_t k = 1; k <= steps.size(); ++k) {
+    SCOPED_TRACE(steps[k - 1].name);
+    history.Redo();
+    ASSERT_EQ(sheet.Snapshot(), states[k]);
+  }
+  EXPECT_FALSE(history.CanRedo());
+
+  // Back to the middle, a new step there, and back again through it.
+  const size_t middle = steps.size() / 2;
+  while (history.UndoSteps() > middle) history.Undo();
+  sheet.SetCell(1, 1, u"anders");
+  history.Checkpoint();
+  EXPECT_FALSE(history.CanRedo());
+  history.Undo();
+  EXPECT_EQ(sheet.Snapshot(), states[middle]);
+  history.Undo();
+  EXPECT_EQ(sheet.Snapshot(), states[middle - 1]);
+}
+
+TEST(SheetHistory, AThousandSingleCellEditsOfALargeSheetAllStayUndoable) {
+  constexpr int kTasks = 10'000;
+  Sheet sheet;
+  sheet.SetRowCount(kTasks + 1);
+  for (int row = 1; row <= kTasks; ++row) {
+    sheet.SetCell(0, row, u"Hoch");
+    sheet.SetCell(1, row, u"Steuer & Belege für Müller " + std::u16string(row % 20, u'x'));
+    sheet.SetCell(2, row, u"10min");
+  }
+  SheetHistory history(sheet);
+  const Sheet::Content before = sheet.Snapshot();
+  for (int edit = 0; edit < static_cast<int>(SheetHistory::kMaxSteps); ++edit) {
+    sheet.SetCell(edit % 3, 1 + edit * 37 % kTasks, u"Änderung " + std::u16string(1 + edit % 9, u'!'));
+    history.Checkpoint();
+  }
+  EXPECT_EQ(history.UndoSteps(), SheetHistory::kMaxSteps);
+  const Sheet::Content after = sheet.Snapshot();
+  while (history.CanUndo()) history.Undo();
+  EXPECT_EQ(sheet.Snapshot(), before);
+  while (history.CanRedo()) history.Redo();
+  EXPECT_EQ(sheet.Snapshot(), after);
+}
+
 TEST(SheetHistory, AnUncommittedChangeIsTheStepTheUndoTakesBack) {
   Sheet sheet;
   FillTasks(sheet);
@@ -114,15 +223,22 @@ TEST(SheetHistory, TheBoundDropsTheOldestSteps) {
   }
   EXPECT_EQ(history.UndoSteps(), SheetHistory::kMaxSteps);
 
+  // Steps that each rewrite a column of 20,000 rows.
   Sheet large(3, 20'000);
-  for (int row = 1; row < 20'000; ++row) large.SetCell(1, row, std::u16string(40, u'x'));
   SheetHistory bounded(large);
   for (int step = 0; step < 20; ++step) {
-    large.SetCell(0, 1, std::u16string(step + 1, u'y'));
+    for (int row = 1; row < 20'000; ++row) {
+      large.SetCell(1, row, std::u16string(40, static_cast<char16_t>(u'a' + step)));
+    }
     bounded.Checkpoint();
   }
   EXPECT_LT(bounded.UndoSteps(), 20u);  // a few megabytes each: the oldest went
   EXPECT_GT(bounded.UndoSteps(), 0u);
+  const Sheet::Content last = large.Snapshot();
+  bounded.Undo();
+  EXPECT_EQ(large.Cell(1, 19'999), std::u16string(40, u's'));
+  bounded.Redo();
+  EXPECT_EQ(large.Snapshot(), last);
 }
 
 TEST(SheetHistory, WindowMovesAndTheSkinAreNoSteps) {
