@@ -2,7 +2,10 @@
 add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
-set(WIN_LIBS user32 gdi32 shell32 kernel32 uxtheme uuid oleacc ole32 oleaut32)
+set(WIN_LIBS user32 gdi32 shell32 kernel32 uxtheme uuid)
+# The accessibility and COM libraries: Pendra loads them when first needed; the tests and the
+# driver, which read Pendra through them, link them.
+set(ACCESSIBILITY_LIBS oleacc ole32 oleaut32)
 
 # The Win32 layer without the entry point, so that its tests can link it.
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
@@ -86,14 +89,14 @@ file(GLOB WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 if(WIN_TESTS)
   # The tests read the built-in pictures from their own resources.
   add_executable(pendra_win_tests ${WIN_TESTS} src/lang/LanguageDeutsch.cpp ${RESOURCE_SCRIPT})
-  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main version)
+  target_link_libraries(pendra_win_tests PRIVATE pendra_win GTest::gtest_main version ${ACCESSIBILITY_LIBS})
   add_test(NAME pendra_win_tests COMMAND pendra_win_tests)
 endif()
 
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
 if(DRIVER_SOURCES)
   add_executable(PendraDriver ${DRIVER_SOURCES})
-  target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS})
+  target_link_libraries(PendraDriver PRIVATE ${WIN_LIBS} ${ACCESSIBILITY_LIBS})
   target_link_options(PendraDriver PRIVATE -municode)
   # The driver's hook inside Pendra's process, for reading its popup menu.
   add_library(MenuProbe SHARED tests/e2e/probe/MenuProbe.cpp)

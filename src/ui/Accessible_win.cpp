@@ -1,26 +1,55 @@
 #include "ui/Accessible_win.h"
 
+#include "platform/SystemFunction_win.h"
+
 namespace pendra {
 
 namespace {
 
+// Active Accessibility and COM live in DLLs that start-up does not load: their functions are found
+// when a screen reader first asks.
+struct AccessibilityFunctions {
+  decltype(&LresultFromObject) lresultFromObject =
+      LoadSystemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+  decltype(&CreateStdAccessibleObject) createStdAccessibleObject =
+      LoadSystemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+  decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow =
+      LoadSystemFunction<decltype(&AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
+  decltype(&SysAllocStringLen) allocateString =
+      LoadSystemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+  decltype(&SysStringLen) stringLength = LoadSystemFunction<decltype(&SysStringLen)>(L"oleaut32.dll", "SysStringLen");
+  decltype(&CoInitializeEx) initialiseCom =
+      LoadSystemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+};
+
+const AccessibilityFunctions& Functions() {
+  static const AccessibilityFunctions functions;
+  return functions;
+}
+
 HRESULT ToBstr(const std::u16string& text, BSTR* out) {
-  *out = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
+  *out = nullptr;
+  if (!Functions().allocateString) return E_OUTOFMEMORY;
+  *out = Functions().allocateString(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 // The server's thread answers other programs through COM: its apartment is made once, at the
 // first question, and lives as long as the thread.
 void EnterApartmentOnce() {
-  static const HRESULT entered = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  static const HRESULT entered =
+      Functions().initialiseCom ? Functions().initialiseCom(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL;
   (void)entered;
 }
+
+// What VariantInit does, without loading its DLL.
+void EmptyVariant(VARIANT* variant) { variant->vt = VT_EMPTY; }
 
 }  // namespace
 
 VARIANT ChildIdVariant(long id) {
   VARIANT variant;
-  VariantInit(&variant);
+  EmptyVariant(&variant);
   variant.vt = VT_I4;
   variant.lVal = id;
   return variant;
@@ -28,7 +57,7 @@ VARIANT ChildIdVariant(long id) {
 
 VARIANT DispatchVariant(IAccessible* object) {
   VARIANT variant;
-  VariantInit(&variant);
+  EmptyVariant(&variant);
   if (!object) return variant;
   variant.vt = VT_DISPATCH;
   variant.pdispVal = object;
@@ -37,7 +66,9 @@ VARIANT DispatchVariant(IAccessible* object) {
 
 IDispatch* MakeWindowObject(HWND window) {
   IDispatch* object = nullptr;
-  if (FAILED(CreateStdAccessibleObject(window, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(&object)))) {
+  if (!Functions().createStdAccessibleObject ||
+      FAILED(Functions().createStdAccessibleObject(window, OBJID_WINDOW, IID_IDispatch,
+                                                   reinterpret_cast<void**>(&object)))) {
     return nullptr;
   }
   return object;
@@ -45,8 +76,9 @@ IDispatch* MakeWindowObject(HWND window) {
 
 IAccessible* MakeClientObjectOf(HWND window) {
   IAccessible* object = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                        reinterpret_cast<void**>(&object)))) {
+  if (!Functions().accessibleObjectFromWindow ||
+      FAILED(Functions().accessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                                    reinterpret_cast<void**>(&object)))) {
     return nullptr;
   }
   return object;
@@ -64,7 +96,9 @@ bool AsksForClientObject(LPARAM lParam) { return static_cast<DWORD>(lParam) == s
 LRESULT AnswerWithObject(WPARAM wParam, AccessibleObject* made) {
   if (!made) return 0;
   EnterApartmentOnce();
-  const LRESULT answer = LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(made));
+  const LRESULT answer = Functions().lresultFromObject
+                             ? Functions().lresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(made))
+                             : 0;
   made->Release();
   return answer;
 }
@@ -178,7 +212,7 @@ HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
   if (!role) return E_POINTER;
-  VariantInit(role);
+  EmptyVariant(role);
   return ForChild(
       child,
       [&] {
@@ -190,7 +224,7 @@ HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
   if (!state) return E_POINTER;
-  VariantInit(state);
+  EmptyVariant(state);
   return ForChild(
       child,
       [&] {
@@ -227,7 +261,7 @@ HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* focus) {
   if (!focus) return E_POINTER;
-  VariantInit(focus);
+  EmptyVariant(focus);
   if (!Connected()) return RPC_E_DISCONNECTED;
   Focus(*focus);
   return focus->vt == VT_EMPTY ? S_FALSE : S_OK;
@@ -235,7 +269,7 @@ HRESULT AccessibleObject::get_accFocus(VARIANT* focus) {
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
   if (!selection) return E_POINTER;
-  VariantInit(selection);
+  EmptyVariant(selection);
   if (!Connected()) return RPC_E_DISCONNECTED;
   Selection(*selection);
   return selection->vt == VT_EMPTY ? S_FALSE : S_OK;
@@ -277,7 +311,7 @@ HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* 
 
 HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end) {
   if (!end) return E_POINTER;
-  VariantInit(end);
+  EmptyVariant(end);
   return ForChild(
       start,
       [&] {
@@ -289,7 +323,7 @@ HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* en
 
 HRESULT AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
   if (!child) return E_POINTER;
-  VariantInit(child);
+  EmptyVariant(child);
   if (!Connected()) return RPC_E_DISCONNECTED;
   HitTest({static_cast<int>(x), static_cast<int>(y)}, *child);
   return child->vt == VT_EMPTY ? S_FALSE : S_OK;
@@ -312,8 +346,9 @@ HRESULT AccessibleObject::put_accValue(VARIANT child, BSTR value) {
   return ForChild(
       child,
       [&] {
-        const std::u16string text(reinterpret_cast<const char16_t*>(value ? value : L""),
-                                  value ? SysStringLen(value) : 0);
+        const bool given = value && Functions().stringLength;
+        const std::u16string text(reinterpret_cast<const char16_t*>(given ? value : L""),
+                                  given ? Functions().stringLength(value) : 0);
         return SetValue(text) ? S_OK : DISP_E_MEMBERNOTFOUND;
       },
       [&](IAccessible& target, VARIANT self) { return target.put_accValue(self, value); });
