@@ -129,12 +129,12 @@ void TToDoForm::CreateHiddenInfoDialog() { showInfo_.CreateHiddenDialog(Handle()
 // The window shows as soon as its first picture is finished, before the message loop runs: the
 // start timer's first tick comes 10 ms or more later (the system's shortest timer) and finds it
 // shown. The scroll bars belong to that picture and come with it. When the window's creation
-// failed before it armed the timer, the tray icon comes here too.
+// failed before it armed the timer, what comes after the first picture comes here.
 void TToDoForm::ShowAtStart() {
   if (!Handle()) return;
   GiveScrollBars();
   ChangeVisibilityBy(VisibilityCause::StartUp);
-  if (!startTimerArmed_) trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
+  if (!startTimerArmed_) AfterFirstPicture();
 }
 
 // Every way of showing and hiding the window. A window that shows comes to the front with its
@@ -476,8 +476,8 @@ void TToDoForm::BuildFirstSheet() {
   FormResize();
   decoration_.ImageLogo.visible = true;
   RepaintControlsForCitrix();
-  mnuAboutClick();
-  SaveDataFile(*this);
+  // The About dialog and the first save come right after the window's first picture.
+  firstStart_ = true;
 }
 
 // The window is shown already, unless under "-m"; the tray icon is no part of its first picture
@@ -497,7 +497,17 @@ void TToDoForm::tmrAnwendungsStartOnTimerTimer() {
     ToDoGrid.Repaint();
     RepaintControlsForCitrix();
   });
+  AfterFirstPicture();
+}
+
+// What is no part of the window's first picture: the tray icon, a first start's About dialog and
+// first save, the summon key.
+void TToDoForm::AfterFirstPicture() {
   trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
+  if (std::exchange(firstStart_, false)) {
+    mnuAboutClick();
+    SaveDataFile(*this);
+  }
   TakeRememberedSummonKey();
 }
 

@@ -119,6 +119,7 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   // The data file stayed unreadable while it was waited for: it is kept aside and the list saved.
   void SaveOverUnreadableVersion();
   void tmrAnwendungsStartOnTimerTimer();
+  void AfterFirstPicture();
   void FormCloseQuery();
   void mnuExitClick();
   void Restart();
@@ -263,6 +264,8 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   bool closeAfterLoading_ = false;
   bool waitingForDataFile_ = false;
   bool startTimerArmed_ = false;
+  // The first sheet was built: its About dialog and its save wait for the start timer.
+  bool firstStart_ = false;
   bool onScreen_ = false;
   bool redBarPressed_ = false;
   // Changes are saved in the background from the end of start-up on.
