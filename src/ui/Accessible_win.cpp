@@ -77,7 +77,7 @@ IDispatch* MakeWindowObject(HWND window) {
 IAccessible* MakeClientObjectOf(HWND window) {
   IAccessible* object = nullptr;
   if (!Functions().accessibleObjectFromWindow ||
-      FAILED(Functions().accessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+      FAILED(Functions().accessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                                     reinterpret_cast<void**>(&object)))) {
     return nullptr;
   }
@@ -96,9 +96,9 @@ bool AsksForClientObject(LPARAM lParam) { return static_cast<DWORD>(lParam) == s
 LRESULT AnswerWithObject(WPARAM wParam, AccessibleObject* made) {
   if (!made) return 0;
   EnterApartmentOnce();
-  const LRESULT answer = Functions().lresultFromObject
-                             ? Functions().lresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(made))
-                             : 0;
+  const LRESULT answer = Functions().lresultFromObject ? Functions().lresultFromObject(__uuidof(IAccessible), wParam,
+                                                                                       static_cast<IAccessible*>(made))
+                                                       : 0;
   made->Release();
   return answer;
 }
@@ -107,7 +107,7 @@ LRESULT AnswerWithObject(WPARAM wParam, AccessibleObject* made) {
 
 HRESULT AccessibleObject::QueryInterface(REFIID id, void** object) {
   if (!object) return E_POINTER;
-  if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+  if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
     *object = static_cast<IAccessible*>(this);
     AddRef();
     return S_OK;

@@ -86,14 +86,14 @@ Com<IAccessible> Child(IAccessible* parent, long id) {
   IDispatch* dispatch = nullptr;
   if (parent->get_accChild(Id(id), &dispatch) != S_OK || !dispatch) return {};
   IAccessible* object = nullptr;
-  dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+  dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
   dispatch->Release();
   return Com<IAccessible>(object);
 }
 
 Com<IAccessible> ClientObject(HWND window) {
   IAccessible* object = nullptr;
-  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                              reinterpret_cast<void**>(&object));
   return Com<IAccessible>(object);
 }
@@ -217,7 +217,7 @@ TEST_F(AccessibilityTest, CellsReportTheirPlaceOnTheScreenFocusAndSelection) {
   ASSERT_EQ(table->get_accFocus(&focus), S_OK);
   ASSERT_EQ(focus.vt, VT_DISPATCH);
   Com<IAccessible> focused;
-  focus.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(focused.Out()));
+  focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(focused.Out()));
   VariantClear(&focus);
   EXPECT_EQ(Name(focused.Get()), u"Aufgabe: leer");
 
@@ -230,7 +230,7 @@ TEST_F(AccessibilityTest, CellsReportTheirPlaceOnTheScreenFocusAndSelection) {
   ASSERT_EQ(table->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
   ASSERT_EQ(hit.vt, VT_DISPATCH);
   Com<IAccessible> found;
-  hit.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(found.Out()));
+  hit.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(found.Out()));
   VariantClear(&hit);
   EXPECT_EQ(Name(found.Get()), u"Aufgabe: leer");
 }

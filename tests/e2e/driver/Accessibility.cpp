@@ -51,7 +51,7 @@ long RoleOf(IAccessible* object) {
 
 IAccessible* ClientObject(HWND window) {
   IAccessible* object = nullptr;
-  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                              reinterpret_cast<void**>(&object));
   return object;
 }
@@ -68,7 +68,7 @@ void ForEachChild(IAccessible* parent, const std::function<void(IAccessible*)>& 
     IDispatch* dispatch = nullptr;
     if (parent->get_accChild(child, &dispatch) != S_OK || !dispatch) continue;
     IAccessible* object = nullptr;
-    dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+    dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
     dispatch->Release();
     if (!object) continue;
     Held held(object);
@@ -129,7 +129,7 @@ bool ReadAccessibleFocus(HWND main, std::wstring& name, long& role) {
       return true;
     }
     IAccessible* next = nullptr;
-    focus.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&next));
+    focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&next));
     VariantClear(&focus);
     current->Release();
     current = next;
