@@ -64,7 +64,9 @@ class XmlArena {
   std::byte* end_ = nullptr;
   size_t held_ = 0;  // bytes of all blocks
 
-  static constexpr size_t kSmallestBlockSize = 64 * 1024;
+  // A block of a megabyte or more is memory of its own to the system's heap, given back when it is
+  // freed; smaller blocks would stay in the process's heap after a large file was read.
+  static constexpr size_t kSmallestBlockSize = 1024 * 1024;
   static constexpr size_t kLargestBlockSize = 8 * 1024 * 1024;
 };
 
