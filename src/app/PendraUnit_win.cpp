@@ -143,14 +143,12 @@ void TToDoForm::ShowAtStart() {
 // summon key's window unfolds at once, as its editor opens in the unfolded grid; a window that
 // goes away folds at once, as a hidden window shows no animation.
 void TToDoForm::ChangeVisibilityBy(VisibilityCause cause) {
-  const bool collapsed =
-      state_.ExpandState == ExpandStates::Collapsed || state_.ExpandState == ExpandStates::Collapsing;
   const VisibilityFacts facts{visibility_, state_.Switches.StartHidden, state_.ExpandState,
                               GetForegroundWindow() == Handle(), beforeSummon_};
   const VisibilityChange change = ChangeVisibility(facts, cause);
   const bool changingBefore = std::exchange(changingVisibility_, true);
   if (change.summoned) {
-    beforeSummon_ = {visibility_, collapsed};
+    beforeSummon_ = change.before;
     focusBeforeSummon_ = GetForegroundWindow();
   }
   visibility_ = change.next;

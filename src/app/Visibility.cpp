@@ -12,6 +12,7 @@ VisibilityChange Summon(const VisibilityFacts& facts) {
   if (!facts.active) {
     VisibilityChange change{Visibility::Shown, true, false, true, IsCollapsed(facts.expandState)};
     change.summoned = true;
+    change.before = {facts.now, IsCollapsed(facts.expandState)};
     return change;
   }
   const BeforeSummon& before = facts.beforeSummon;

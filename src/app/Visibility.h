@@ -40,9 +40,10 @@ struct VisibilityChange {
   // A window collapsed to its strip unfolds, or folds back.
   bool expand = false;
   bool collapse = false;
-  // The summon key brought the window: it remembers how it was and which window had the keys,
-  // and opens the cell editor where a new task goes.
+  // The summon key brought the window: it remembers how it was (`before`) and which window had
+  // the keys, and opens the cell editor where a new task goes.
   bool summoned = false;
+  BeforeSummon before = {};
   // The keys go back to the window that had them before the summon.
   bool returnFocus = false;
 };

@@ -1,6 +1,6 @@
 #include "ui/NewTaskPlace.h"
 
-#include "sheet/SheetRules.h"
+#include "sheet/SheetMerge.h"
 #include "ui/PopupMenuRules.h"
 
 namespace pendra {
@@ -19,7 +19,7 @@ int WidestColumn(const Sheet& sheet) {
 // A cell of blanks and control characters counts as empty, as entering it would empty it.
 bool IsEmptyRow(const Sheet& sheet, int row) {
   for (int col = 0; col < sheet.ColCount(); ++col) {
-    if (!TrimmedCellText(sheet.Cell(col, row)).empty()) return false;
+    if (!IsBlank(sheet.Cell(col, row))) return false;
   }
   return true;
 }

@@ -80,6 +80,7 @@ TEST(Visibility, TheSummonKeyBringsTheWindowAndPutsItBack) {
                           change.returnFocus}),
               (std::array{c.show, c.putAway, c.activate, c.expandStrip, c.collapse, c.summoned, c.returnFocus}))
         << where;
+    if (change.summoned) EXPECT_EQ(change.before, (BeforeSummon{c.now, c.expand != kExpanded})) << where;
   }
 }
 

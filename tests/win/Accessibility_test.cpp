@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "TestHost.h"
 #include "platform/Unique_win.h"
+#include "ui/Accessible_win.h"
 #include "ui/GridControl_win.h"
 #include "ui/GridGeometry.h"
 #include "ui/PictureButton_win.h"
@@ -43,14 +45,7 @@ class Com {
   Interface* held_ = nullptr;
 };
 
-VARIANT Id(long id) {
-  VARIANT variant;
-  VariantInit(&variant);
-  variant.vt = VT_I4;
-  variant.lVal = id;
-  return variant;
-}
-const VARIANT kSelf = Id(CHILDID_SELF);
+const VARIANT kSelf = ChildIdVariant(CHILDID_SELF);
 
 std::u16string Take(BSTR text) {
   std::u16string value(reinterpret_cast<const char16_t*>(text ? text : L""), text ? SysStringLen(text) : 0);
@@ -84,7 +79,7 @@ long State(IAccessible* object) {
 
 Com<IAccessible> Child(IAccessible* parent, long id) {
   IDispatch* dispatch = nullptr;
-  if (parent->get_accChild(Id(id), &dispatch) != S_OK || !dispatch) return {};
+  if (parent->get_accChild(ChildIdVariant(id), &dispatch) != S_OK || !dispatch) return {};
   IAccessible* object = nullptr;
   dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
   dispatch->Release();
@@ -108,25 +103,12 @@ class QuietEvents : public GridEvents {
   void ShowExceptionMessageBox(const std::u16string&) override {}
 };
 
-constexpr wchar_t kHostClass[] = L"PendraAccessibilityTestHost";
-
-HWND CreateHost() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = kHostClass;
-  RegisterClassExW(&wc);
-  return CreateWindowExW(0, kHostClass, L"Accessibility test", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 500, 400,
-                         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
 // Captions "Prio", "Aufgabe", "Zeit" over three tasks, the first one written.
 class AccessibilityTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    host.Reset(CreateHost());
+    host.Reset(CreateTestHost(L"PendraAccessibilityTestHost", L"Accessibility test"));
     ASSERT_TRUE(host);
     grid = std::make_unique<GridControl>(events, sheet);
     grid->Create(host.Get(), 30, 30, 310, 151, 1);
@@ -192,7 +174,7 @@ TEST_F(AccessibilityTest, TheSheetIsATableOfRowsOfCellsWithTheirNamesAndRoles) {
     EXPECT_EQ(Value(cell.Get()), c.value);
   }
   // A child's id asks the child itself.
-  EXPECT_EQ(Name(table.Get(), Id(2)), u"Prio: Hoch, Aufgabe: Zahnarzt & Steuer, Zeit: leer");
+  EXPECT_EQ(Name(table.Get(), ChildIdVariant(2)), u"Prio: Hoch, Aufgabe: Zahnarzt & Steuer, Zeit: leer");
 }
 
 TEST_F(AccessibilityTest, CellsReportTheirPlaceOnTheScreenFocusAndSelection) {
@@ -237,7 +219,7 @@ TEST_F(AccessibilityTest, CellsReportTheirPlaceOnTheScreenFocusAndSelection) {
 
 TEST_F(AccessibilityTest, BadChildIdsAreRefusedAndTheInterfacesAreCounted) {
   BSTR name = nullptr;
-  EXPECT_EQ(table->get_accName(Id(99), &name), E_INVALIDARG);
+  EXPECT_EQ(table->get_accName(ChildIdVariant(99), &name), E_INVALIDARG);
   EXPECT_EQ(name, nullptr);
   VARIANT text;
   VariantInit(&text);
@@ -248,7 +230,7 @@ TEST_F(AccessibilityTest, BadChildIdsAreRefusedAndTheInterfacesAreCounted) {
   EXPECT_EQ(table->get_accChild(kSelf, &dispatch), E_INVALIDARG);
   EXPECT_EQ(dispatch, nullptr);
   Com<IAccessible> cell = CellObject(0, 1);
-  EXPECT_EQ(cell->get_accChild(Id(1), &dispatch), E_INVALIDARG);
+  EXPECT_EQ(cell->get_accChild(ChildIdVariant(1), &dispatch), E_INVALIDARG);
   EXPECT_EQ(Child(Child(table.Get(), 1).Get(), 4).Get(), nullptr);  // three columns
 
   IUnknown* unknown = nullptr;
@@ -277,7 +259,7 @@ TEST_F(AccessibilityTest, ObjectsOutliveTheirWindowSafely) {
   EXPECT_EQ(cell->get_accName(kSelf, &name), RPC_E_DISCONNECTED);
   EXPECT_EQ(name, nullptr);
   IDispatch* dispatch = nullptr;
-  EXPECT_EQ(table->get_accChild(Id(1), &dispatch), RPC_E_DISCONNECTED);
+  EXPECT_EQ(table->get_accChild(ChildIdVariant(1), &dispatch), RPC_E_DISCONNECTED);
   EXPECT_EQ(dispatch, nullptr);
   long count = 5;
   EXPECT_EQ(table->get_accChildCount(&count), RPC_E_DISCONNECTED);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "TestHost.h"
 #include "platform/Unique_win.h"
 #include "ui/GridControl_win.h"
 #include "ui/GridNavigation.h"
@@ -62,24 +63,11 @@ class RecordingEvents : public GridEvents {
   void Log(std::string entry) { log.push_back(std::move(entry)); }
 };
 
-constexpr wchar_t kHostClass[] = L"PendraGridTestHost";
-
-HWND CreateHost() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = kHostClass;
-  RegisterClassExW(&wc);
-  return CreateWindowExW(0, kHostClass, L"Grid test", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 500, 400, nullptr,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
 // The first-run sheet in the first-run grid: 3 columns fitted to 50, 210, 45, 6 rows.
 class GridTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    host.Reset(CreateHost());
+    host.Reset(CreateTestHost(L"PendraGridTestHost", L"Grid test"));
     ASSERT_TRUE(host);
     other.Reset(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 400, 300, 50, 20, host.Get(),
                                 nullptr, GetModuleHandleW(nullptr), nullptr));
