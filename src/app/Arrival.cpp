@@ -12,8 +12,24 @@ namespace pendra {
 
 namespace {
 
+const Sheet::Content kNoBase{};
+
 int Mapped(const std::vector<int>& to, int index) {
   return index >= 0 && index < static_cast<int>(to.size()) ? to[static_cast<size_t>(index)] : -1;
+}
+
+struct ConflictCopy {
+  std::u16string name;
+  Sheet::Content content;
+};
+
+std::vector<ConflictCopy> ReadConflictCopies(const DataFileState& state) {
+  std::vector<ConflictCopy> copies;
+  for (const std::u16string& name : SyncConflictCopies(state.DataFolder)) {
+    std::optional<Sheet::Content> copy = ReadWholeSheet(state.DataFolder + name, state.ExeFolder);
+    if (copy) copies.push_back({name, std::move(*copy)});
+  }
+  return copies;
 }
 
 }  // namespace
@@ -47,23 +63,38 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
   Arrivals arrivals;
   const ArrivedVersion arrived = ReadArrivedVersion(state);
   arrivals.waiting = arrived.kind == ArrivedVersion::Kind::NotYetWhole;
+  // A sync client keeps one version as a copy when both PCs changed the list: the copy and the data
+  // file's version were written at the same time, and neither descends from the other.
+  const std::vector<ConflictCopy> copies = ReadConflictCopies(state);
   if (arrived.kind == ArrivedVersion::Kind::Whole) {
     state.DataFileSeen = arrived.stamp;
     arrivals.merged = true;
-    const SheetMerge merge =
-        MergeInVersion(state.Known.BaseFor(arrived.content), arrived.content, sheet, state, edits, grid);
+    std::vector<const Sheet::Content*> concurrent;
+    for (const ConflictCopy& copy : copies) concurrent.push_back(&copy.content);
+    // Each of two PCs took the other's version for an old one, kept its own and sent it back, twice:
+    // both now take in every task of both versions, which ends with the same sheet on both.
+    const bool exchange = state.Exchanges.Arrived(arrived.content);
+    const Sheet::Content before = exchange ? sheet.Snapshot() : Sheet::Content{};
+    const SheetMerge merge = MergeInVersion(exchange ? kNoBase : state.Known.BaseFor(arrived.content, concurrent),
+                                            arrived.content, sheet, state, edits, grid);
+    arrivals.bothVersionsKept = exchange && !SameSheet(sheet.Contents(), before);
     if (merge.otherTextsLost > 0) {
       arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
     }
   }
-  for (const std::u16string& name : SyncConflictCopies(state.DataFolder)) {
-    const std::optional<Sheet::Content> copy = ReadWholeSheet(state.DataFolder + name, state.ExeFolder);
-    if (!copy) continue;
-    const Sheet::Content before = sheet.Snapshot();
-    MergeInVersion(state.Known.BaseFor(*copy), *copy, sheet, state, edits, grid);
-    arrivals.merged = true;
-    arrivals.save = arrivals.save || !SameSheet(sheet.Snapshot(), before);
-    arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, name));
+  if (!copies.empty()) {
+    const std::optional<Sheet::Content> dataFile =
+        arrived.kind == ArrivedVersion::Kind::Whole ? std::optional<Sheet::Content>(arrived.content)
+                                                    : ReadWholeSheet(state.DataFolder + kDataFileName, state.ExeFolder);
+    std::vector<const Sheet::Content*> concurrent;
+    if (dataFile) concurrent.push_back(&*dataFile);
+    for (const ConflictCopy& copy : copies) {
+      const Sheet::Content before = sheet.Snapshot();
+      MergeInVersion(state.Known.BaseFor(copy.content, concurrent), copy.content, sheet, state, edits, grid);
+      arrivals.merged = true;
+      arrivals.save = arrivals.save || !SameSheet(sheet.Snapshot(), before);
+      arrivals.movedCopies.push_back(PutMergedCopyAway(state.DataFolder, copy.name));
+    }
   }
   if (arrived.kind == ArrivedVersion::Kind::Whole) {
     arrivals.save = !SameSheet(sheet.Snapshot(), arrived.content);

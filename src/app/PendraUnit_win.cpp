@@ -386,6 +386,10 @@ bool TToDoForm::TakeInArrival() {
     ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
     std::u16string note;
     if (!arrivals.keptConflict.empty()) note = MergeConflictText(arrivals.keptConflict);
+    if (arrivals.bothVersionsKept) {
+      if (!note.empty()) note += u"\r\n";
+      note += kBothVersionsKeptText;
+    }
     if (!arrivals.movedCopies.empty()) {
       if (!note.empty()) note += u"\r\n";
       note += MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder);

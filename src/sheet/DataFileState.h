@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "sheet/ExchangeLoop.h"
 #include "sheet/KnownVersions.h"
 
 namespace pendra {
@@ -17,6 +18,8 @@ struct DataFileState {
   FileStamp DataFileSeen;
   // The versions of the sheet this run read or wrote: where a merge with another version begins.
   KnownVersions Known;
+  // The versions this run and another PC last sent each other.
+  ExchangeLoop Exchanges;
   // A damaged data file that could not be kept aside: this run never replaces it.
   bool ProtectDataFile = false;
   // The last load met bytes of a wrong encoding and replaced them.

@@ -1,5 +1,6 @@
 #include "sheet/KnownVersions.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -43,10 +44,15 @@ void KnownVersions::Add(const Sheet::Content& version) {
   }
 }
 
-const Sheet::Content& KnownVersions::BaseFor(const Sheet::Content& other) const {
+const Sheet::Content& KnownVersions::BaseFor(const Sheet::Content& other,
+                                             const std::vector<const Sheet::Content*>& concurrent) const {
   const Sheet::Content* best = &kNothingKnown;
   size_t bestDistance = 0;
   for (const Sheet::Content& version : versions_) {
+    if (std::any_of(concurrent.begin(), concurrent.end(),
+                    [&](const Sheet::Content* written) { return Distance(*written, version) == 0; })) {
+      continue;
+    }
     const size_t distance = Distance(version, other);
     if (best == &kNothingKnown || distance <= bestDistance) {
       best = &version;

@@ -6,6 +6,7 @@
 // edits, taking an older one would make this run's edits look like conflicts.
 #include <cstddef>
 #include <deque>
+#include <vector>
 
 #include "sheet/Sheet.h"
 
@@ -19,8 +20,11 @@ class KnownVersions {
 
   void Add(const Sheet::Content& version);
   // The known version with the fewest tasks and captions that differ from `other`: the one it
-  // most likely descends from; the newer one of two alike. An empty sheet when none is known.
-  const Sheet::Content& BaseFor(const Sheet::Content& other) const;
+  // most likely descends from; the newer one of two alike. None of `concurrent`, versions written
+  // at the same time as `other` (a sync client kept one of them as a conflicted copy), is one it
+  // descends from. An empty sheet when none is known.
+  const Sheet::Content& BaseFor(const Sheet::Content& other,
+                                const std::vector<const Sheet::Content*>& concurrent = {}) const;
 
  private:
   std::deque<Sheet::Content> versions_;

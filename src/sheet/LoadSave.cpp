@@ -304,6 +304,7 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   DropTemporaryFile(state);
   state.DataFileSeen = FileStampOf(dataFile);
   state.Known.Add(sheet.Snapshot());
+  state.Exchanges.Wrote(sheet.Contents());
   result.saved = true;
   return result;
 }

@@ -64,25 +64,63 @@ std::vector<std::vector<int>> InsertedByGap(const std::vector<int>& from, int ba
   return gaps;
 }
 
-// The merged order: in each gap this run's insertions, then the other's (one the same as an
-// insertion of this run in the gap is that one), then the base element.
-template <class SameInsertion>
+// Where the elements one side inserted into a gap go among the other side's: an element inserted
+// on both sides is one, and of two runs inserted between the same elements the one whose keys
+// come first in order goes first. Both sides of a merge so put them in the same order.
+void AddGap(const std::vector<int>& mine, const std::vector<std::u16string>& mineKeys, const std::vector<int>& other,
+            const std::vector<std::u16string>& otherKeys, std::vector<Triple>& order) {
+  const int mineCount = static_cast<int>(mine.size());
+  const int otherCount = static_cast<int>(other.size());
+  std::vector<int> twins =
+      MatchSequence({mineCount, [&](int i) { return mineKeys[static_cast<size_t>(i)]; }},
+                    {otherCount, [&](int i) { return otherKeys[static_cast<size_t>(i)]; }}, [](int, int) { return 0; });
+  int m = 0;
+  int o = 0;
+  const auto addRuns = [&](int mineEnd, int otherEnd) {
+    const bool mineFirst = std::lexicographical_compare(mineKeys.begin() + m, mineKeys.begin() + mineEnd,
+                                                        otherKeys.begin() + o, otherKeys.begin() + otherEnd);
+    const auto addMine = [&] {
+      for (; m < mineEnd; ++m) order.push_back({-1, mine[static_cast<size_t>(m)], -1});
+    };
+    const auto addOther = [&] {
+      for (; o < otherEnd; ++o) order.push_back({-1, -1, other[static_cast<size_t>(o)]});
+    };
+    if (mineFirst) {
+      addMine();
+      addOther();
+    } else {
+      addOther();
+      addMine();
+    }
+  };
+  for (int i = 0; i < mineCount; ++i) {
+    const int twin = twins[static_cast<size_t>(i)];
+    if (twin < 0 || mineKeys[static_cast<size_t>(i)] != otherKeys[static_cast<size_t>(twin)]) continue;
+    addRuns(i, twin);
+    order.push_back({-1, mine[static_cast<size_t>(i)], other[static_cast<size_t>(twin)]});
+    m = i + 1;
+    o = twin + 1;
+  }
+  addRuns(mineCount, otherCount);
+}
+
+// The merged order: in each gap both sides' insertions (see AddGap), then the base element.
+// `mineKey` and `otherKey` give an inserted element's key: equal keys are the same element.
+template <class MineKey, class OtherKey>
 std::vector<Triple> Interleave(int baseCount, const std::vector<int>& toMine, int mineCount,
-                               const std::vector<int>& toOther, int otherCount, SameInsertion same) {
+                               const std::vector<int>& toOther, int otherCount, MineKey mineKey, OtherKey otherKey) {
   const std::vector<std::vector<int>> mineGaps = InsertedByGap(Origins(toMine, mineCount), baseCount);
   const std::vector<std::vector<int>> otherGaps = InsertedByGap(Origins(toOther, otherCount), baseCount);
   std::vector<Triple> order;
   for (int gap = 0; gap <= baseCount; ++gap) {
-    const size_t firstOfGap = order.size();
-    for (int m : mineGaps[static_cast<size_t>(gap)]) order.push_back({-1, m, -1});
-    for (int o : otherGaps[static_cast<size_t>(gap)]) {
-      auto twin = std::find_if(order.begin() + static_cast<std::ptrdiff_t>(firstOfGap), order.end(),
-                               [&](const Triple& t) { return t.other < 0 && same(t.mine, o); });
-      if (twin != order.end()) {
-        twin->other = o;
-      } else {
-        order.push_back({-1, -1, o});
-      }
+    const std::vector<int>& mine = mineGaps[static_cast<size_t>(gap)];
+    const std::vector<int>& other = otherGaps[static_cast<size_t>(gap)];
+    if (!mine.empty() || !other.empty()) {
+      std::vector<std::u16string> mineKeys;
+      std::vector<std::u16string> otherKeys;
+      for (int i : mine) mineKeys.push_back(mineKey(i));
+      for (int i : other) otherKeys.push_back(otherKey(i));
+      AddGap(mine, mineKeys, other, otherKeys, order);
     }
     if (gap < baseCount) order.push_back({gap, toMine[static_cast<size_t>(gap)], toOther[static_cast<size_t>(gap)]});
   }
@@ -131,13 +169,15 @@ class Merger {
   SheetMerge Run() {
     const std::vector<int> colsToMine = MatchColumns(mine_);
     const std::vector<int> colsToOther = MatchColumns(other_);
-    const std::vector<Triple> cols = Interleave(base_.Cols(), colsToMine, mine_.Cols(), colsToOther, other_.Cols(),
-                                                [&](int m, int o) { return mine_.Cell(m, 0) == other_.Cell(o, 0); });
+    const std::vector<Triple> cols = Interleave(
+        base_.Cols(), colsToMine, mine_.Cols(), colsToOther, other_.Cols(), [&](int m) { return mine_.Cell(m, 0); },
+        [&](int o) { return other_.Cell(o, 0); });
     const std::vector<int> rowsToMine = MatchRows(mine_, cols, &Triple::mine);
     const std::vector<int> rowsToOther = MatchRows(other_, cols, &Triple::other);
     const std::vector<Triple> rows = Interleave(
         TaskCount(base_), rowsToMine, TaskCount(mine_), rowsToOther, TaskCount(other_),
-        [&](int m, int o) { return SameTask(mine_, m + 1, &Triple::mine, other_, o + 1, &Triple::other, cols); });
+        [&](int m) { return TaskKey(mine_, m + 1, &Triple::mine, cols); },
+        [&](int o) { return TaskKey(other_, o + 1, &Triple::other, cols); });
     for (const Triple& col : cols) {
       if (ColumnStays(col, rows)) columns_.push_back(col);
     }
@@ -194,14 +234,11 @@ class Merger {
                          });
   }
 
-  static bool SameTask(const Version& a, int rowA, int Triple::*sideA, const Version& b, int rowB, int Triple::*sideB,
-                       const std::vector<Triple>& cols) {
-    for (const Triple& col : cols) {
-      const std::u16string& textA = col.*sideA >= 0 ? a.Cell(col.*sideA, rowA) : kEmpty;
-      const std::u16string& textB = col.*sideB >= 0 ? b.Cell(col.*sideB, rowB) : kEmpty;
-      if (!SameText(textA, textB)) return false;
-    }
-    return true;
+  // A task's texts in every column of the merge as one key: tasks of equal keys hold the same texts.
+  static std::u16string TaskKey(const Version& v, int row, int Triple::*side, const std::vector<Triple>& cols) {
+    std::u16string key;
+    for (const Triple& col : cols) AddToRowKey(key, col.*side >= 0 ? v.Cell(col.*side, row) : kEmpty);
+    return key;
   }
 
   // A column one side deleted stays when the other side changed it: its caption, width,

@@ -5,7 +5,9 @@
 // so that a task or column added or deleted on one side does not shift the other side's
 // edits; where both sides changed a task, its cells merge one by one, and so do a column's
 // caption, width and alignment. A cell changed differently on both sides keeps this run's
-// text. Only the content merges; the window and the skin are each run's own.
+// text. Tasks or columns both sides added at one place go in the same order whichever side
+// merges, so that two PCs merging each other's version end with the same sheet. Only the content
+// merges; the window and the skin are each run's own.
 #include <vector>
 
 #include "sheet/Sheet.h"

@@ -134,6 +134,11 @@ class PC:
     def kept_files(self):
         return sorted(p for p in self.folder.iterdir() if p.name.startswith("Pendra~conflict~"))
 
+    def merged_copies(self):
+        """The sync's conflicted copies that Pendra took in and put away."""
+        folder = self.folder / "Pendra~merged"
+        return sorted(folder.iterdir()) if folder.is_dir() else []
+
     def close(self):
         self.session.close_main_window()
         code = self.program.wait(20)

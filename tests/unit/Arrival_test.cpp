@@ -155,6 +155,86 @@ TEST_F(ArrivalsTest, AVersionThatBringsAllThisSheetHoldsIsNotWrittenBack) {
   EXPECT_EQ(sheet.Cell(0, 2), u"from the other PC");
 }
 
+TEST_F(ArrivalsTest, ThisRunsSaveThatASyncClientKeptAsAConflictedCopyKeepsItsText) {
+  // This run saved its edit while the other PC saved one of the same task; the sync client gave the
+  // data file the other PC's version and kept this run's beside it.
+  sheet.SetCell(0, 1, u"shared, mine");
+  ASSERT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved);
+  std::filesystem::rename(folder.Path() / "Pendra.xml",
+                          folder.Path() / "Pendra (PC1's conflicted copy 2026-12-11).xml");
+  SaveAsAnotherPc(folder, "Pendra.xml", {u"shared, theirs"});
+
+  const Arrivals arrivals = TakeInArrivals(sheet, state, edits, sheet);
+
+  EXPECT_EQ(sheet.Cell(0, 1), u"shared, mine");
+  EXPECT_FALSE(arrivals.keptConflict.empty());  // the other PC's text
+  EXPECT_TRUE(arrivals.save);
+}
+
+// A PC whose list of one task, "shared", is in a folder of its own, which a sync client keeps in
+// step with the other PC's.
+struct SyncedPc {
+  explicit SyncedPc(const std::string& name, TempFolder& folder) {
+    sheet.SetCell(0, 0, u"Aufgabe");
+    sheet.SetCell(0, 1, u"shared");
+    state.DataFolder = folder.Folder(name);
+    Save();
+    edits.Begin();
+  }
+  std::u16string DataFile() const { return state.DataFolder + kDataFileName; }
+  void Save() { EXPECT_TRUE(XMLSpeichern(sheet, state, Rect{0, 0, 370, 211}).saved); }
+  std::vector<std::u16string> Tasks() const {
+    std::vector<std::u16string> tasks;
+    for (int row = 1; row < sheet.RowCount(); ++row) tasks.push_back(sheet.Cell(0, row));
+    return tasks;
+  }
+
+  ViewedSheet sheet{1, 2};
+  DataFileState state;
+  EditSession edits{sheet};
+};
+
+TEST(Arrivals, TwoPcsThatChangedATaskAtOnceEndWithTheSameList) {
+  // Both PCs change the task at once. The sync client copies a changed list to the other PC; when
+  // both changed, both data files take the first PC's version and the second's goes beside them as
+  // a conflicted copy. Each PC keeps its own text at first, saves it and so sends it back.
+  TempFolder folder;
+  SyncedPc one("one", folder);
+  SyncedPc two("two", folder);
+  std::string seenByOne = ReadWholeFile(one.DataFile());
+  std::string seenByTwo = ReadWholeFile(two.DataFile());
+  one.sheet.SetCell(0, 1, u"shared, from one");
+  two.sheet.SetCell(0, 1, u"shared, from PC two");
+  one.Save();
+  two.Save();
+
+  int exchanges = 0;
+  for (; exchanges < 20; ++exchanges) {
+    const std::string fromOne = ReadWholeFile(one.DataFile());
+    const std::string fromTwo = ReadWholeFile(two.DataFile());
+    const bool oneChanged = fromOne != seenByOne;
+    const bool twoChanged = fromTwo != seenByTwo;
+    if (!oneChanged && !twoChanged) break;  // all quiet
+    if (oneChanged && twoChanged) {
+      for (SyncedPc* pc : {&one, &two}) {
+        WriteWholeFile(pc->state.DataFolder + u"Pendra (two's conflicted copy 2026-12-11).xml", fromTwo);
+      }
+    }
+    if (oneChanged) {
+      WriteWholeFile(two.DataFile(), fromOne);
+    } else {
+      WriteWholeFile(one.DataFile(), fromTwo);
+    }
+    seenByOne = seenByTwo = oneChanged ? fromOne : fromTwo;
+    for (SyncedPc* pc : {&one, &two}) {
+      if (TakeInArrivals(pc->sheet, pc->state, pc->edits, pc->sheet).save) pc->Save();
+    }
+  }
+  EXPECT_LT(exchanges, 20);
+  EXPECT_EQ(one.Tasks(), (std::vector<std::u16string>{u"shared, from one", u"shared, from PC two"}));
+  EXPECT_EQ(two.Tasks(), one.Tasks());
+}
+
 TEST(Arrivals, AVersionThatStaysUnreadableIsKeptAsItIsBeforeTheListIsSavedOverIt) {
   TempFolder folder;
   DataFileState state;

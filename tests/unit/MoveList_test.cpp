@@ -58,7 +58,7 @@ TEST_F(MoveListTest, AListAlreadyThereComesTogetherWithThisOne) {
   ASSERT_TRUE(XMLSpeichern(other, otherState, kWindow).saved);
 
   EXPECT_TRUE(MoveTo("synced").moved);
-  EXPECT_EQ(Tasks(), (std::vector<std::u16string>{u"mine", u"from the other PC"}));  // each once
+  EXPECT_EQ(Tasks(), (std::vector<std::u16string>{u"from the other PC", u"mine"}));  // each once, in its order there
   EXPECT_NE(temp.Read("synced/Pendra.xml").find("<Text>from the other PC</Text>"), std::string::npos);
   EXPECT_FALSE(temp.Exists("old/Pendra.xml"));
 }

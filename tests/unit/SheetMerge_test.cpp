@@ -105,6 +105,29 @@ TEST(SheetMerge, MergesTasksAndColumnsAsALineMergeMergesLines) {
   }
 }
 
+TEST(SheetMerge, BothSidesOfAMergeEndWithTheSameSheet) {
+  // Two PCs merge each other's version against the same base: without a conflict both hold the
+  // same sheet after it, so neither has anything new to send back.
+  struct Symmetric {
+    const char* name;
+    std::string base, one, two, merged;
+  };
+  const Symmetric cases[] = {
+      {"a task added on each side at the same place", "A|B/a1|b1", "A|B/a1|b1/zebra|1", "A|B/a1|b1/ant|2",
+       "A|B/a1|b1/ant|2/zebra|1"},
+      {"runs of tasks added around a task both added", "A|B/a1|b1", "A|B/a1|b1/x|1/both|0/y|1",
+       "A|B/a1|b1/w|2/both|0/z|2", "A|B/a1|b1/w|2/x|1/both|0/y|1/z|2"},
+      {"empty tasks added on both sides", "A|B/a1|b1", "A|B/a1|b1/|/|", "A|B/a1|b1/|/new|", "A|B/a1|b1/|/|/new|"},
+      {"a column added on each side", "A/a1", "A|Zeit/a1|1h", "A|Ort/a1|Bonn", "A|Ort|Zeit/a1|Bonn|1h"},
+      {"no base", "A|B", "A|B/mine|1/both|2", "A|B/both|2/theirs|3", "A|B/mine|1/both|2/theirs|3"},
+  };
+  for (const Symmetric& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Text(MergeSheets(Content(c.base), Content(c.one), Content(c.two)).content), c.merged);
+    EXPECT_EQ(Text(MergeSheets(Content(c.base), Content(c.two), Content(c.one)).content), c.merged);
+  }
+}
+
 TEST(SheetMerge, EmptyCellsAtARowsEndAreNone) {
   Sheet::Content a = Content("A|B/x|");
   Sheet::Content b = a;

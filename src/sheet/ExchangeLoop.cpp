@@ -1,0 +1,51 @@
+#include "sheet/ExchangeLoop.h"
+
+#include <string>
+
+namespace pendra {
+
+namespace {
+
+// A fingerprint of what a data file holds of the sheet: a row's empty cells at its end are none.
+std::uint64_t Fingerprint(const Sheet::Content& content) {
+  std::uint64_t hash = 14695981039346656037ull;
+  const auto add = [&](std::uint64_t value) {
+    hash ^= value;
+    hash *= 1099511628211ull;
+  };
+  for (const std::vector<std::u16string>& row : content.rows) {
+    size_t used = row.size();
+    while (used > 0 && row[used - 1].empty()) --used;
+    add(used);
+    for (size_t c = 0; c < used; ++c) {
+      add(row[c].size());
+      for (char16_t ch : row[c]) add(ch);
+    }
+  }
+  for (int width : content.widths) add(static_cast<std::uint64_t>(width));
+  for (TCellAlignment alignment : content.alignments) add(alignment);
+  add(static_cast<std::uint64_t>(content.fixedRows));
+  add(content.flags.HeaderTextBold());
+  add(content.flags.DrawGridLines());
+  return hash;
+}
+
+}  // namespace
+
+void ExchangeLoop::Add(Event event) {
+  events_.push_back(event);
+  if (events_.size() > 3) events_.pop_front();
+}
+
+void ExchangeLoop::Wrote(const Sheet::Content& version) { Add({true, Fingerprint(version)}); }
+
+bool ExchangeLoop::Arrived(const Sheet::Content& version) {
+  const Event arrived{false, Fingerprint(version)};
+  const bool loop = events_.size() == 3 && events_[0].wrote && !events_[1].wrote && events_[2].wrote &&
+                    events_[0].version == events_[2].version && events_[1].version == arrived.version &&
+                    arrived.version != events_[0].version;
+  Add(arrived);
+  return loop;
+}
+
+}  // namespace pendra

@@ -1,0 +1,30 @@
+#pragma once
+// Two PCs can each hold a version the other has taken in before: each then merges the other's as
+// an old one, keeps its own and sends it back, and so on without end. This notices the exchange:
+// this run wrote a version, the other's arrived, this run wrote the same version again, and the
+// same other one arrived again.
+#include <cstdint>
+#include <deque>
+
+#include "sheet/Sheet.h"
+
+namespace pendra {
+
+class ExchangeLoop {
+ public:
+  void Wrote(const Sheet::Content& version);
+  // Whether the version that arrived completes such an exchange.
+  bool Arrived(const Sheet::Content& version);
+
+ private:
+  struct Event {
+    bool wrote = false;
+    std::uint64_t version = 0;
+  };
+  void Add(Event event);
+
+  // The latest three, oldest first.
+  std::deque<Event> events_;
+};
+
+}  // namespace pendra

@@ -1,0 +1,62 @@
+#include "sheet/ExchangeLoop.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace pendra {
+namespace {
+
+Sheet::Content Version(const std::u16string& task) {
+  Sheet::Content content;
+  content.rows = {{u"Aufgabe"}, {task}};
+  content.widths = {210};
+  content.alignments = {ALIGNLEFT};
+  return content;
+}
+
+TEST(ExchangeLoop, NoticesTheSameTwoVersionsSentBackAndForth) {
+  // Each event: 'w' this run wrote, 'a' another version arrived; then the version's task. The last
+  // event is an arrival, whose answer is checked.
+  struct Case {
+    const char* name;
+    std::string events;
+    bool loop;
+  };
+  const Case cases[] = {
+      {"written, the other's, written again, the other's again", "wx ay wx ay", true},
+      {"the other PC changed its version since", "wx ay wx az", false},
+      {"this run changed its version since", "wx ay wz ay", false},
+      {"the other PC sent this run's version back", "wx ax wx ax", false},
+      {"an arrival between", "wx ay ay wx ay", false},
+      {"once only", "wx ay", false},
+      {"a loop after other events", "wz az wx ay wx ay", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExchangeLoop loop;
+    bool last = false;
+    for (size_t i = 0; i + 1 < c.events.size(); i += 3) {
+      const Sheet::Content version = Version(std::u16string(1, static_cast<char16_t>(c.events[i + 1])));
+      if (c.events[i] == 'w') {
+        loop.Wrote(version);
+      } else {
+        last = loop.Arrived(version);
+      }
+    }
+    EXPECT_EQ(last, c.loop);
+  }
+}
+
+TEST(ExchangeLoop, EmptyCellsAtARowsEndAreNoDifference) {
+  // A version read back from the data file has no empty cells at a row's end.
+  ExchangeLoop loop;
+  Sheet::Content written = Version(u"x");
+  written.rows[1].push_back(u"");
+  loop.Wrote(written);
+  loop.Arrived(Version(u"y"));
+  loop.Wrote(Version(u"x"));
+  EXPECT_TRUE(loop.Arrived(Version(u"y")));
+}
+
+}  // namespace
+}  // namespace pendra
