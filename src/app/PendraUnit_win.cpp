@@ -398,7 +398,7 @@ bool TToDoForm::TakeInArrival() {
     // A merge that brought nothing of this run's leaves the data file holding the sheet: saving it
     // again would send it back to the other PC, whose merge would save again, without end.
     if (arrivals.save) {
-      SaveDataFile(*this);
+      if (SaveDataFile(*this)) backgroundSave_.Saved();
     } else if (arrivals.fileHoldsSheet) {
       backgroundSave_.Saved();
     }

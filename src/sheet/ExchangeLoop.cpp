@@ -33,6 +33,8 @@ std::uint64_t Fingerprint(const Sheet::Content& content) {
 }  // namespace
 
 void ExchangeLoop::Add(Event event) {
+  // Writing the same version twice in a row sends nothing new.
+  if (event.wrote && !events_.empty() && events_.back().wrote && events_.back().version == event.version) return;
   events_.push_back(event);
   if (events_.size() > 3) events_.pop_front();
 }

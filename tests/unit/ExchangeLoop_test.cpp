@@ -30,6 +30,7 @@ TEST(ExchangeLoop, NoticesTheSameTwoVersionsSentBackAndForth) {
       {"an arrival between", "wx ay ay wx ay", false},
       {"once only", "wx ay", false},
       {"a loop after other events", "wz az wx ay wx ay", true},
+      {"the same version written twice in a row", "wx ay wx wx ay", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
