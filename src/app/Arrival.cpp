@@ -12,8 +12,6 @@ namespace pendra {
 
 namespace {
 
-const Sheet::Content kNoBase{};
-
 int Mapped(const std::vector<int>& to, int index) {
   return index >= 0 && index < static_cast<int>(to.size()) ? to[static_cast<size_t>(index)] : -1;
 }
@@ -71,15 +69,19 @@ Arrivals TakeInArrivals(Sheet& sheet, DataFileState& state, EditSession& edits, 
     arrivals.merged = true;
     std::vector<const Sheet::Content*> concurrent;
     for (const ConflictCopy& copy : copies) concurrent.push_back(&copy.content);
-    // Each of two PCs took the other's version for an old one, kept its own and sent it back, twice:
-    // both now take in every task of both versions, which ends with the same sheet on both.
-    const bool exchange = state.Exchanges.Arrived(arrived.content);
-    const Sheet::Content before = exchange ? sheet.Snapshot() : Sheet::Content{};
-    const SheetMerge merge = MergeInVersion(exchange ? kNoBase : state.Known.BaseFor(arrived.content, concurrent),
-                                            arrived.content, sheet, state, edits, grid);
-    arrivals.bothVersionsKept = exchange && !SameSheet(sheet.Contents(), before);
-    if (merge.otherTextsLost > 0) {
-      arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+    if (state.Exchanges.Arrived(arrived.content, sheet.Contents())) {
+      // Each of two PCs took the other's version for an old one, kept its own and sent it back,
+      // twice: both settle on the same one of the two, and the other is kept in a file.
+      if (!KeepsOwnVersion(sheet.Contents(), arrived.content)) {
+        arrivals.keptOwnVersion = KeepSheetAside(sheet, state);
+        MergeInVersion(sheet.Snapshot(), arrived.content, sheet, state, edits, grid);
+      }
+    } else {
+      const SheetMerge merge =
+          MergeInVersion(state.Known.BaseFor(arrived.content, concurrent), arrived.content, sheet, state, edits, grid);
+      if (merge.otherTextsLost > 0) {
+        arrivals.keptConflict = KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+      }
     }
   }
   if (!copies.empty()) {

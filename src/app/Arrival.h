@@ -28,9 +28,9 @@ struct Arrivals {
   bool save = false;
   // The data file holds the sheet as it is now: a change that waited to be saved is in it.
   bool fileHoldsSheet = false;
-  // Two PCs had sent each other their own versions back, and the list now holds both versions of
-  // the tasks they differed in.
-  bool bothVersionsKept = false;
+  // Two PCs had sent each other their own versions back, and this run took the other's: where its
+  // own was kept.
+  std::u16string keptOwnVersion;
   // Where the data file's version was kept, when the merge could not hold all of its texts.
   std::u16string keptConflict;
   // Where the merged copies of sync clients went.

@@ -386,9 +386,9 @@ bool TToDoForm::TakeInArrival() {
     ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
     std::u16string note;
     if (!arrivals.keptConflict.empty()) note = MergeConflictText(arrivals.keptConflict);
-    if (arrivals.bothVersionsKept) {
+    if (!arrivals.keptOwnVersion.empty()) {
       if (!note.empty()) note += u"\r\n";
-      note += kBothVersionsKeptText;
+      note += OwnVersionKeptText(arrivals.keptOwnVersion);
     }
     if (!arrivals.movedCopies.empty()) {
       if (!note.empty()) note += u"\r\n";

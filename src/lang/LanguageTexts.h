@@ -68,7 +68,7 @@ struct MessageTexts {
   const char16_t* mergeConflict;            // {file}
   const char16_t* mergedCopy;               // {folder}
   const char16_t* mergedCopies;             // {count} {folder}
-  const char16_t* bothVersionsKept;
+  const char16_t* ownVersionKept;           // {file}
   const char16_t* moveListTitle;            // also the folder picker's
   const char16_t* listThereUnreadable;      // {file}
   const char16_t* listFolderNotRemembered;  // {folder} {type}

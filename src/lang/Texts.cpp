@@ -55,6 +55,10 @@ std::u16string MergeConflictText(const std::u16string& keptFile) {
   return FillIn(BuildTexts.messages.mergeConflict, {{u"file", keptFile}});
 }
 
+std::u16string OwnVersionKeptText(const std::u16string& keptFile) {
+  return FillIn(BuildTexts.messages.ownVersionKept, {{u"file", keptFile}});
+}
+
 std::u16string ListThereUnreadableText(const std::u16string& file) {
   return FillIn(BuildTexts.messages.listThereUnreadable, {{u"file", file}});
 }

@@ -41,9 +41,8 @@ inline constexpr const char16_t* const& kMergeConflictTitle = BuildTexts.message
 std::u16string MergeConflictText(const std::u16string& keptFile);
 // Copies that sync clients left beside the list were merged in and moved into a folder.
 std::u16string MergedCopiesText(size_t count, const std::u16string& folder);
-// Two PCs sent each other their own versions back: both versions of the tasks they differ in are
-// in the list now.
-inline constexpr const char16_t* const& kBothVersionsKeptText = BuildTexts.messages.bothVersionsKept;
+// Two PCs sent each other their own versions back: the other's stands now, and this one's was kept.
+std::u16string OwnVersionKeptText(const std::u16string& keptFile);
 
 // Moving the list into another folder.
 inline constexpr const char16_t* const& kMoveListTitle = BuildTexts.messages.moveListTitle;

@@ -79,8 +79,9 @@ inline constexpr LanguageTexts kDeutschTexts = {
                           u"Sie liegt jetzt hier: \"{folder}\"",
             .mergedCopies = u"{count} Konfliktkopien Ihres Synchronisierungsprogramms wurden in Ihre Liste "
                             u"übernommen. Sie liegen jetzt hier: \"{folder}\"",
-            .bothVersionsKept = u"Dieser und ein anderer PC hatten dieselben Aufgaben verschieden geändert. Beide "
-                                u"Fassungen stehen jetzt in Ihrer Liste; löschen Sie, was Sie nicht mehr brauchen.",
+            .ownVersionKept = u"Dieser und ein anderer PC hatten dieselben Aufgaben verschieden geändert. Damit "
+                              u"beide dieselbe Liste zeigen, gilt jetzt die Fassung des anderen PCs; Ihre liegt hier: "
+                              u"\"{file}\"",
             .moveListTitle = u"Ort der Liste",
             .listThereUnreadable = u"In diesem Ordner liegt schon eine Liste, die sich nicht vollständig lesen lässt: "
                                    u"\r\n\"{file}\"\r\nIhre Liste bleibt, wo sie ist.",

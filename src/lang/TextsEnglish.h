@@ -77,8 +77,8 @@ inline constexpr LanguageTexts kEnglishTexts = {
                           u"It is now here: \"{folder}\"",
             .mergedCopies = u"{count} conflicted copies made by your sync program have been taken into your list. "
                             u"They are now here: \"{folder}\"",
-            .bothVersionsKept = u"This PC and another one had changed the same tasks differently. Both versions "
-                                u"are now in your list; delete the ones you no longer need.",
+            .ownVersionKept = u"This PC and another one had changed the same tasks differently. So that both "
+                              u"show the same list, the other PC's version now stands; yours is here: \"{file}\"",
             .moveListTitle = u"List Folder",
             .listThereUnreadable = u"This folder already holds a list that cannot be read completely: "
                                    u"\r\n\"{file}\"\r\nYour list stays where it is.",

@@ -2,11 +2,14 @@
 
 #include <string>
 
+#include "sheet/SheetMerge.h"
+
 namespace pendra {
 
 namespace {
 
-// A fingerprint of what a data file holds of the sheet: a row's empty cells at its end are none.
+// A fingerprint of what a data file holds of the sheet, alike on both PCs: a blank cell is an empty
+// one (a cell saved empty loads holding a blank), and a row's empty cells at its end are none.
 std::uint64_t Fingerprint(const Sheet::Content& content) {
   std::uint64_t hash = 14695981039346656037ull;
   const auto add = [&](std::uint64_t value) {
@@ -15,9 +18,13 @@ std::uint64_t Fingerprint(const Sheet::Content& content) {
   };
   for (const std::vector<std::u16string>& row : content.rows) {
     size_t used = row.size();
-    while (used > 0 && row[used - 1].empty()) --used;
+    while (used > 0 && IsBlank(row[used - 1])) --used;
     add(used);
     for (size_t c = 0; c < used; ++c) {
+      if (IsBlank(row[c])) {
+        add(0);
+        continue;
+      }
       add(row[c].size());
       for (char16_t ch : row[c]) add(ch);
     }
@@ -41,13 +48,17 @@ void ExchangeLoop::Add(Event event) {
 
 void ExchangeLoop::Wrote(const Sheet::Content& version) { Add({true, Fingerprint(version)}); }
 
-bool ExchangeLoop::Arrived(const Sheet::Content& version) {
+bool ExchangeLoop::Arrived(const Sheet::Content& version, const Sheet::Content& mine) {
   const Event arrived{false, Fingerprint(version)};
   const bool loop = events_.size() == 3 && events_[0].wrote && !events_[1].wrote && events_[2].wrote &&
                     events_[0].version == events_[2].version && events_[1].version == arrived.version &&
-                    arrived.version != events_[0].version;
+                    arrived.version != events_[0].version && Fingerprint(mine) == events_[2].version;
   Add(arrived);
   return loop;
+}
+
+bool KeepsOwnVersion(const Sheet::Content& mine, const Sheet::Content& other) {
+  return Fingerprint(mine) >= Fingerprint(other);
 }
 
 }  // namespace pendra

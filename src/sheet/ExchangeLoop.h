@@ -2,7 +2,8 @@
 // Two PCs can each hold a version the other has taken in before: each then merges the other's as
 // an old one, keeps its own and sends it back, and so on without end. This notices the exchange:
 // this run wrote a version, the other's arrived, this run wrote the same version again, and the
-// same other one arrived again.
+// same other one arrived again, while this run still holds what it wrote. Both PCs then settle on
+// the same one of the two versions.
 #include <cstdint>
 #include <deque>
 
@@ -13,8 +14,8 @@ namespace pendra {
 class ExchangeLoop {
  public:
   void Wrote(const Sheet::Content& version);
-  // Whether the version that arrived completes such an exchange.
-  bool Arrived(const Sheet::Content& version);
+  // Whether the version that arrived completes such an exchange; `mine` is the sheet as it is.
+  bool Arrived(const Sheet::Content& version, const Sheet::Content& mine);
 
  private:
   struct Event {
@@ -26,5 +27,8 @@ class ExchangeLoop {
   // The latest three, oldest first.
   std::deque<Event> events_;
 };
+
+// Which of two versions two PCs sent back and forth both keep: the same one, whichever of them asks.
+bool KeepsOwnVersion(const Sheet::Content& mine, const Sheet::Content& other);
 
 }  // namespace pendra

@@ -40,7 +40,11 @@ std::u16string KeptFileName(std::u16string_view why, const LocalTime& time, int 
 
 std::u16string KeepFileAside(const std::u16string& folder, const std::u16string& fileName, std::u16string_view why,
                              const LocalTime& time) {
-  const std::string bytes = ReadWholeFile(folder + fileName);
+  return KeepBytesAside(folder, ReadWholeFile(folder + fileName), why, time);
+}
+
+std::u16string KeepBytesAside(const std::u16string& folder, std::string_view bytes, std::u16string_view why,
+                              const LocalTime& time) {
   const std::u16string kept = FreeKeptPath(folder, why, time);
   WriteWholeFileDurably(kept, bytes);
   return kept;

@@ -309,6 +309,13 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
   return result;
 }
 
+std::u16string KeepSheetAside(const Sheet& sheet, const DataFileState& state) {
+  XmlDocument doc;
+  doc.LoadFromString(u"");
+  BuildDataFileTree(*doc.Root(), sheet);
+  return KeepBytesAside(state.DataFolder, doc.SaveToBytes(), u"conflict", CurrentLocalTime());
+}
+
 std::u16string EinenPfadAbziehenMitDelimeter(Reports& reports, const std::u16string& path) {
   try {
     return ExtractFilePath(ExcludeTrailingPathDelimiter(ExtractFilePath(path)));

@@ -87,6 +87,10 @@ struct SaveResult {
 SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window,
                         OtherVersion other = OtherVersion::KeepAside);
 
+// Writes the sheet as it is, in the data file's form, into a file beside the data file that tells
+// it is a conflict's, and returns that path; fails as KeepFileAside.
+std::u16string KeepSheetAside(const Sheet& sheet, const DataFileState& state);
+
 // The parent folder of a folder path, with a trailing delimiter (C:\Tools\Pendra\ gives C:\Tools\).
 std::u16string EinenPfadAbziehenMitDelimeter(Reports& reports, const std::u16string& path);
 

@@ -35,28 +35,38 @@ TEST(ExchangeLoop, NoticesTheSameTwoVersionsSentBackAndForth) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ExchangeLoop loop;
+    Sheet::Content mine;
     bool last = false;
     for (size_t i = 0; i + 1 < c.events.size(); i += 3) {
       const Sheet::Content version = Version(std::u16string(1, static_cast<char16_t>(c.events[i + 1])));
       if (c.events[i] == 'w') {
         loop.Wrote(version);
+        mine = version;
       } else {
-        last = loop.Arrived(version);
+        last = loop.Arrived(version, mine);
       }
     }
     EXPECT_EQ(last, c.loop);
   }
 }
 
-TEST(ExchangeLoop, EmptyCellsAtARowsEndAreNoDifference) {
-  // A version read back from the data file has no empty cells at a row's end.
+TEST(ExchangeLoop, NoExchangeWhileThisRunHoldsWhatItDidNotWriteYet) {
   ExchangeLoop loop;
-  Sheet::Content written = Version(u"x");
-  written.rows[1].push_back(u"");
-  loop.Wrote(written);
-  loop.Arrived(Version(u"y"));
   loop.Wrote(Version(u"x"));
-  EXPECT_TRUE(loop.Arrived(Version(u"y")));
+  loop.Arrived(Version(u"y"), Version(u"x"));
+  loop.Wrote(Version(u"x"));
+  EXPECT_FALSE(loop.Arrived(Version(u"y"), Version(u"x, typed on")));
+}
+
+TEST(ExchangeLoop, BothPcsKeepTheSameVersionAlsoWhenItsBlanksLoadedAsEmptyCells) {
+  // A cell saved empty loads holding a blank; a row's empty cells at its end are none in the file.
+  Sheet::Content saved = Version(u"x");
+  saved.rows[1].push_back(u"");
+  Sheet::Content loaded = Version(u"x");
+  loaded.rows[1].push_back(u" ");
+  const Sheet::Content other = Version(u"y");
+  EXPECT_NE(KeepsOwnVersion(saved, other), KeepsOwnVersion(other, loaded));
+  EXPECT_NE(KeepsOwnVersion(Version(u"y"), Version(u"x")), KeepsOwnVersion(Version(u"x"), Version(u"y")));
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ const Member<MessageTexts> kMessageMembers[] = {
     {"mergeConflict", &MessageTexts::mergeConflict},
     {"mergedCopy", &MessageTexts::mergedCopy},
     {"mergedCopies", &MessageTexts::mergedCopies},
-    {"bothVersionsKept", &MessageTexts::bothVersionsKept},
+    {"ownVersionKept", &MessageTexts::ownVersionKept},
     {"moveListTitle", &MessageTexts::moveListTitle},
     {"listThereUnreadable", &MessageTexts::listThereUnreadable},
     {"listFolderNotRemembered", &MessageTexts::listFolderNotRemembered},
