@@ -13,6 +13,7 @@
 
 #include "platform/Failure.h"
 #include "platform/Geometry.h"
+#include "sheet/SheetRows.h"
 
 namespace pendra {
 
@@ -105,7 +106,7 @@ class Sheet {
   // flags; not the skin nor the window's rectangle. A member added here belongs to SheetLook
   // (SheetPatch.h) too.
   struct Content {
-    std::vector<std::vector<std::u16string>> rows;
+    SheetRows rows;
     std::vector<int> widths;
     std::vector<TCellAlignment> alignments;
     int fixedRows = 1;
