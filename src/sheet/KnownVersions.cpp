@@ -33,9 +33,9 @@ size_t Distance(const Sheet::Content& a, const Sheet::Content& b) {
 
 }  // namespace
 
-void KnownVersions::Add(const Sheet::Content& version) {
+void KnownVersions::Add(Sheet::Content version) {
   if (!versions_.empty() && versions_.back() == version) return;
-  versions_.push_back(version);
+  versions_.push_back(std::move(version));
   bytes_ += versions_.back().Bytes();
   while (versions_.size() > 1 && (bytes_ > kMaxBytes || versions_.size() > kMaxCount)) {
     bytes_ -= versions_.front().Bytes();

@@ -17,7 +17,7 @@ class KnownVersions {
   static constexpr size_t kMaxBytes = 8u << 20;
   static constexpr size_t kMaxCount = 32;
 
-  void Add(const Sheet::Content& version);
+  void Add(Sheet::Content version);
   // The known version with the fewest tasks and captions that differ from `other`: the one it
   // most likely descends from; the newer one of two alike. An empty sheet when none is known.
   const Sheet::Content& BaseFor(const Sheet::Content& other) const;

@@ -91,6 +91,7 @@ inline constexpr int kDesignClientHeight = 211;
 inline constexpr char16_t kNoSkinName[] = u"No Skin";
 
 struct SheetPatch;
+struct SheetImage;
 
 class Sheet {
  public:
@@ -175,6 +176,8 @@ class Sheet {
   void SetWindowRect(const Rect& rect);
 
   Content Snapshot() const { return content_; }
+  // Everything a save writes, as it is now.
+  SheetImage Image() const;
   // The content as it is, to read without a copy.
   const Content& Contents() const { return content_; }
   // Puts the content back; the observers hear one structure change.
@@ -214,5 +217,16 @@ class Sheet {
   bool changedInBatch_ = false;
   RowSpan rowsInBatch_;
 };
+
+// The sheet as a save writes it: the content (its rows shared with the sheet), the skin and the
+// window's rectangle. Made on the sheet's thread; it may be read on another while the sheet changes.
+struct SheetImage {
+  Sheet::Content content;
+  std::u16string skinName;
+  std::u16string skinPath;
+  Rect window;
+};
+
+inline SheetImage Sheet::Image() const { return {content_, skinName_, skinPath_, windowRect_}; }
 
 }  // namespace pendra
