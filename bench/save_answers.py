@@ -4,9 +4,10 @@
 
 Two lists of a million cells each: 333,332 task rows of 3 columns, and 9,999 task rows of 100
 columns. For each, Pendra starts with the list beside it; then, `runs` times (default 3), a task cell
-is changed by typing, which makes a background save due a second later, and the driver's `answers`
-command asks the window an empty question (WM_NULL through SendMessageTimeout) about every
-millisecond for 5 s, across that save. A run counts only when the data file was written during it.
+is changed by typing, which makes a background save due a second later, while the driver's
+`answers` command, started before the change, asks the window an empty question (WM_NULL through
+SendMessageTimeout) about every millisecond for 8 s, across the change and that save. A run counts
+only when the data file was written during it.
 Before the first change the same is measured with nothing to save, as the window's usual answer.
 
 Per list it prints the longest answer of each run and, over all runs, the median and the 99th
@@ -29,7 +30,7 @@ sys.path.insert(0, str(REPO / "tests" / "e2e"))
 
 from harness import PROGRAM, WineSession, wait_until, windows_path  # noqa: E402
 
-ASKING_MS = 5000
+ASKING_MS = 8000
 # The window's place and column widths as the generated files store them.
 PLACE = (300, 200, 600, 400)
 # A task cell of the second row, in the second column.
@@ -58,10 +59,16 @@ def data_file(tasks, columns):
 
 
 def answers(session, label):
-    """Asks the window for ASKING_MS; returns the driver's answer with the times in ms."""
+    """Starts asking the window for ASKING_MS; returns the running driver and its ready file."""
     ready = session.work_folder / f"answers-{label}.ready"
     run = session.start_driver("answers", ASKING_MS, "--ready", windows_path(ready), "--wait", 10000)
     return run, ready
+
+
+def answered(run):
+    """The driver's answer, or None when Wine did not run it to its end (a busy machine)."""
+    answer = run.answer(check=False)
+    return answer if "count" in answer else None
 
 
 def in_ms(answer):
@@ -78,19 +85,24 @@ def measure(session, tasks, columns, runs):
         sys.exit("the window did not show")
     session.dismiss_boxes()
     session.settle()
-    quiet, _ = answers(session, "quiet")
-    usual = in_ms(quiet.answer())
+    usual = None
+    for attempt in range(3):
+        usual = usual or answered(answers(session, f"quiet-{attempt}")[0])
+    usual = in_ms(usual)
     results = []
     for number in range(runs):
         written = data.stat().st_mtime_ns
+        run, ready = answers(session, str(number))
+        wait_until(ready.exists, 30)
         session.click(window.left + CELL[0], window.top + CELL[1])
         session.type_text(f"neu {number}")
         session.keys("Return")
-        run, ready = answers(session, str(number))
-        wait_until(ready.exists, 30)
-        answer = run.answer()
-        saved = data.stat().st_mtime_ns != written
-        results.append((saved, int(answer["longest_us"]) / 1000, int(answer["longest_at_ms"]), answer))
+        answer = answered(run)
+        if answer is None:
+            print(f"run {number + 1}: the driver did not run, not counted", file=sys.stderr)
+        else:
+            saved = data.stat().st_mtime_ns != written
+            results.append((saved, int(answer["longest_us"]) / 1000, int(answer["longest_at_ms"]), answer))
         # The next change comes after this save has ended.
         wait_until(lambda: data.stat().st_mtime_ns != written, 30)
         time.sleep(1)

@@ -1,5 +1,6 @@
 #include "sheet/KnownVersions.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -33,12 +34,30 @@ size_t Distance(const Sheet::Content& a, const Sheet::Content& b) {
 
 }  // namespace
 
+size_t KnownVersions::BytesOf(const Sheet::Content& version) const {
+  if (versions_.empty()) return version.Bytes();
+  const Version& newest = versions_.back();
+  const SheetRows& before = newest.content.rows;
+  const SheetRows& now = version.rows;
+  const auto withoutRows = [](const Sheet::Content& content) {
+    return Sheet::Content{{}, content.widths, content.alignments}.Bytes();
+  };
+  size_t bytes = newest.bytes - withoutRows(newest.content) + withoutRows(version);
+  for (size_t row = 0; row < std::max(before.size(), now.size()); ++row) {
+    if (now.Shares(row, before)) continue;
+    if (row < before.size()) bytes -= Sheet::Content::RowBytes(before[row]);
+    if (row < now.size()) bytes += Sheet::Content::RowBytes(now[row]);
+  }
+  return bytes;
+}
+
 void KnownVersions::Add(Sheet::Content version) {
-  if (!versions_.empty() && versions_.back() == version) return;
-  versions_.push_back(std::move(version));
-  bytes_ += versions_.back().Bytes();
+  if (!versions_.empty() && versions_.back().content == version) return;
+  const size_t bytes = BytesOf(version);
+  versions_.push_back({std::move(version), bytes});
+  bytes_ += bytes;
   while (versions_.size() > 1 && (bytes_ > kMaxBytes || versions_.size() > kMaxCount)) {
-    bytes_ -= versions_.front().Bytes();
+    bytes_ -= versions_.front().bytes;
     versions_.pop_front();
   }
 }
@@ -46,10 +65,10 @@ void KnownVersions::Add(Sheet::Content version) {
 const Sheet::Content& KnownVersions::BaseFor(const Sheet::Content& other) const {
   const Sheet::Content* best = &kNothingKnown;
   size_t bestDistance = 0;
-  for (const Sheet::Content& version : versions_) {
-    const size_t distance = Distance(version, other);
+  for (const Version& version : versions_) {
+    const size_t distance = Distance(version.content, other);
     if (best == &kNothingKnown || distance <= bestDistance) {
-      best = &version;
+      best = &version.content;
       bestDistance = distance;
     }
   }

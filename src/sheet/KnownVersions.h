@@ -23,7 +23,14 @@ class KnownVersions {
   const Sheet::Content& BaseFor(const Sheet::Content& other) const;
 
  private:
-  std::deque<Sheet::Content> versions_;
+  struct Version {
+    Sheet::Content content;
+    size_t bytes = 0;
+  };
+  // What a version takes, counted from the newest known one in the rows it does not share with it.
+  size_t BytesOf(const Sheet::Content& version) const;
+
+  std::deque<Version> versions_;
   size_t bytes_ = 0;
 };
 

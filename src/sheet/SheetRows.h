@@ -61,6 +61,11 @@ class SheetRows {
   void Insert(size_t row, Row cells);
   void Erase(size_t row) { rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row)); }
 
+  // The row is the very one `other` holds there (both empty counts), without looking at its texts.
+  bool Shares(size_t row, const SheetRows& other) const {
+    return row < size() && row < other.size() && rows_[row] == other.rows_[row];
+  }
+
   bool operator==(const SheetRows& other) const;
 
  private:
