@@ -34,7 +34,8 @@
 //                                               SendMessageTimeout) again and again for MS milliseconds, after
 //                                               writing FILE; reports count, unanswered, and the longest, median
 //                                               and 99th-percentile answer in microseconds (longest_us, p50_us,
-//                                               p99_us), and longest_at_ms, when the longest one was asked
+//                                               p99_us), longest_at_ms, when the longest one was asked, and
+//                                               every answer of 10 ms or more (slow.N: asked at ms, took us)
 //   hotkey CHORD MS --ready FILE                holds the global hot key CHORD ("ctrl+alt+space") for MS
 //                                               milliseconds, as another program may; writes FILE then
 //   summon CHORD [--editor yes]                 presses CHORD where the keys are and reports ready_us, the
@@ -441,6 +442,7 @@ int Answers(const Arguments& args, Report& report) {
     return (to.QuadPart - from.QuadPart) * 1'000'000 / frequency.QuadPart;
   };
   std::vector<long long> times;
+  std::vector<std::wstring> slow;
   long long unanswered = 0, longest = 0, longestAt = 0;
   for (QueryPerformanceCounter(&asked); microseconds(start, asked) < duration * 1000; QueryPerformanceCounter(&asked)) {
     DWORD_PTR result = 0;
@@ -452,6 +454,8 @@ int Answers(const Arguments& args, Report& report) {
       longestAt = microseconds(start, asked);
     }
     times.push_back(took);
+    if (took >= 10'000)
+      slow.push_back(std::to_wstring(microseconds(start, asked) / 1000) + L" " + std::to_wstring(took));
     Sleep(1);
   }
   std::sort(times.begin(), times.end());
@@ -462,6 +466,7 @@ int Answers(const Arguments& args, Report& report) {
   report.Add(L"p50_us", times[times.size() / 2]);
   report.Add(L"p99_us", times[times.size() * 99 / 100]);
   report.Add(L"longest_at_ms", longestAt / 1000);
+  for (size_t i = 0; i < slow.size(); ++i) report.Add(L"slow." + std::to_wstring(i), slow[i]);
   return kDone;
 }
 
