@@ -12,7 +12,9 @@ Before the first change the same is measured with nothing to save, as the window
 
 Per run it prints the longest answer while the change was typed (until the driver's input was
 handled) and the longest after it, which covers the save, with the median and the 99th percentile
-of all answers, in milliseconds (answers below 10 ms count as 0 in the longest ones). --exe measures another build of Pendra.exe (for example
+of all answers, in milliseconds (answers below 10 ms count as 0 in the longest ones). A save that
+holds up the window's thread while the typed input waits to be handled shows under the typing: the
+longest of both is the figure to compare between builds. --exe measures another build of Pendra.exe (for example
 one before a change); it is copied first, so a build during the runs does not mix versions. Other
 work on the machine slows Wine and the program alike: the load average is printed with the table.
 """
