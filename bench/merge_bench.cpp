@@ -36,12 +36,12 @@ Sheet::Content Edited(const Sheet::Content& base, int first, const std::u16strin
   constexpr int kEdits = 200;
   for (int i = 0; i < kEdits; ++i) {
     const int row = 1 + (first + i * 47) % (kTasks - 100);
-    rows[static_cast<size_t>(row)][static_cast<size_t>(i % 3)] += u" " + who + Number(i);
+    rows.Edit(static_cast<size_t>(row))[static_cast<size_t>(i % 3)] += u" " + who + Number(i);
   }
   for (int i = 0; i < 20; ++i) {
     const int row = 1 + (first * 3 + i * 491) % (kTasks - 100);
-    rows.insert(rows.begin() + row, {u"Neu", who + u" eingefügt " + Number(i), u""});
-    rows.erase(rows.begin() + row + 250);
+    rows.Insert(static_cast<size_t>(row), {u"Neu", who + u" eingefügt " + Number(i), u""});
+    rows.Erase(static_cast<size_t>(row) + 250);
   }
   for (int i = 0; i < 20; ++i) rows.push_back({u"", who + u" angehängt " + Number(i), u""});
   return content;

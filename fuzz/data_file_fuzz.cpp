@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The sheet written as a file and read again is the same sheet.
   pendra::XmlDocument document;
-  pendra::BuildDataFileTree(*document.Root(), sheet);
+  pendra::BuildDataFileTree(*document.Root(), sheet.Image());
   const std::string bytes = document.SaveToBytes();
   std::ofstream(InputPath(), std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<long>(bytes.size()));
   const Loaded again(InputPath());

@@ -41,11 +41,13 @@ SheetMerge MergeInVersion(const Sheet::Content& base, const Sheet::Content& othe
   const GridCell moved{Mapped(merge.mineColTo, current.col), Mapped(merge.mineRowTo, current.row)};
   // What the editor shows is the cell's text: the other version's change of it does not come in.
   if (editing && moved.col >= 0 && moved.row >= 0) {
-    std::vector<std::u16string>& cells = merge.content.rows[static_cast<size_t>(moved.row)];
+    const std::vector<std::u16string>& merged = merge.content.rows[static_cast<size_t>(moved.row)];
     const std::u16string& typed = sheet.Cell(current.col, current.row);
-    if (cells.size() <= static_cast<size_t>(moved.col)) cells.resize(static_cast<size_t>(moved.col) + 1);
-    if (cells[static_cast<size_t>(moved.col)] != typed) {
-      cells[static_cast<size_t>(moved.col)] = typed;
+    const size_t col = static_cast<size_t>(moved.col);
+    if ((col < merged.size() ? merged[col] : std::u16string()) != typed) {
+      std::vector<std::u16string>& cells = merge.content.rows.Edit(static_cast<size_t>(moved.row));
+      if (cells.size() <= col) cells.resize(col + 1);
+      cells[col] = typed;
       ++merge.otherTextsLost;
     }
   }

@@ -69,9 +69,12 @@ bool SaveDataFile(SheetWindow& window, bool report) {
   return result.saved;
 }
 
-SaveOutcome SaveDataFileGivingWay(SheetWindow& window, bool report) {
-  const SaveResult result =
-      XMLSpeichern(window.TheSheet(), window.State(), RectangleToSave(window), OtherVersion::GiveWay);
+SaveJob PrepareBackgroundSave(SheetWindow& window) {
+  return PrepareSave(window.TheSheet(), window.State(), RectangleToSave(window), OtherVersion::GiveWay);
+}
+
+SaveOutcome RecordBackgroundSave(SheetWindow& window, SaveJob& job, SaveWritten written, bool report) {
+  const SaveResult result = RecordSave(window.State(), job, std::move(written));
   if (report) ShowReports(window, result.reports);
   if (result.gaveWay) return SaveOutcome::GaveWay;
   return result.saved ? SaveOutcome::Saved : SaveOutcome::Failed;

@@ -26,9 +26,11 @@ Rect SavedRectangle(const Rect& current, const PendraUnitState& state);
 bool SaveDataFile(SheetWindow& window, bool report = true);
 
 enum class SaveOutcome { Saved, Failed, GaveWay };
-// The background's save: it gives way to a version of the data file that another program wrote
-// since this run last read or wrote it, which the caller merges before it saves again.
-SaveOutcome SaveDataFileGivingWay(SheetWindow& window, bool report);
+// The background's save, prepared here and written elsewhere (WriteSave), then recorded here and
+// reported when `report` says so. It gives way to a version of the data file that another program
+// wrote since this run last read or wrote it, which the caller merges before it saves again.
+SaveJob PrepareBackgroundSave(SheetWindow& window);
+SaveOutcome RecordBackgroundSave(SheetWindow& window, SaveJob& job, SaveWritten written, bool report);
 
 // Finds the data folder at start, tidies it and takes over a legacy file into the window's sheet;
 // true when a data file is there to be loaded.

@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <memory>
+
 #include "../../assets/resource_ids.h"
 #include "app/Arrival.h"
 #include "app/CommandLine.h"
@@ -37,20 +39,21 @@ TToDoForm::TToDoForm()
       PanelMinusColumn(L"IMG_MINUS_NORMAL", L"IMG_MINUS_HOVER", L"IMG_MINUS_PRESSED", PictureFit::Transparent),
       popupMenu_(MakePopupMenu()),
       // Another program's version is taken in before a save, which would otherwise keep it aside;
-      // one still arriving is waited for, and so is one that arrives while the save writes.
-      backgroundSave_([this](bool report) {
-        if (!TakeInArrival()) return BackgroundSave::Outcome::NotNow;
-        const bool folderThere = DirectoryExists(state_.DataFolder);
-        const SaveOutcome saved = SaveDataFileGivingWay(*this, report);
-        // A data folder that the save made again is another folder to watch.
-        if (!folderThere) dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
-        switch (saved) {
-          case SaveOutcome::Saved: return BackgroundSave::Outcome::Saved;
-          case SaveOutcome::Failed: return BackgroundSave::Outcome::Failed;
-          case SaveOutcome::GaveWay: return BackgroundSave::Outcome::NotNow;
-        }
-        return BackgroundSave::Outcome::Failed;
-      }) {
+      // one still arriving is waited for, and so is one that arrives while the save writes. The
+      // writing gets the sheet as it is now and nothing else of the window.
+      backgroundSave_(
+          [this](bool report) -> std::optional<BackgroundSave::Writing> {
+            if (!TakeInArrival()) return std::nullopt;
+            const bool folderThere = DirectoryExists(state_.DataFolder);
+            auto job = std::make_shared<SaveJob>(PrepareBackgroundSave(*this));
+            return [this, job, report, folderThere]() -> BackgroundSave::Ending {
+              auto written = std::make_shared<SaveWritten>(WriteSave(*job));
+              return [this, job, written, report, folderThere] {
+                return EndBackgroundSave(*job, *written, report, folderThere);
+              };
+            };
+          },
+          kSaveWrittenMessage) {
   sheet_.AddObserver(*this);
 }
 
@@ -201,6 +204,7 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kArrivalTimer) OnArrivalTimer();
       return 0;
     case kDataFolderChangedMessage: SetTimer(Handle(), kArrivalTimer, kArrivalPauseMs, nullptr); return 0;
+    case kSaveWrittenMessage: backgroundSave_.Finish(); return 0;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_NCHITTEST:
       return OnHitTest(DefaultProc(message, wParam, lParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -273,6 +277,20 @@ LRESULT TToDoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return kBroughtForward;
   }
   return DefaultProc(message, wParam, lParam);
+}
+
+// What a background save wrote is recorded and reported as the window's own saves are.
+BackgroundSave::Outcome TToDoForm::EndBackgroundSave(SaveJob& job, SaveWritten& written, bool report,
+                                                     bool folderThere) {
+  const SaveOutcome saved = RecordBackgroundSave(*this, job, std::move(written), report);
+  // A data folder that the save made again is another folder to watch.
+  if (!folderThere) dataFolderWatch_.Start(state_.DataFolder, Handle(), kDataFolderChangedMessage);
+  switch (saved) {
+    case SaveOutcome::Saved: return BackgroundSave::Outcome::Saved;
+    case SaveOutcome::Failed: return BackgroundSave::Outcome::Failed;
+    case SaveOutcome::GaveWay: return BackgroundSave::Outcome::NotNow;
+  }
+  return BackgroundSave::Outcome::Failed;
 }
 
 // The sheet changed: the plus/minus holders are drawn over the grid's edge, so they follow
@@ -357,6 +375,12 @@ void TToDoForm::OnArrivalTimer() {
   KillTimer(Handle(), kArrivalTimer);
   dataFolderWatch_.Rearm();
   if (waitingForDataFile_ || loading_ || closed_) return;
+  // The save on its way would take what it wrote for another program's version: the arrival is
+  // looked at once it has ended.
+  if (backgroundSave_.Busy()) {
+    SetTimer(Handle(), kArrivalTimer, kArrivalRetryMs, nullptr);
+    return;
+  }
   if (TakeInArrival()) {
     arrivalRetries_ = 0;
   } else if (++arrivalRetries_ < kArrivalRetries) {
@@ -508,6 +532,7 @@ void TToDoForm::AfterFirstPicture() {
   trayIcon_.Add(Handle(), ProgramIcon(), state_.ApplicationTitle);
   if (std::exchange(firstStart_, false)) {
     mnuAboutClick();
+    backgroundSave_.Finish();
     SaveDataFile(*this);
   }
   TakeRememberedSummonKey();
@@ -524,7 +549,8 @@ void TToDoForm::FormCloseQuery() {
   }
   if (closed_) return;
   closed_ = true;
-  // The close saves by itself, and reports as always.
+  // The close saves by itself, and reports as always, after the save on its way has ended: the
+  // data file then gets the sheet as it is at the close.
   backgroundSave_.Stop();
   dataFolderWatch_.Stop();
   // A start from now on waits for this instance to end instead of bringing it forward.
@@ -575,6 +601,7 @@ void TToDoForm::mnuListFolderClick() {
   Guarded(*this, u"mnuListFolderClick", [&] {
     const std::optional<std::u16string> folder = PickFolder(Handle(), kMoveListTitle, state_.DataFolder);
     if (!folder) return;
+    backgroundSave_.Finish();
     const ListMove move = MoveListTo(*folder, PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory()),
                                      SavedRectangle(Rectangle(), state_), sheet_, state_, edits_, ToDoGrid.Model());
     ShowReports(*this, move.reports);

@@ -21,6 +21,7 @@
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
+#include "sheet/LoadSave.h"
 #include "sheet/Sheet.h"
 #include "skins/Decoration_win.h"
 #include "skins/SkinMenu.h"
@@ -86,11 +87,14 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
   static constexpr UINT kArrivalRetryMs = 500;
   static constexpr int kArrivalRetries = 20;
   static constexpr UINT kDataFolderChangedMessage = WM_APP + 3;
+  // The background save's writing is done.
+  static constexpr UINT kSaveWrittenMessage = WM_APP + 4;
   static constexpr UINT kRedBarHint = 1;
   static constexpr UINT kPutOnScreenMessage = WM_APP + 2;
   static constexpr int kSummonHotKeyId = 1;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BackgroundSave::Outcome EndBackgroundSave(SaveJob& job, SaveWritten& written, bool report, bool folderThere);
   void SheetChanged(const SheetChange& change) override;
   PopupMenu MakePopupMenu();
 

@@ -130,9 +130,17 @@ int StoredTaskCount(XmlElem& root) { return ChildCount(root, kToDoContent); }
 
 int StoredColumnCount(XmlElem& root) { return ChildCount(root, kColumnHeader); }
 
-void BuildDataFileTree(XmlElem& root, const Sheet& sheet) {
+void BuildDataFileTree(XmlElem& root, const SheetImage& sheet) {
+  const Sheet::Content& content = sheet.content;
+  const int rows = static_cast<int>(content.rows.size());
+  const int cols = static_cast<int>(content.widths.size());
+  const auto cell = [&](int col, int row) -> const std::u16string& {
+    static const std::u16string kEmpty;
+    const std::vector<std::u16string>& cells = content.rows[static_cast<size_t>(row)];
+    return col < static_cast<int>(cells.size()) ? cells[static_cast<size_t>(col)] : kEmpty;
+  };
   root.SetName(kRootName);
-  const Rect& window = sheet.WindowRect();
+  const Rect& window = sheet.window;
   XmlElem& position = *root.Items().Add(kWindowPosition);
   AddNumber(position, kLeft, window.left);
   AddNumber(position, kTop, window.top);
@@ -140,27 +148,27 @@ void BuildDataFileTree(XmlElem& root, const Sheet& sheet) {
   AddNumber(position, kHeight, window.height);
 
   XmlElem& info = *root.Items().Add(kColumnInfo);
-  AddNumber(info, kRowCount, sheet.RowCount() - 1);
-  AddNumber(info, kColumnCount, sheet.ColCount());
-  info.Items().Add(kHeaderTextBold, sheet.HeaderTextBold() ? kTrue : kFalse);
-  info.Items().Add(kDrawGridLines, sheet.DrawGridLines() ? kTrue : kFalse);
+  AddNumber(info, kRowCount, rows - 1);
+  AddNumber(info, kColumnCount, cols);
+  info.Items().Add(kHeaderTextBold, content.flags.HeaderTextBold() ? kTrue : kFalse);
+  info.Items().Add(kDrawGridLines, content.flags.DrawGridLines() ? kTrue : kFalse);
 
   XmlElem& skin = *root.Items().Add(kSkin);
-  skin.Items().Add(kSkinName, sheet.SkinName());
-  skin.Items().Add(kSkinPath, sheet.SkinPath());
+  skin.Items().Add(kSkinName, sheet.skinName);
+  skin.Items().Add(kSkinPath, sheet.skinPath);
 
   XmlElem& header = *root.Items().Add(kColumnHeader);
-  for (int col = 0; col < sheet.ColCount(); ++col) {
+  for (int col = 0; col < cols; ++col) {
     XmlElem& column = *header.Items().Add(kColumn);
-    column.Items().Add(kColumnCaption, sheet.Cell(col, 0));
-    AddNumber(column, kColumnWidth, sheet.ColWidth(col));
-    column.Items().Add(kColumnAlignment, AlignmentText(sheet.Alignment(col)));
+    column.Items().Add(kColumnCaption, cell(col, 0));
+    AddNumber(column, kColumnWidth, content.widths[static_cast<size_t>(col)]);
+    column.Items().Add(kColumnAlignment, AlignmentText(content.alignments[static_cast<size_t>(col)]));
   }
 
-  XmlElem& content = *root.Items().Add(kToDoContent);
-  for (int row = 1; row < sheet.RowCount(); ++row) {
-    XmlElem& task = *content.Items().Add(kColumn);
-    for (int col = 0; col < sheet.ColCount(); ++col) task.Items().Add(kText, sheet.Cell(col, row));
+  XmlElem& tasks = *root.Items().Add(kToDoContent);
+  for (int row = 1; row < rows; ++row) {
+    XmlElem& task = *tasks.Items().Add(kColumn);
+    for (int col = 0; col < cols; ++col) task.Items().Add(kText, cell(col, row));
   }
 }
 

@@ -70,6 +70,6 @@ int StoredColumnCount(XmlElem& root);
 
 // Fills the (emptied) document's root with the sheet. Stops with a failure when an element
 // cannot be added; what was added stays.
-void BuildDataFileTree(XmlElem& root, const Sheet& sheet);
+void BuildDataFileTree(XmlElem& root, const SheetImage& sheet);
 
 }  // namespace pendra

@@ -34,12 +34,33 @@ size_t Distance(const Sheet::Content& a, const Sheet::Content& b) {
 
 }  // namespace
 
-void KnownVersions::Add(const Sheet::Content& version) {
-  if (!versions_.empty() && versions_.back() == version) return;
-  versions_.push_back(version);
-  bytes_ += versions_.back().Bytes();
+size_t KnownVersions::BytesOf(const Sheet::Content& version) const {
+  if (versions_.empty()) return version.Bytes();
+  const Version& newest = versions_.back();
+  const SheetRows& before = newest.content.rows;
+  const SheetRows& now = version.rows;
+  const auto withoutRows = [](const Sheet::Content& content) {
+    Sheet::Content shape;
+    shape.widths = content.widths;
+    shape.alignments = content.alignments;
+    return shape.Bytes();
+  };
+  size_t bytes = newest.bytes - withoutRows(newest.content) + withoutRows(version);
+  for (size_t row = 0; row < std::max(before.size(), now.size()); ++row) {
+    if (now.Shares(row, before)) continue;
+    if (row < before.size()) bytes -= Sheet::Content::RowBytes(before[row]);
+    if (row < now.size()) bytes += Sheet::Content::RowBytes(now[row]);
+  }
+  return bytes;
+}
+
+void KnownVersions::Add(Sheet::Content version) {
+  if (!versions_.empty() && versions_.back().content == version) return;
+  const size_t bytes = BytesOf(version);
+  versions_.push_back({std::move(version), bytes});
+  bytes_ += bytes;
   while (versions_.size() > 1 && (bytes_ > kMaxBytes || versions_.size() > kMaxCount)) {
-    bytes_ -= versions_.front().Bytes();
+    bytes_ -= versions_.front().bytes;
     versions_.pop_front();
   }
 }
@@ -48,14 +69,14 @@ const Sheet::Content& KnownVersions::BaseFor(const Sheet::Content& other,
                                              const std::vector<const Sheet::Content*>& concurrent) const {
   const Sheet::Content* best = &kNothingKnown;
   size_t bestDistance = 0;
-  for (const Sheet::Content& version : versions_) {
+  for (const Version& version : versions_) {
     if (std::any_of(concurrent.begin(), concurrent.end(),
-                    [&](const Sheet::Content* written) { return Distance(*written, version) == 0; })) {
+                    [&](const Sheet::Content* written) { return Distance(*written, version.content) == 0; })) {
       continue;
     }
-    const size_t distance = Distance(version, other);
+    const size_t distance = Distance(version.content, other);
     if (best == &kNothingKnown || distance <= bestDistance) {
-      best = &version;
+      best = &version.content;
       bestDistance = distance;
     }
   }

@@ -18,7 +18,7 @@ class KnownVersions {
   static constexpr size_t kMaxBytes = 8u << 20;
   static constexpr size_t kMaxCount = 32;
 
-  void Add(const Sheet::Content& version);
+  void Add(Sheet::Content version);
   // The known version with the fewest tasks and captions that differ from `other`: the one it
   // most likely descends from; the newer one of two alike. None of `concurrent`, versions written
   // at the same time as `other` (a sync client kept one of them as a conflicted copy), is one it
@@ -27,7 +27,14 @@ class KnownVersions {
                                 const std::vector<const Sheet::Content*>& concurrent = {}) const;
 
  private:
-  std::deque<Sheet::Content> versions_;
+  struct Version {
+    Sheet::Content content;
+    size_t bytes = 0;
+  };
+  // What a version takes, counted from the newest known one in the rows it does not share with it.
+  size_t BytesOf(const Sheet::Content& version) const;
+
+  std::deque<Version> versions_;
   size_t bytes_ = 0;
 };
 

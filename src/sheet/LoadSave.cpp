@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <vector>
 
 #include "lang/Texts.h"
@@ -168,15 +169,15 @@ void LoadToDoContent(Sheet& sheet, XmlElem& root) {
 
 // A data file that another program changed since this run read or wrote it is kept aside
 // before the save replaces it. A failure to keep it is reported, and the save goes on.
-bool AnotherVersionArrived(const DataFileState& state, const std::u16string& dataFile) {
+bool AnotherVersionArrived(const FileStamp& seen, const std::u16string& dataFile) {
   const FileStamp found = FileStampOf(dataFile);
-  return found.exists && found != state.DataFileSeen;
+  return found.exists && found != seen;
 }
 
-void KeepConflictingVersion(DataFileState& state, const std::u16string& dataFile, Reports& reports) {
-  if (!AnotherVersionArrived(state, dataFile)) return;
+void KeepConflictingVersion(const SaveJob& job, const std::u16string& dataFile, Reports& reports) {
+  if (!AnotherVersionArrived(job.dataFileSeen, dataFile)) return;
   try {
-    KeepFileAside(state.DataFolder, kDataFileName, u"conflict", CurrentLocalTime());
+    KeepFileAside(job.dataFolder, kDataFileName, u"conflict", CurrentLocalTime());
   } catch (const std::exception& failure) {
     reports.Error(NotKeptConflictText(dataFile, FailureTypeName(failure)), kSaveProblemTitle);
   }
@@ -254,22 +255,33 @@ Reports KeepUnreadableDataFile(DataFileState& state) {
 }
 
 SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window, OtherVersion other) {
-  SaveResult result;
-  Reports& reports = result.reports;
+  SaveJob job = PrepareSave(sheet, state, window, other);
+  return RecordSave(state, job, WriteSave(job));
+}
+
+SaveJob PrepareSave(Sheet& sheet, const DataFileState& state, const std::optional<Rect>& window, OtherVersion other) {
+  if (window) sheet.SetWindowRect(*window);
+  return {sheet.Image(),      window, other, state.DataFolder, state.DataFileSeen, state.ProtectDataFile,
+          state.TemporaryFile};
+}
+
+SaveWritten WriteSave(const SaveJob& job) {
+  SaveWritten written;
+  Reports& reports = written.result.reports;
   XmlDocument doc;
   const bool built = Guarded(reports, u"XMLsaveToDoList-create XML Node", [&] {
-    sheet.SetWindowRect(window.value());
+    if (!job.window) throw std::bad_optional_access();
     doc.LoadFromString(u"");
-    BuildDataFileTree(*doc.Root(), sheet);
+    BuildDataFileTree(*doc.Root(), job.sheet);
   });
 
-  const std::u16string& folder = state.DataFolder;
+  const std::u16string& folder = job.dataFolder;
   std::u16string dataFile = folder + kDataFileName;
   try {
     ClearReadOnly(dataFile);
   } catch (const std::exception& failure) {
     reports.Error(SaveReadOnlyText(dataFile, FailureMessage(failure), FailureTypeName(failure)), kSaveProblemTitle);
-    return result;
+    return written;
   }
 
   // A data folder that disappeared while the program ran (a cleaner, a synchronisation program)
@@ -283,36 +295,48 @@ SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<
     // A file cut short (a full disk) holds nothing to keep; an earlier one of this run stays.
     DeleteQuietly(temporary);
     reports.Error(SaveTemporaryFileText(folder, FailureTypeName(failure)), kSaveProblemTitle);
-    return result;
+    return written;
   }
-  TakeTemporaryFile(state, temporary);
+  // The run keeps one temporary file: the newest.
+  if (!job.temporaryFile.empty() && job.temporaryFile != temporary) DeleteQuietly(job.temporaryFile);
+  written.temporaryFile = temporary;
   // A tree that could not be built whole, or a damaged file that could not be kept aside, never
   // replaces the data file; what was built stays in the temporary file, the run's only one.
-  if (!built || state.ProtectDataFile) return result;
+  if (!built || job.protectDataFile) return written;
 
-  if (other == OtherVersion::GiveWay && AnotherVersionArrived(state, dataFile)) {
-    result.gaveWay = true;
-    return result;
+  if (job.other == OtherVersion::GiveWay && AnotherVersionArrived(job.dataFileSeen, dataFile)) {
+    written.result.gaveWay = true;
+    return written;
   }
-  KeepConflictingVersion(state, dataFile, reports);
+  KeepConflictingVersion(job, dataFile, reports);
   try {
     ReplaceFileAtomically(temporary, dataFile);
   } catch (const std::exception& failure) {
     reports.Error(SaveReplaceText(dataFile, FailureTypeName(failure)), kSaveProblemTitle);
-    return result;
+    return written;
   }
-  DropTemporaryFile(state);
-  state.DataFileSeen = FileStampOf(dataFile);
-  state.Known.Add(sheet.Snapshot());
-  state.Exchanges.Wrote(sheet.Contents());
-  result.saved = true;
-  return result;
+  // A replacement across volumes copies; should the source then stay, it goes here.
+  DeleteQuietly(temporary);
+  written.temporaryFile = u"";
+  written.dataFileSeen = FileStampOf(dataFile);
+  written.result.saved = true;
+  return written;
+}
+
+SaveResult RecordSave(DataFileState& state, SaveJob& job, SaveWritten written) {
+  if (written.temporaryFile) state.TemporaryFile = *written.temporaryFile;
+  if (written.result.saved) {
+    state.DataFileSeen = written.dataFileSeen;
+    state.Exchanges.Wrote(job.sheet.content);
+    state.Known.Add(std::move(job.sheet.content));
+  }
+  return std::move(written.result);
 }
 
 std::u16string KeepSheetAside(const Sheet& sheet, const DataFileState& state) {
   XmlDocument doc;
   doc.LoadFromString(u"");
-  BuildDataFileTree(*doc.Root(), sheet);
+  BuildDataFileTree(*doc.Root(), sheet.Image());
   return KeepBytesAside(state.DataFolder, doc.SaveToBytes(), u"conflict", CurrentLocalTime());
 }
 

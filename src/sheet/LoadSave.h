@@ -87,6 +87,34 @@ struct SaveResult {
 SaveResult XMLSpeichern(Sheet& sheet, DataFileState& state, const std::optional<Rect>& window,
                         OtherVersion other = OtherVersion::KeepAside);
 
+// The same save in three steps, so that the writing can run away from the thread that owns the
+// sheet and the state: the save is prepared there, written with nothing but the job and the file
+// system, and recorded back there.
+struct SaveJob {
+  SheetImage sheet;
+  // None when the window's rectangle could not be read.
+  std::optional<Rect> window;
+  OtherVersion other = OtherVersion::KeepAside;
+  // What the writing needs of the run's state, as it was when the save was prepared.
+  std::u16string dataFolder;
+  FileStamp dataFileSeen;
+  bool protectDataFile = false;
+  std::u16string temporaryFile;
+};
+
+struct SaveWritten {
+  SaveResult result;
+  // The run's temporary file from now on (empty for none); none when it stays as it was.
+  std::optional<std::u16string> temporaryFile;
+  // The data file as the save left it, when it was replaced.
+  FileStamp dataFileSeen;
+};
+
+SaveJob PrepareSave(Sheet& sheet, const DataFileState& state, const std::optional<Rect>& window,
+                    OtherVersion other = OtherVersion::KeepAside);
+SaveWritten WriteSave(const SaveJob& job);
+SaveResult RecordSave(DataFileState& state, SaveJob& job, SaveWritten written);
+
 // Writes the sheet as it is, in the data file's form, into a file beside the data file that tells
 // it is a conflict's, and returns that path; fails as KeepFileAside.
 std::u16string KeepSheetAside(const Sheet& sheet, const DataFileState& state);

@@ -1,12 +1,19 @@
 #include "sheet/SaveScheduler.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pendra {
 
 void SaveScheduler::Changed(std::uint64_t now) {
   if (!firstUnsaved_) firstUnsaved_ = now;
+  if (saving_ && !firstWhileSaving_) firstWhileSaving_ = now;
   lastChange_ = now;
+}
+
+void SaveScheduler::Began() {
+  saving_ = true;
+  firstWhileSaving_.reset();
 }
 
 std::optional<std::uint64_t> SaveScheduler::DueAt() const {
@@ -20,8 +27,9 @@ bool SaveScheduler::IsDue(std::uint64_t now) const {
 }
 
 void SaveScheduler::Saved(bool success, std::uint64_t now) {
+  saving_ = false;
   if (success) {
-    firstUnsaved_.reset();
+    firstUnsaved_ = std::exchange(firstWhileSaving_, std::nullopt);
     failureReported_ = false;
     return;
   }
@@ -32,6 +40,7 @@ void SaveScheduler::Saved(bool success, std::uint64_t now) {
 }
 
 void SaveScheduler::Postponed(std::uint64_t now) {
+  saving_ = false;
   if (!firstUnsaved_) return;
   firstUnsaved_ = now;
   lastChange_ = now;

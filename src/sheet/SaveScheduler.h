@@ -15,13 +15,15 @@ class SaveScheduler {
   static constexpr std::uint64_t kLatestMs = 5000;
 
   void Changed(std::uint64_t now);
+  // A save begins; it holds the changes up to now. Changes while it writes stay to be saved.
+  void Began();
   // When the next save is due; nothing while everything is saved.
   std::optional<std::uint64_t> DueAt() const;
   bool IsDue(std::uint64_t now) const;
   // Whether a failure of the next save is to be reported (not after one already was).
   bool ReportsFailure() const { return !failureReported_; }
-  // After a save at `now`: a success leaves nothing unsaved; a failure keeps the changes and
-  // tries again after the latest delay.
+  // After a save at `now`: a success leaves unsaved only what changed while it wrote; a failure
+  // keeps the changes and tries again after the latest delay.
   void Saved(bool success, std::uint64_t now);
   // The save could not run now (another program's version of the file is still arriving): it is
   // tried again after the quiet time, and nothing counts as a failure.
@@ -29,6 +31,8 @@ class SaveScheduler {
 
  private:
   std::optional<std::uint64_t> firstUnsaved_;
+  bool saving_ = false;
+  std::optional<std::uint64_t> firstWhileSaving_;
   std::uint64_t lastChange_ = 0;
   bool failureReported_ = false;
 };

@@ -33,12 +33,10 @@ const std::u16string& Sheet::Cell(int col, int row) const {
 
 void Sheet::SetCell(int col, int row, std::u16string text) {
   if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) ThrowOutOfRange();
-  std::vector<std::u16string>& cells = content_.rows[row];
-  if (col >= static_cast<int>(cells.size())) {
-    if (text.empty()) return;
-    cells.resize(col + 1);
-  }
-  if (cells[col] == text) return;
+  const std::vector<std::u16string>& before = content_.rows[row];
+  if (col >= static_cast<int>(before.size()) ? text.empty() : before[col] == text) return;
+  std::vector<std::u16string>& cells = content_.rows.Edit(row);
+  if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
   cells[col] = std::move(text);
   Notify({SheetChange::Kind::Cell, col, row, {row, row + 1}});
 }
@@ -59,8 +57,8 @@ void Sheet::SetColCount(int count) {
   const RowSpan changed = cols < ColCount() ? RowSpan{0, RowCount()} : RowSpan{};
   content_.widths.resize(cols, newColumnWidth_);
   content_.alignments.resize(cols, ALIGNLEFT);
-  for (std::vector<std::u16string>& cells : content_.rows) {
-    if (static_cast<int>(cells.size()) > cols) cells.resize(cols);
+  for (size_t row = 0; row < content_.rows.size(); ++row) {
+    if (static_cast<int>(content_.rows[row].size()) > cols) content_.rows.Edit(row).resize(cols);
   }
   Notify(StructureOf(changed));
 }

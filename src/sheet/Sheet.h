@@ -13,6 +13,7 @@
 
 #include "platform/Failure.h"
 #include "platform/Geometry.h"
+#include "sheet/SheetRows.h"
 
 namespace pendra {
 
@@ -90,6 +91,7 @@ inline constexpr int kDesignClientHeight = 211;
 inline constexpr char16_t kNoSkinName[] = u"No Skin";
 
 struct SheetPatch;
+struct SheetImage;
 
 class Sheet {
  public:
@@ -105,7 +107,7 @@ class Sheet {
   // flags; not the skin nor the window's rectangle. A member added here belongs to SheetLook
   // (SheetPatch.h) too.
   struct Content {
-    std::vector<std::vector<std::u16string>> rows;
+    SheetRows rows;
     std::vector<int> widths;
     std::vector<TCellAlignment> alignments;
     int fixedRows = 1;
@@ -174,6 +176,8 @@ class Sheet {
   void SetWindowRect(const Rect& rect);
 
   Content Snapshot() const { return content_; }
+  // Everything a save writes, as it is now.
+  SheetImage Image() const;
   // The content as it is, to read without a copy.
   const Content& Contents() const { return content_; }
   // Puts the content back; the observers hear one structure change.
@@ -213,5 +217,16 @@ class Sheet {
   bool changedInBatch_ = false;
   RowSpan rowsInBatch_;
 };
+
+// The sheet as a save writes it: the content (its rows shared with the sheet), the skin and the
+// window's rectangle. Made on the sheet's thread; it may be read on another while the sheet changes.
+struct SheetImage {
+  Sheet::Content content;
+  std::u16string skinName;
+  std::u16string skinPath;
+  Rect window;
+};
+
+inline SheetImage Sheet::Image() const { return {content_, skinName_, skinPath_, windowRect_}; }
 
 }  // namespace pendra

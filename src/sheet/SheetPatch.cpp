@@ -46,11 +46,12 @@ SheetPatch TakeDifference(Sheet::Content& kept, const Sheet::Content& now, RowSp
   if (nowRows > keptRows) kept.rows.resize(nowRows);
   const int end = std::min(changed.end, std::max(keptRows, nowRows));
   for (int row = changed.first; row < end; ++row) {
-    Row& cells = kept.rows[row];
     const bool exists = row < nowRows;
-    if (row < keptRows && exists && cells == now.rows[row]) continue;
-    patch.rows.emplace_back(row, std::move(cells));
-    cells = exists ? now.rows[row] : Row{};
+    if (row < keptRows && exists && kept.rows[row] == now.rows[row]) continue;
+    Row before;
+    kept.rows.Exchange(row, before);
+    patch.rows.emplace_back(row, std::move(before));
+    if (exists) kept.rows.Share(row, now.rows, row);
   }
   kept.rows.resize(nowRows);
   if (kept.widths != now.widths) patch.widths = std::exchange(kept.widths, now.widths);
@@ -66,7 +67,7 @@ void SwapIn(Sheet::Content& content, SheetPatch& patch) {
   const int rows = patch.rowCount;
   patch.rowCount = static_cast<int>(content.rows.size());
   if (rows > patch.rowCount) content.rows.resize(rows);
-  for (auto& [row, cells] : patch.rows) content.rows[row].swap(cells);
+  for (auto& [row, cells] : patch.rows) content.rows.Exchange(row, cells);
   content.rows.resize(rows);
   if (patch.widths) std::swap(content.widths, *patch.widths);
   if (patch.look) SwapLook(content, *patch.look);
@@ -75,7 +76,7 @@ void SwapIn(Sheet::Content& content, SheetPatch& patch) {
 void CatchUp(Sheet::Content& kept, const Sheet::Content& now, const SheetPatch& patch) {
   kept.rows.resize(now.rows.size());
   for (const auto& [row, cells] : patch.rows) {
-    if (row < static_cast<int>(now.rows.size())) kept.rows[row] = now.rows[row];
+    if (row < static_cast<int>(now.rows.size())) kept.rows.Share(row, now.rows, row);
   }
   if (patch.widths) kept.widths = now.widths;
   if (patch.look) {

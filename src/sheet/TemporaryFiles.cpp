@@ -73,11 +73,6 @@ Reports TidyLeftTemporaryFiles(const std::u16string& dataFolder) {
   return reports;
 }
 
-void TakeTemporaryFile(DataFileState& state, const std::u16string& written) {
-  if (!state.TemporaryFile.empty() && state.TemporaryFile != written) DeleteQuietly(state.TemporaryFile);
-  state.TemporaryFile = written;
-}
-
 void DropTemporaryFile(DataFileState& state) {
   // A replacement across volumes copies; should the source then stay, it goes here.
   if (!state.TemporaryFile.empty()) DeleteQuietly(state.TemporaryFile);

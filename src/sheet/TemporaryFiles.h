@@ -25,8 +25,6 @@ bool ReadsWhole(const std::u16string& path);
 // stays as it is, for the next start.
 Reports TidyLeftTemporaryFiles(const std::u16string& dataFolder);
 
-// After a save wrote `written`: the run's earlier temporary file goes, the new one is the run's.
-void TakeTemporaryFile(DataFileState& state, const std::u16string& written);
 // After a save replaced the data file: the run has no temporary file left.
 void DropTemporaryFile(DataFileState& state);
 

@@ -61,9 +61,9 @@ TEST(ExchangeLoop, NoExchangeWhileThisRunHoldsWhatItDidNotWriteYet) {
 TEST(ExchangeLoop, BothPcsKeepTheSameVersionAlsoWhenItsBlanksLoadedAsEmptyCells) {
   // A cell saved empty loads holding a blank; a row's empty cells at its end are none in the file.
   Sheet::Content saved = Version(u"x");
-  saved.rows[1].push_back(u"");
+  saved.rows.Edit(1).push_back(u"");
   Sheet::Content loaded = Version(u"x");
-  loaded.rows[1].push_back(u" ");
+  loaded.rows.Edit(1).push_back(u" ");
   const Sheet::Content other = Version(u"y");
   EXPECT_NE(KeepsOwnVersion(saved, other), KeepsOwnVersion(other, loaded));
   EXPECT_NE(KeepsOwnVersion(Version(u"y"), Version(u"x")), KeepsOwnVersion(Version(u"x"), Version(u"y")));

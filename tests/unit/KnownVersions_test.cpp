@@ -41,5 +41,24 @@ TEST(KnownVersions, AVersionFromAnotherPcMergesAgainstTheKnownVersionItDescendsF
   }
 }
 
+// Versions share the rows they have in common, yet each counts whole against the memory bound:
+// of three large versions that differ in one task, the oldest goes.
+TEST(KnownVersions, EveryVersionCountsWholeThoughItSharesRowsWithTheOthers) {
+  Sheet sheet(1, 30'000);
+  for (int row = 0; row < sheet.RowCount(); ++row) sheet.SetCell(0, row, u"a task of some forty characters, each row");
+  ASSERT_GT(sheet.Contents().Bytes(), KnownVersions::kMaxBytes / 3);
+  ASSERT_LT(sheet.Contents().Bytes(), KnownVersions::kMaxBytes / 2);
+  KnownVersions known;
+  std::vector<Sheet::Content> versions;
+  for (const char16_t* task : {u"one", u"two", u"three"}) {
+    sheet.SetCell(0, 7, task);
+    versions.push_back(sheet.Snapshot());
+    known.Add(sheet.Snapshot());
+  }
+  EXPECT_EQ(known.BaseFor(versions[1]), versions[1]);
+  // The first is gone: the newest of the nearest known ones stands in for it.
+  EXPECT_EQ(known.BaseFor(versions[0]), versions[2]);
+}
+
 }  // namespace
 }  // namespace pendra

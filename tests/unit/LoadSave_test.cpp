@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Utf.h"
 #include "sheet/KeepAside.h"
+#include "sheet/SheetHistory.h"
 
 namespace pendra {
 
@@ -110,6 +111,52 @@ TEST_F(LoadSaveTest, SavesTheGoldenFileByteForByte) {
   EXPECT_EQ(temp.Read("Pendra.xml"), ReadFixture("golden.xml"));
   EXPECT_TRUE(window.reports.empty());
   EXPECT_EQ(FilesInFolder(), std::vector<std::string>{"Pendra.xml"});  // no temporary file stays
+}
+
+// A save prepared on the window's thread is written while the sheet goes on changing: what it
+// writes is the sheet as it was when prepared, byte for byte as a save at that moment writes it.
+TEST_F(LoadSaveTest, ASavePreparedBeforeAChangeWritesTheSheetAsItWasThen) {
+  const std::vector<std::pair<const char*, std::function<void(Sheet&)>>> changes = {
+      {"a cell of a task", [](Sheet& sheet) { sheet.SetCell(1, 1, u"geändert"); }},
+      {"a caption", [](Sheet& sheet) { sheet.SetCell(0, 0, u"Wichtig"); }},
+      {"fewer columns", [](Sheet& sheet) { sheet.SetColCount(1); }},
+      {"fewer rows", [](Sheet& sheet) { sheet.SetRowCount(2); }},
+      {"a width, an alignment, the flags",
+       [](Sheet& sheet) {
+         sheet.SetColWidth(0, 99);
+         sheet.SetAlignment(1, ALIGNRIGHT);
+         sheet.SetTitleBold(false);
+         sheet.SetGridLines(false);
+       }},
+      {"the skin and the window",
+       [](Sheet& sheet) {
+         sheet.SetSkinName(u"Wald");
+         sheet.SetWindowRect({1, 2, 300, 200});
+       }},
+      {"an undone edit",
+       [](Sheet& sheet) {
+         SheetHistory history(sheet);
+         sheet.SetCell(2, 2, u"30 €");
+         history.Checkpoint();
+         history.Undo();
+         sheet.SetCell(2, 1, u"5min");
+         history.Checkpoint();
+       }},
+      {"a merged version", [](Sheet& sheet) { sheet.Restore(Sheet().Snapshot()); }},
+  };
+  for (const auto& [what, change] : changes) {
+    SCOPED_TRACE(what);
+    std::filesystem::remove(temp.Path() / "Pendra.xml");
+    FakeSheetWindow before;
+    FillGoldenSheet(before);
+    before.state.DataFolder = temp.Folder();
+    SaveJob job = PrepareSave(before.sheet, before.state, before.rect);
+    change(before.sheet);
+    const SaveWritten written = WriteSave(job);
+    EXPECT_TRUE(written.result.saved);
+    EXPECT_EQ(temp.Read("Pendra.xml"), ReadFixture("golden.xml"));
+    EXPECT_EQ(FilesInFolder(), std::vector<std::string>{"Pendra.xml"});
+  }
 }
 
 TEST_F(LoadSaveTest, LoadsTheGoldenFileWithEmptyCellsAsOneBlank) {
@@ -593,6 +640,11 @@ TEST(Conflict, AVersionAnotherProgramWroteIsKeptBeforeTheSaveReplacesIt) {
   EXPECT_EQ(temp.Read("Pendra.xml"), mine);
 }
 
+SaveOutcome SaveGivingWay(FakeSheetWindow& window) {
+  SaveJob job = PrepareBackgroundSave(window);
+  return RecordBackgroundSave(window, job, WriteSave(job), true);
+}
+
 // A save in the background leaves another program's version in place for the merge that comes
 // before the next try; a file as this run wrote it is replaced as always.
 TEST(Conflict, ABackgroundSaveGivesWayToAVersionAnotherProgramWrote) {
@@ -603,14 +655,14 @@ TEST(Conflict, ABackgroundSaveGivesWayToAVersionAnotherProgramWrote) {
   ASSERT_TRUE(XMLLaden(window, temp.File("Pendra.xml")));
 
   temp.Write("Pendra.xml", "written by a synchronisation program");
-  EXPECT_EQ(SaveDataFileGivingWay(window, true), SaveOutcome::GaveWay);
+  EXPECT_EQ(SaveGivingWay(window), SaveOutcome::GaveWay);
   EXPECT_EQ(temp.Read("Pendra.xml"), "written by a synchronisation program");
   EXPECT_TRUE(KeptConflicts(temp).empty());
   EXPECT_TRUE(window.reports.empty());
 
   // The merge took that version in.
   window.state.DataFileSeen = FileStampOf(temp.File("Pendra.xml"));
-  EXPECT_EQ(SaveDataFileGivingWay(window, true), SaveOutcome::Saved);
+  EXPECT_EQ(SaveGivingWay(window), SaveOutcome::Saved);
   EXPECT_NE(temp.Read("Pendra.xml"), "written by a synchronisation program");
   EXPECT_TRUE(KeptConflicts(temp).empty());
 }

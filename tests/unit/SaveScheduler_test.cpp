@@ -37,6 +37,25 @@ TEST(SaveScheduler, ContinuousTypingIsSavedFiveSecondsAfterTheFirstChange) {
   EXPECT_EQ(scheduler.DueAt(), t + 1'300);  // the next round starts anew
 }
 
+// A save writes the sheet as it was when it began: what changed while it wrote is saved after it.
+TEST(SaveScheduler, AChangeWhileASaveWritesIsSavedAfterIt) {
+  SaveScheduler scheduler;
+  scheduler.Changed(10'000);
+  scheduler.Began();
+  scheduler.Saved(true, 11'500);
+  EXPECT_FALSE(scheduler.DueAt());
+
+  scheduler.Changed(20'000);
+  scheduler.Began();
+  scheduler.Changed(21'200);
+  scheduler.Changed(21'400);
+  scheduler.Saved(true, 22'000);
+  EXPECT_EQ(scheduler.DueAt(), 22'400u);
+  scheduler.Began();
+  scheduler.Saved(true, 22'400);
+  EXPECT_FALSE(scheduler.DueAt());
+}
+
 TEST(SaveScheduler, AFailedSaveIsReportedOnceAndTriedAgainUntilOneSucceeds) {
   SaveScheduler scheduler;
   scheduler.Changed(10'000);

@@ -71,8 +71,10 @@ TEST(SheetHistory, EveryKindOfStepIsUndoneAndRedoneExactly) {
 // A merged version: a task inserted in the middle, two tasks swapped, a column wider.
 void Merged(Sheet& sheet) {
   Sheet::Content content = sheet.Snapshot();
-  content.rows.insert(content.rows.begin() + 2, {u"Neu", u"eingefügt"});
-  std::swap(content.rows[3], content.rows[4]);
+  content.rows.Insert(2, {u"Neu", u"eingefügt"});
+  std::vector<std::u16string> moved = content.rows[3];
+  content.rows.Exchange(4, moved);
+  content.rows.Exchange(3, moved);
   content.widths[0] += 5;
   sheet.Restore(content);
 }

@@ -32,7 +32,8 @@ Sheet::Content Content(const std::string& text) {
   const size_t cols = content.rows[0].size();
   content.widths.assign(cols, 64);
   content.alignments.assign(cols, ALIGNLEFT);
-  for (std::vector<std::u16string>& row : content.rows) {
+  for (size_t r = 0; r < content.rows.size(); ++r) {
+    std::vector<std::u16string>& row = content.rows.Edit(r);
     row.resize(cols);
     while (!row.empty() && row.back().empty()) row.pop_back();
   }
@@ -131,9 +132,9 @@ TEST(SheetMerge, BothSidesOfAMergeEndWithTheSameSheet) {
 TEST(SheetMerge, EmptyCellsAtARowsEndAreNone) {
   Sheet::Content a = Content("A|B/x|");
   Sheet::Content b = a;
-  b.rows[1] = {u"x", u""};
+  b.rows.Edit(1) = {u"x", u""};
   EXPECT_TRUE(SameSheet(a, b));
-  b.rows[1] = {u"x", u"y"};
+  b.rows.Edit(1) = {u"x", u"y"};
   EXPECT_FALSE(SameSheet(a, b));
   b = a;
   b.widths[0] = 65;
@@ -204,9 +205,9 @@ TEST(SheetMerge, TenThousandTasksWithAnEditOnEachSide) {
   const Sheet::Content base = Content(text);
   Sheet::Content mine = base;
   Sheet::Content other = base;
-  mine.rows[10][1] = u"mine";
-  other.rows[9000][0] = u"theirs";
-  other.rows.erase(other.rows.begin() + 5000);
+  mine.rows.Edit(10)[1] = u"mine";
+  other.rows.Edit(9000)[0] = u"theirs";
+  other.rows.Erase(5000);
   const SheetMerge merge = MergeSheets(base, mine, other);
   ASSERT_EQ(merge.content.rows.size(), 10'000u);
   EXPECT_EQ(merge.content.rows[10][1], u"mine");

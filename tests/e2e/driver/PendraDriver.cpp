@@ -30,6 +30,12 @@
 //   modules                                     the DLLs the main window's process has loaded (module.N, lower case)
 //   hold FILE MS --ready FILE2                  holds FILE open without sharing for MS milliseconds, as a
 //                                               backup or a virus scanner may; writes FILE2 once it holds it
+//   answers MS [--ready FILE]                   asks the main window an empty question (WM_NULL through
+//                                               SendMessageTimeout) again and again for MS milliseconds, after
+//                                               writing FILE; reports count, unanswered, and the longest, median
+//                                               and 99th-percentile answer in microseconds (longest_us, p50_us,
+//                                               p99_us), longest_at_ms, when the longest one was asked, and
+//                                               every answer of 10 ms or more (slow.N: asked at ms, took us)
 //   hotkey CHORD MS --ready FILE                holds the global hot key CHORD ("ctrl+alt+space") for MS
 //                                               milliseconds, as another program may; writes FILE then
 //   summon CHORD [--editor yes]                 presses CHORD where the keys are and reports ready_us, the
@@ -419,6 +425,51 @@ int Hold(const Arguments& args, Report&) {
   return kDone;
 }
 
+// How long the main window takes to answer, while whatever it does goes on.
+int Answers(const Arguments& args, Report& report) {
+  HWND main = WaitForMain(args);
+  if (!main) return kFailed;
+  const long long duration = Number(Positional(args, 0));
+  const std::wstring ready = args.Option(L"ready");
+  if (!ready.empty()) {
+    HANDLE mark = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (mark != INVALID_HANDLE_VALUE) CloseHandle(mark);
+  }
+  LARGE_INTEGER frequency, start, asked, answered;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  const auto microseconds = [&](LARGE_INTEGER from, LARGE_INTEGER to) {
+    return (to.QuadPart - from.QuadPart) * 1'000'000 / frequency.QuadPart;
+  };
+  std::vector<long long> times;
+  std::vector<std::wstring> slow;
+  long long unanswered = 0, longest = 0, longestAt = 0;
+  for (QueryPerformanceCounter(&asked); microseconds(start, asked) < duration * 1000; QueryPerformanceCounter(&asked)) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) ++unanswered;
+    QueryPerformanceCounter(&answered);
+    const long long took = microseconds(asked, answered);
+    if (times.empty() || took > longest) {
+      longest = took;
+      longestAt = microseconds(start, asked);
+    }
+    times.push_back(took);
+    if (took >= 10'000)
+      slow.push_back(std::to_wstring(microseconds(start, asked) / 1000) + L" " + std::to_wstring(took));
+    Sleep(1);
+  }
+  std::sort(times.begin(), times.end());
+  report.Add(L"count", static_cast<long long>(times.size()));
+  report.Add(L"unanswered", unanswered);
+  if (times.empty()) return kDone;
+  report.Add(L"longest_us", times.back());
+  report.Add(L"p50_us", times[times.size() / 2]);
+  report.Add(L"p99_us", times[times.size() * 99 / 100]);
+  report.Add(L"longest_at_ms", longestAt / 1000);
+  for (size_t i = 0; i < slow.size(); ++i) report.Add(L"slow." + std::to_wstring(i), slow[i]);
+  return kDone;
+}
+
 // Holds the key as another program may, until MS milliseconds passed; "held" says whether the system
 // gave it.
 int HoldHotKey(const Arguments& args, Report& report) {
@@ -564,6 +615,7 @@ const std::map<std::wstring, Command> kCommands = {{L"find", Find},
                                                    {L"menu", Menu},
                                                    {L"modules", Modules},
                                                    {L"hold", Hold},
+                                                   {L"answers", Answers},
                                                    {L"hotkey", HoldHotKey},
                                                    {L"summon", Summon},
                                                    {L"dpi-change", DpiChange},
