@@ -62,7 +62,7 @@ XmlElemKind PrologKind(const XmlElem& instruction) {
 
 }  // namespace
 
-XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic)
+XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic, bool quickly)
     : document_(document),
       text_(document.text_),
       data_(text_.Data()),
@@ -70,7 +70,8 @@ XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder d
       bytes_(bytes),
       decoder_(decoder),
       automatic_(automatic),
-      decodedAll_(bytes.empty()) {}
+      decodedAll_(bytes.empty()),
+      quickly_(quickly) {}
 
 XmlReader::XmlReader(XmlDocument& document)
     : document_(document),
@@ -79,13 +80,16 @@ XmlReader::XmlReader(XmlDocument& document)
       size_(text_.Size()),
       decoder_(kCodePageUtf16),
       automatic_(false),
-      decodedAll_(true) {}
+      decodedAll_(true),
+      quickly_(false) {}
 
-void XmlReader::Read() {
+bool XmlReader::Read() {
   ReadProlog();
-  if (Peek() == kEnd) return;
+  if (Peek() == kEnd) return true;
+  if (quickly_ && CanReadUtf8Bytes()) return ReadElementsInUtf8();
   inParts_ = true;
   ReadElements();
+  return true;
 }
 
 // --- Input -----------------------------------------------------------------------------
