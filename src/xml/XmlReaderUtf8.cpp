@@ -6,6 +6,8 @@
 // reading then reads the whole input again, so that such input is read, and its failures
 // reported, exactly as before.
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/Utf.h"
@@ -17,6 +19,32 @@ namespace pendra {
 
 namespace {
 
+// Eight bytes at a time, each a lane of a 64-bit word (the first byte the lowest). A
+// lane's high bit marks the bytes asked for; no lane borrows from its neighbour.
+constexpr uint64_t kLows = 0x0101010101010101;
+constexpr uint64_t kHighs = 0x8080808080808080;
+
+uint64_t LoadEight(const char* at) {
+  uint64_t eight;
+  std::memcpy(&eight, at, sizeof eight);
+  return eight;
+}
+
+// The ASCII bytes below `limit` (at most 0x80).
+uint64_t LanesBelow(uint64_t eight, uint8_t limit) { return ~((eight | kHighs) - limit * kLows) & ~eight & kHighs; }
+
+uint64_t LanesEqual(uint64_t eight, uint8_t byte) { return LanesBelow(eight ^ (byte * kLows), 1); }
+
+// Tab, LF, VT, FF, CR and blank.
+uint64_t SpaceLanes(uint64_t eight) {
+  return (LanesBelow(eight, 0x0E) & ~LanesBelow(eight, 0x09)) | LanesEqual(eight, ' ');
+}
+
+// Bytes that end plain text: "<", "&" and those beyond ASCII.
+uint64_t TextEndLanes(uint64_t eight) { return LanesEqual(eight, '<') | LanesEqual(eight, '&') | (eight & kHighs); }
+
+int FirstLane(uint64_t lanes) { return std::countr_zero(lanes) / 8; }
+
 bool IsAsciiSpace(char c) { return static_cast<unsigned char>(c) <= 0x20 && ((0x100003E00ull >> c) & 1); }
 
 bool IsAsciiNameChar(char c) {
@@ -25,6 +53,9 @@ bool IsAsciiNameChar(char c) {
 }
 
 const char* SkipAsciiSpace(const char* at, const char* end) {
+  for (; end - at >= 8; at += 8) {
+    if (uint64_t others = ~SpaceLanes(LoadEight(at)) & kHighs) return at + FirstLane(others);
+  }
   while (at < end && IsAsciiSpace(*at)) ++at;
   return at;
 }
@@ -38,6 +69,15 @@ const char* SkipAnySpace(const char* at, const char* end) {
     if (character.codePoint > 0xFFFF || !xmlchars::IsSpace(static_cast<char16_t>(character.codePoint))) return at;
     at += character.length;
   }
+}
+
+// Up to the first "<", "&" or byte beyond ASCII.
+const char* SkipPlainText(const char* at, const char* end) {
+  for (; end - at >= 8; at += 8) {
+    if (uint64_t ends = TextEndLanes(LoadEight(at))) return at + FirstLane(ends);
+  }
+  while (at < end && *at != '<' && *at != '&' && static_cast<unsigned char>(*at) < 0x80) ++at;
+  return at;
 }
 
 bool SameAscii(std::u16string_view text, std::string_view ascii) {
@@ -121,16 +161,25 @@ const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, cons
 // space.
 const char* XmlReader::ReadTextInUtf8(const char* at, const char* end) {
   const char* start = at;
+  at = SkipAsciiSpace(at, end);
+  bool asciiSpace = at == end || static_cast<unsigned char>(*at) < 0x80;
   at = SkipAnySpace(at, end);
   if (at == end) return nullptr;
   if (*at == '<') return at;
-  at = static_cast<const char*>(std::memchr(at, '<', static_cast<size_t>(end - at)));
+  const char* plainEnd = SkipPlainText(at, end);
+  bool plain = asciiSpace && plainEnd < end && *plainEnd == '<';
+  at = plain ? plainEnd : static_cast<const char*>(std::memchr(plainEnd, '<', static_cast<size_t>(end - plainEnd)));
   if (at == nullptr) return nullptr;
   std::string_view run(start, static_cast<size_t>(at - start));
   XmlArena& arena = document_.arena_;
   char16_t* text = arena.NewArray<char16_t>(run.size());
-  size_t length = UnescapeUtf8To(run, text, replacedInText_);
-  arena.ShortenLast(text + length);
+  size_t length = run.size();
+  if (plain) {
+    std::copy(run.begin(), run.end(), text);
+  } else {
+    length = UnescapeUtf8To(run, text, replacedInText_);
+    arena.ShortenLast(text + length);
+  }
   AddText({text, length});
   return at;
 }
