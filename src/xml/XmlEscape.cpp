@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -96,12 +97,14 @@ size_t MatchAnyReference(std::basic_string_view<Char> text, char16_t& unit) {
   return MatchNamedReference(text, unit);
 }
 
-// Whether none of eight bytes has the high bit set or is "&".
-bool PlainAscii(uint64_t eight) {
+// How many of eight bytes (the first one the lowest) come before the first "&" or byte
+// beyond ASCII: 8 when there is none.
+int PlainAsciiBytes(uint64_t eight) {
   constexpr uint64_t kOnes = 0x0101010101010101;
   constexpr uint64_t kHighBits = 0x8080808080808080;
   uint64_t zeroWhereAmpersand = eight ^ ('&' * kOnes);
-  return ((eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand)) & kHighBits) == 0;
+  uint64_t stops = (eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand)) & kHighBits;
+  return std::countr_zero(stops) / 8;
 }
 
 }  // namespace
@@ -160,12 +163,14 @@ size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
   const char* p = text.data();
   const char* end = p + text.size();
   while (p < end) {
-    uint64_t eight;
-    if (end - p >= 8 && (std::memcpy(&eight, p, 8), PlainAscii(eight))) {
+    if (end - p >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, p, 8);
+      int plain = PlainAsciiBytes(eight);
       for (int k = 0; k < 8; ++k) out[k] = static_cast<unsigned char>(p[k]);
-      p += 8;
-      out += 8;
-      continue;
+      p += plain;
+      out += plain;
+      if (plain == 8) continue;
     }
     auto byte = static_cast<unsigned char>(*p);
     if (byte < 0x80 && byte != '&') {

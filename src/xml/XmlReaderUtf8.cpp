@@ -35,11 +35,6 @@ uint64_t LanesBelow(uint64_t eight, uint8_t limit) { return ~((eight | kHighs) -
 
 uint64_t LanesEqual(uint64_t eight, uint8_t byte) { return LanesBelow(eight ^ (byte * kLows), 1); }
 
-// Tab, LF, VT, FF, CR and blank.
-uint64_t SpaceLanes(uint64_t eight) {
-  return (LanesBelow(eight, 0x0E) & ~LanesBelow(eight, 0x09)) | LanesEqual(eight, ' ');
-}
-
 // Bytes that end plain text: "<", "&" and those beyond ASCII.
 uint64_t TextEndLanes(uint64_t eight) { return LanesEqual(eight, '<') | LanesEqual(eight, '&') | (eight & kHighs); }
 
@@ -53,9 +48,6 @@ bool IsAsciiNameChar(char c) {
 }
 
 const char* SkipAsciiSpace(const char* at, const char* end) {
-  for (; end - at >= 8; at += 8) {
-    if (uint64_t others = ~SpaceLanes(LoadEight(at)) & kHighs) return at + FirstLane(others);
-  }
   while (at < end && IsAsciiSpace(*at)) ++at;
   return at;
 }
