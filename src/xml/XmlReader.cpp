@@ -121,6 +121,7 @@ bool XmlReader::DecodeMore() {
 // was read and decodes the next part once little is left.
 void XmlReader::RefillWindow() {
   if (decodedAll_ || size_ - pos_ >= kLowWater) return;
+  document_.arena_.SetOutlook(bytePos_, bytes_.size() - bytePos_);
   text_.DropFront(pos_);
   dropped_ += pos_;
   pos_ = 0;

@@ -111,6 +111,7 @@ bool XmlReader::ReadElementsInUtf8() {
   if (at == nullptr) return false;
   if (hasContent) open_.push_back({root, children_.size(), {}, false});
   while (!open_.empty()) {
+    document_.arena_.SetOutlook(static_cast<size_t>(at - bytes_.data()), static_cast<size_t>(end - at));
     at = ReadTextInUtf8(at, end);
     if (at == nullptr || end - at < 2) return false;
     XmlElem* parent = open_.back().element;
