@@ -2,6 +2,7 @@
 // The reader behind XmlDocument's Load functions. It reads without recursion: open
 // elements live on a stack of its own, so nesting depth is bounded by memory only.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,7 +72,9 @@ class XmlReader {
   bool CanReadUtf8Bytes() const;
   bool ReadElementsInUtf8();
   const char* ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent);
-  const char* ReadTextInUtf8(const char* at, const char* end);
+  const char* ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end);
+  const char* ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text);
+  std::u16string_view KeepText(std::string_view run, bool plain);
   std::u16string_view KeepAsciiName(std::string_view name);
 
   void ReadProlog();

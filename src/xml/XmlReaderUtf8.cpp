@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "platform/Utf.h"
 #include "xml/XmlChars.h"
@@ -112,8 +113,10 @@ bool XmlReader::ReadElementsInUtf8() {
   if (hasContent) open_.push_back({root, children_.size(), {}, false});
   while (!open_.empty()) {
     document_.arena_.SetOutlook(static_cast<size_t>(at - bytes_.data()), static_cast<size_t>(end - at));
-    at = ReadTextInUtf8(at, end);
-    if (at == nullptr || end - at < 2) return false;
+    std::optional<std::u16string_view> text;
+    at = ReadTextInUtf8(at, end, text);
+    if (at == nullptr) return false;
+    if (text) AddText(*text);
     XmlElem* parent = open_.back().element;
     if (at[1] == '/') {
       at = SkipOwnEndTag(*parent, at, end);
@@ -126,10 +129,25 @@ bool XmlReader::ReadElementsInUtf8() {
       AddChild(child);
       at = ReadStartTagInUtf8(child, at, end, hasContent);
       if (at == nullptr) return false;
-      if (hasContent) open_.push_back({child, children_.size(), {}, false});
+      if (hasContent) at = ReadContentStartInUtf8(child, at, end);
+      if (at == nullptr) return false;
     }
   }
   return true;
+}
+
+// After a start tag: most elements hold a text or nothing, and their end tag follows; such an
+// element is read at once. Any other is opened, with the text read so far.
+const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end) {
+  std::optional<std::u16string_view> text;
+  at = ReadTextInUtf8(at, end, text);
+  if (at == nullptr) return nullptr;
+  if (at[1] != '/') {
+    open_.push_back({element, children_.size(), text.value_or(std::u16string_view()), text.has_value()});
+    return at;
+  }
+  if (text) element->KeepValue(*text);
+  return SkipOwnEndTag(*element, at, end);
 }
 
 // At "<": past the start tag; `hasContent` is false for an empty-element tag.
@@ -150,31 +168,35 @@ const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, cons
   return nullptr;
 }
 
-// The characters up to the next "<": a text child (or value) unless they are all white
-// space.
-const char* XmlReader::ReadTextInUtf8(const char* at, const char* end) {
+// The characters up to the next "<", at which it stops with at least one more character
+// after it: `text` unless they are all white space.
+const char* XmlReader::ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text) {
   const char* start = at;
   at = SkipAsciiSpace(at, end);
   bool asciiSpace = at == end || static_cast<unsigned char>(*at) < 0x80;
   at = SkipAnySpace(at, end);
   if (at == end) return nullptr;
-  if (*at == '<') return at;
-  const char* plainEnd = SkipPlainText(at, end);
-  bool plain = asciiSpace && plainEnd < end && *plainEnd == '<';
-  at = plain ? plainEnd : static_cast<const char*>(std::memchr(plainEnd, '<', static_cast<size_t>(end - plainEnd)));
-  if (at == nullptr) return nullptr;
-  std::string_view run(start, static_cast<size_t>(at - start));
+  if (*at != '<') {
+    const char* plainEnd = SkipPlainText(at, end);
+    bool plain = asciiSpace && plainEnd < end && *plainEnd == '<';
+    at = plain ? plainEnd : static_cast<const char*>(std::memchr(plainEnd, '<', static_cast<size_t>(end - plainEnd)));
+    if (at == nullptr) return nullptr;
+    text = KeepText(std::string_view(start, static_cast<size_t>(at - start)), plain);
+  }
+  return end - at >= 2 ? at : nullptr;
+}
+
+// A text run as UTF-16 in the document's memory; a plain one is ASCII without references.
+std::u16string_view XmlReader::KeepText(std::string_view run, bool plain) {
   XmlArena& arena = document_.arena_;
   char16_t* text = arena.NewArray<char16_t>(run.size());
-  size_t length = run.size();
   if (plain) {
     std::copy(run.begin(), run.end(), text);
-  } else {
-    length = UnescapeUtf8To(run, text, replacedInText_);
-    arena.ShortenLast(text + length);
+    return {text, run.size()};
   }
-  AddText({text, length});
-  return at;
+  size_t length = UnescapeUtf8To(run, text, replacedInText_);
+  arena.ShortenLast(text + length);
+  return {text, length};
 }
 
 // As KeepName, for a name of ASCII bytes.
