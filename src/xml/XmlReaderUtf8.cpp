@@ -6,8 +6,6 @@
 // reading then reads the whole input again, so that such input is read, and its failures
 // reported, exactly as before.
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -19,27 +17,6 @@
 namespace pendra {
 
 namespace {
-
-// Eight bytes at a time, each a lane of a 64-bit word (the first byte the lowest). A
-// lane's high bit marks the bytes asked for; no lane borrows from its neighbour.
-constexpr uint64_t kLows = 0x0101010101010101;
-constexpr uint64_t kHighs = 0x8080808080808080;
-
-uint64_t LoadEight(const char* at) {
-  uint64_t eight;
-  std::memcpy(&eight, at, sizeof eight);
-  return eight;
-}
-
-// The ASCII bytes below `limit` (at most 0x80).
-uint64_t LanesBelow(uint64_t eight, uint8_t limit) { return ~((eight | kHighs) - limit * kLows) & ~eight & kHighs; }
-
-uint64_t LanesEqual(uint64_t eight, uint8_t byte) { return LanesBelow(eight ^ (byte * kLows), 1); }
-
-// Bytes that end plain text: "<", "&" and those beyond ASCII.
-uint64_t TextEndLanes(uint64_t eight) { return LanesEqual(eight, '<') | LanesEqual(eight, '&') | (eight & kHighs); }
-
-int FirstLane(uint64_t lanes) { return std::countr_zero(lanes) / 8; }
 
 bool IsAsciiSpace(char c) { return static_cast<unsigned char>(c) <= 0x20 && ((0x100003E00ull >> c) & 1); }
 
@@ -66,9 +43,6 @@ const char* SkipAnySpace(const char* at, const char* end) {
 
 // Up to the first "<", "&" or byte beyond ASCII.
 const char* SkipPlainText(const char* at, const char* end) {
-  for (; end - at >= 8; at += 8) {
-    if (uint64_t ends = TextEndLanes(LoadEight(at))) return at + FirstLane(ends);
-  }
   while (at < end && *at != '<' && *at != '&' && static_cast<unsigned char>(*at) < 0x80) ++at;
   return at;
 }
