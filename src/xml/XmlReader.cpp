@@ -356,15 +356,6 @@ void XmlReader::AddText(std::u16string_view text) {
   }
 }
 
-void XmlReader::AddChild(XmlElem* child) {
-  OpenElement& open = open_.back();
-  if (open.hasText) {
-    children_.push_back(NewNode(XmlElemKind::Text, open.element, open.text));
-    open.hasText = false;
-  }
-  children_.push_back(child);
-}
-
 // An element whose only child is text gets that text as its value instead.
 void XmlReader::CloseElement() {
   OpenElement& open = open_.back();
@@ -379,12 +370,6 @@ void XmlReader::CloseElement() {
     children_.resize(open.firstChild);
   }
   open_.pop_back();
-}
-
-XmlElem* XmlReader::NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value) {
-  XmlElem* node = document_.NewElem(kind, parent);
-  node->KeepValue(value);
-  return node;
 }
 
 // --- Other nodes -----------------------------------------------------------------------

@@ -92,9 +92,20 @@ class XmlReader {
   void ExpectOpening(std::u16string_view opening, std::u16string_view failure);
 
   void AddText(std::u16string_view text);
-  void AddChild(XmlElem* child);
+  void AddChild(XmlElem* child) {
+    OpenElement& open = open_.back();
+    if (open.hasText) {
+      children_.push_back(NewNode(XmlElemKind::Text, open.element, open.text));
+      open.hasText = false;
+    }
+    children_.push_back(child);
+  }
   void CloseElement();
-  XmlElem* NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value = {});
+  XmlElem* NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value = {}) {
+    XmlElem* node = document_.NewElem(kind, parent);
+    node->KeepValue(value);
+    return node;
+  }
   std::u16string_view Keep(size_t start, size_t end);
   std::u16string_view KeepName(size_t start, size_t end);
   std::u16string_view KeepUnescaped(size_t start, size_t end);
