@@ -6,6 +6,7 @@
 // reading then reads the whole input again, so that such input is read, and its failures
 // reported, exactly as before.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -18,15 +19,29 @@ namespace pendra {
 
 namespace {
 
-bool IsAsciiSpace(char c) { return static_cast<unsigned char>(c) <= 0x20 && ((0x100003E00ull >> c) & 1); }
+// What a byte may be in the markup; bytes beyond ASCII are none of these.
+enum : uint8_t {
+  kSpaceByte = 1,  // tab, LF, VT, FF, CR, blank
+  kNameByte = 2,   // may stand in a name
+  kPlainByte = 4,  // text that needs no unescaping: ASCII but "<" and "&"
+};
 
-bool IsAsciiNameChar(char c) {
-  auto byte = static_cast<unsigned char>(c);
-  return byte < 0x80 && (xmlchars::kAscii.bits[byte] & xmlchars::kName);
-}
+struct ByteTable {
+  uint8_t bits[256] = {};
+  constexpr ByteTable() {
+    for (int c = 0; c < 0x80; ++c) {
+      if (c == 0x20 || (c >= 0x09 && c <= 0x0D)) bits[c] |= kSpaceByte;
+      if (xmlchars::kAscii.bits[c] & xmlchars::kName) bits[c] |= kNameByte;
+      if (c != '<' && c != '&') bits[c] |= kPlainByte;
+    }
+  }
+};
+constexpr ByteTable kBytes;
+
+bool Is(char c, uint8_t kind) { return kBytes.bits[static_cast<unsigned char>(c)] & kind; }
 
 const char* SkipAsciiSpace(const char* at, const char* end) {
-  while (at < end && IsAsciiSpace(*at)) ++at;
+  while (at < end && Is(*at, kSpaceByte)) ++at;
   return at;
 }
 
@@ -43,7 +58,7 @@ const char* SkipAnySpace(const char* at, const char* end) {
 
 // Up to the first "<", "&" or byte beyond ASCII.
 const char* SkipPlainText(const char* at, const char* end) {
-  while (at < end && *at != '<' && *at != '&' && static_cast<unsigned char>(*at) < 0x80) ++at;
+  while (at < end && Is(*at, kPlainByte)) ++at;
   return at;
 }
 
@@ -127,7 +142,7 @@ const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, 
 // At "<": past the start tag; `hasContent` is false for an empty-element tag.
 const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent) {
   const char* name = ++at;
-  while (at < end && IsAsciiNameChar(*at)) ++at;
+  while (at < end && Is(*at, kNameByte)) ++at;
   if (at == name) return nullptr;
   element->KeepName(KeepAsciiName(std::string_view(name, static_cast<size_t>(at - name))));
   at = SkipAsciiSpace(at, end);
