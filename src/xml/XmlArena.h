@@ -45,6 +45,14 @@ class XmlArena {
   // Everything allocated so far is gone; the blocks stay for reuse.
   void Reset();
 
+  // How far the reading of an input has come. A block added while an input is read is made
+  // as large as the rest of the input will likely take, judged by what the part read so
+  // far took, so that the last block is not much larger than needed.
+  void SetOutlook(size_t bytesRead, size_t bytesLeft) {
+    bytesRead_ = bytesRead;
+    bytesLeft_ = bytesLeft;
+  }
+
  private:
   static std::byte* Align(std::byte* at, size_t alignment) {
     auto address = reinterpret_cast<uintptr_t>(at);
@@ -53,6 +61,7 @@ class XmlArena {
   void* AllocateInNewBlock(size_t size, size_t alignment);
   void UseBlock(size_t index);
   size_t NextBlockSize() const;
+  size_t Used() const;
 
   struct Block {
     std::unique_ptr<std::byte[]> bytes;
@@ -63,6 +72,8 @@ class XmlArena {
   std::byte* next_ = nullptr;
   std::byte* end_ = nullptr;
   size_t held_ = 0;  // bytes of all blocks
+  size_t bytesRead_ = 0;
+  size_t bytesLeft_ = 0;
 
   // A block of a megabyte or more is memory of its own to the system's heap, given back when it is
   // freed; smaller blocks would stay in the process's heap after a large file was read.

@@ -62,13 +62,18 @@ void XmlDocument::LoadFromFile(const std::u16string& path, Encoding encoding) {
   LoadFromBytes(ReadWholeFile(path), encoding);
 }
 
+// The quick reading leaves what it does not read itself (and every failure) to the
+// general reading, which then reads the whole input again.
 void XmlDocument::LoadFromBytes(std::string_view bytes, Encoding encoding) {
-  Empty();
   auto [start, codePage] = ChooseDecoding(bytes, encoding);
-  XmlReader reader(*this, bytes.substr(start), XmlDecoder(codePage), encoding == Encoding::Auto);
-  reader.Read();
-  SetLast(reader.CodePage());
-  replacedCharacters_ = reader.ReplacedCharacters();
+  for (bool quickly : {true, false}) {
+    Empty();
+    XmlReader reader(*this, bytes.substr(start), XmlDecoder(codePage), encoding == Encoding::Auto, quickly);
+    if (!reader.Read()) continue;
+    SetLast(reader.CodePage());
+    replacedCharacters_ = reader.ReplacedCharacters();
+    return;
+  }
 }
 
 void XmlDocument::LoadFromString(std::u16string_view text) {

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
+#include "platform/Utf.h"
 #include "xml/XmlChars.h"
 
 namespace pendra {
@@ -49,43 +51,65 @@ int DigitValue(char16_t c, bool hex) {
   return -1;
 }
 
+// A unit of UTF-16 text or a byte of UTF-8 text; references are ASCII in both.
+char16_t UnitOf(char16_t unit) { return unit; }
+char16_t UnitOf(char byte) { return static_cast<unsigned char>(byte); }
+
 // "&#...;" at the start of text (which begins with "&#"): the code unit and the length
 // of the reference, or a length of 0 when it is not a reference.
-size_t MatchCharacterReference(std::u16string_view text, char16_t& unit) {
-  bool hex = text.size() > 2 && (text[2] == u'x' || text[2] == u'X');
+template <class Char>
+size_t MatchCharacterReference(std::basic_string_view<Char> text, char16_t& unit) {
+  bool hex = text.size() > 2 && (text[2] == 'x' || text[2] == 'X');
   size_t i = hex ? 3 : 2;
   size_t firstDigit = i;
   uint32_t value = 0;
-  for (int digit; i < text.size() && (digit = DigitValue(text[i], hex)) >= 0; ++i) {
+  for (int digit; i < text.size() && (digit = DigitValue(UnitOf(text[i]), hex)) >= 0; ++i) {
     value = (value * (hex ? 16 : 10) + static_cast<uint32_t>(digit)) & 0xFFFF;
   }
-  if (i == firstDigit || i == text.size() || text[i] != u';') return 0;
+  if (i == firstDigit || i == text.size() || text[i] != ';') return 0;
   unit = static_cast<char16_t>(value);
   return i + 1;
 }
 
-size_t MatchNamedReference(std::u16string_view text, char16_t& unit) {
+template <class Char>
+size_t MatchNamedReference(std::basic_string_view<Char> text, char16_t& unit) {
   static constexpr struct {
-    std::u16string_view name;
+    std::string_view name;
     char16_t unit;
-  } kNamed[] = {{u"&AMP;", u'&'}, {u"&LT;", u'<'}, {u"&GT;", u'>'}, {u"&APOS;", u'\''}, {u"&QUOT;", u'"'}};
+  } kNamed[] = {{"&AMP;", u'&'}, {"&LT;", u'<'}, {"&GT;", u'>'}, {"&APOS;", u'\''}, {"&QUOT;", u'"'}};
   if (text.size() < 4) return 0;
-  char16_t first = xmlchars::FoldCase(text[1]);
+  char16_t first = xmlchars::FoldCase(UnitOf(text[1]));
   for (const auto& named : kNamed) {
-    if (named.name[1] == first && xmlchars::SameFolded(text.substr(0, named.name.size()), named.name)) {
+    if (named.name[1] != first || text.size() < named.name.size()) continue;
+    size_t i = 2;
+    while (i < named.name.size() && xmlchars::FoldCase(UnitOf(text[i])) == named.name[i]) ++i;
+    if (i == named.name.size()) {
       unit = named.unit;
-      return named.name.size();
+      return i;
     }
   }
   return 0;
 }
 
-}  // namespace
-
-size_t MatchReference(std::u16string_view text, char16_t& unit) {
-  if (text.size() > 1 && text[1] == u'#') return MatchCharacterReference(text, unit);
+template <class Char>
+size_t MatchAnyReference(std::basic_string_view<Char> text, char16_t& unit) {
+  if (text.size() > 1 && text[1] == '#') return MatchCharacterReference(text, unit);
   return MatchNamedReference(text, unit);
 }
+
+// How many of eight bytes (the first one the lowest) come before the first "&" or byte
+// beyond ASCII: 8 when there is none.
+int PlainAsciiBytes(uint64_t eight) {
+  constexpr uint64_t kOnes = 0x0101010101010101;
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  uint64_t zeroWhereAmpersand = eight ^ ('&' * kOnes);
+  uint64_t stops = (eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand)) & kHighBits;
+  return std::countr_zero(stops) / 8;
+}
+
+}  // namespace
+
+size_t MatchReference(std::u16string_view text, char16_t& unit) { return MatchAnyReference(text, unit); }
 
 size_t EscapedLength(std::u16string_view value) {
   size_t length = 0;
@@ -132,6 +156,46 @@ size_t UnescapeTo(std::u16string_view text, char16_t* out) {
     while (read < text.size() && text[read] != u'&') out[write++] = text[read++];
   }
   return write;
+}
+
+size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
+  const char16_t* start = out;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    if (end - p >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, p, 8);
+      int plain = PlainAsciiBytes(eight);
+      for (int k = 0; k < 8; ++k) out[k] = static_cast<unsigned char>(p[k]);
+      p += plain;
+      out += plain;
+      if (plain == 8) continue;
+    }
+    auto byte = static_cast<unsigned char>(*p);
+    if (byte < 0x80 && byte != '&') {
+      *out++ = byte;
+      ++p;
+      continue;
+    }
+    std::string_view rest(p, static_cast<size_t>(end - p));
+    if (byte == '&') {
+      size_t length = MatchAnyReference(rest, *out);
+      if (length == 0) *out = u'&';
+      ++out;
+      p += length == 0 ? 1 : length;
+      continue;
+    }
+    Utf8Character character = DecodeUtf8Character(rest);
+    p += character.length;
+    if (character.codePoint == kInvalidUtf8) {
+      *out++ = u'\xFFFD';
+      replaced = true;
+    } else {
+      out += WriteUtf16(character.codePoint, out);
+    }
+  }
+  return static_cast<size_t>(out - start);
 }
 
 size_t UnescapeInPlace(char16_t* text, size_t size) { return UnescapeTo(std::u16string_view(text, size), text); }

@@ -62,7 +62,7 @@ XmlElemKind PrologKind(const XmlElem& instruction) {
 
 }  // namespace
 
-XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic)
+XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic, bool quickly)
     : document_(document),
       text_(document.text_),
       data_(text_.Data()),
@@ -70,7 +70,8 @@ XmlReader::XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder d
       bytes_(bytes),
       decoder_(decoder),
       automatic_(automatic),
-      decodedAll_(bytes.empty()) {}
+      decodedAll_(bytes.empty()),
+      quickly_(quickly) {}
 
 XmlReader::XmlReader(XmlDocument& document)
     : document_(document),
@@ -79,13 +80,16 @@ XmlReader::XmlReader(XmlDocument& document)
       size_(text_.Size()),
       decoder_(kCodePageUtf16),
       automatic_(false),
-      decodedAll_(true) {}
+      decodedAll_(true),
+      quickly_(false) {}
 
-void XmlReader::Read() {
+bool XmlReader::Read() {
   ReadProlog();
-  if (Peek() == kEnd) return;
+  if (Peek() == kEnd) return true;
+  if (quickly_ && CanReadUtf8Bytes()) return ReadElementsInUtf8();
   inParts_ = true;
   ReadElements();
+  return true;
 }
 
 // --- Input -----------------------------------------------------------------------------
@@ -117,6 +121,7 @@ bool XmlReader::DecodeMore() {
 // was read and decodes the next part once little is left.
 void XmlReader::RefillWindow() {
   if (decodedAll_ || size_ - pos_ >= kLowWater) return;
+  document_.arena_.SetOutlook(bytePos_, bytes_.size() - bytePos_);
   text_.DropFront(pos_);
   dropped_ += pos_;
   pos_ = 0;
@@ -351,15 +356,6 @@ void XmlReader::AddText(std::u16string_view text) {
   }
 }
 
-void XmlReader::AddChild(XmlElem* child) {
-  OpenElement& open = open_.back();
-  if (open.hasText) {
-    children_.push_back(NewNode(XmlElemKind::Text, open.element, open.text));
-    open.hasText = false;
-  }
-  children_.push_back(child);
-}
-
 // An element whose only child is text gets that text as its value instead.
 void XmlReader::CloseElement() {
   OpenElement& open = open_.back();
@@ -374,12 +370,6 @@ void XmlReader::CloseElement() {
     children_.resize(open.firstChild);
   }
   open_.pop_back();
-}
-
-XmlElem* XmlReader::NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value) {
-  XmlElem* node = document_.NewElem(kind, parent);
-  node->KeepValue(value);
-  return node;
 }
 
 // --- Other nodes -----------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // The reader behind XmlDocument's Load functions. It reads without recursion: open
 // elements live on a stack of its own, so nesting depth is bounded by memory only.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,17 +16,20 @@ namespace pendra {
 class XmlReader {
  public:
   // Reads bytes, decoded first by `decoder`; when `automatic`, a declaration naming an
-  // encoding switches the decoder from the character after it on.
-  XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic);
+  // encoding switches the decoder from the character after it on. With `quickly`, UTF-8
+  // elements are read straight from the bytes (XmlReaderUtf8.cpp).
+  XmlReader(XmlDocument& document, std::string_view bytes, XmlDecoder decoder, bool automatic, bool quickly);
   // Reads the document's text, which already holds the whole input as UTF-16.
   explicit XmlReader(XmlDocument& document);
 
-  // Fills the (emptied) document's prolog and root.
-  void Read();
+  // Fills the (emptied) document's prolog and root. False when the quick reading met
+  // something it leaves to the general one: the document must then be emptied and read
+  // again by a reader that is not quick.
+  bool Read();
   // The code page in use at the end (1200 for text given as UTF-16).
   unsigned CodePage() const { return decoder_.CodePage(); }
   // Whether bytes that formed no character were replaced.
-  bool ReplacedCharacters() const { return decoder_.Replaced(); }
+  bool ReplacedCharacters() const { return decoder_.Replaced() || replacedInText_; }
 
  private:
   static constexpr int kEnd = -1;
@@ -64,6 +68,15 @@ class XmlReader {
   bool SkipCharacterData();
   bool SkipOwnName(const XmlElem& element);
 
+  // The quick reading of elements in UTF-8; each returns nullptr where it stops.
+  bool CanReadUtf8Bytes() const;
+  bool ReadElementsInUtf8();
+  const char* ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent);
+  const char* ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end);
+  const char* ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text);
+  std::u16string_view KeepText(std::string_view run, bool plain);
+  std::u16string_view KeepAsciiName(std::string_view name);
+
   void ReadProlog();
   void ApplyDeclaration(XmlElem* declaration);
   void ReadElements();
@@ -79,9 +92,20 @@ class XmlReader {
   void ExpectOpening(std::u16string_view opening, std::u16string_view failure);
 
   void AddText(std::u16string_view text);
-  void AddChild(XmlElem* child);
+  void AddChild(XmlElem* child) {
+    OpenElement& open = open_.back();
+    if (open.hasText) {
+      children_.push_back(NewNode(XmlElemKind::Text, open.element, open.text));
+      open.hasText = false;
+    }
+    children_.push_back(child);
+  }
   void CloseElement();
-  XmlElem* NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value = {});
+  XmlElem* NewNode(XmlElemKind kind, XmlElem* parent, std::u16string_view value = {}) {
+    XmlElem* node = document_.NewElem(kind, parent);
+    node->KeepValue(value);
+    return node;
+  }
   std::u16string_view Keep(size_t start, size_t end);
   std::u16string_view KeepName(size_t start, size_t end);
   std::u16string_view KeepUnescaped(size_t start, size_t end);
@@ -107,6 +131,8 @@ class XmlReader {
   bool automatic_;
   bool decodedAll_;
   bool inParts_ = false;
+  bool quickly_;
+  bool replacedInText_ = false;
   std::vector<OpenElement> open_;
   std::vector<XmlElem*> children_;               // of the open elements, in order
   std::array<std::u16string_view, 64> names_{};  // names kept lately, shared by the nodes

@@ -205,4 +205,34 @@ TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
             u"A\xFFFD\xFFFD\U0001F600");
 }
 
+// UTF-8 markup is read straight from its bytes, eight at a time where it can. The same
+// document given as UTF-16 reads the same wherever in such a run a reference, a character
+// beyond ASCII, a byte that forms none or white space beyond ASCII falls, and also when a
+// later tag holds something that only the general reading reads.
+TEST(XmlRead, Utf8AndUtf16ReadTheSameDocument) {
+  const std::string fragments[] = {"&amp;",    "&#x20AC;",   "&",           "\xC3\xBC",     "\xF0\x9F\x98\x80",
+                                   "\xFF",     "\xC3",       "\xC2\xA0",    "\xE3\x80\x80", "\x0B",
+                                   "<!--c-->", "<d e='1'/>", "<d:e></D:E>", "<d  />"};
+  auto utf16 = [](std::string_view utf8) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : FromUtf8(utf8)) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+  };
+  for (const std::string& fragment : fragments) {
+    for (size_t offset = 0; offset < 10; ++offset) {
+      std::string blanks(offset, ' ');
+      std::string letters(offset, 'x');
+      std::string body = "<a>\r\n" + blanks + "<b>" + letters + fragment + "y</b>" + blanks + fragment + blanks + "<c" +
+                         blanks + ">" + fragment + letters + "</c" + blanks + "><f/>" + letters + "</a>";
+      SCOPED_TRACE(body);
+      XmlDocument fromUtf8;
+      fromUtf8.LoadFromBytes("\xEF\xBB\xBF" + body);
+      XmlDocument fromUtf16;
+      fromUtf16.LoadFromBytes(utf16(body));
+      EXPECT_EQ(fromUtf8.SaveToBytes(), fromUtf16.SaveToBytes());
+      EXPECT_EQ(fromUtf8.ReplacedCharacters(), FromUtf8(body).find(u'\xFFFD') != std::u16string::npos);
+    }
+  }
+}
+
 }  // namespace pendra

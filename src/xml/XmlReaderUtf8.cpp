@@ -1,0 +1,202 @@
+// XmlReader's quick way through UTF-8 input: the markup is read from the bytes as they
+// are, and each text run is turned into UTF-16 once, straight into the document's memory.
+// It reads elements with text, plain ASCII names and no attributes, which is what the
+// writer produces, and stops at anything else: a failure to report, attributes, a prefix,
+// comments and other nodes, a name or white space in tags beyond ASCII. The general
+// reading then reads the whole input again, so that such input is read, and its failures
+// reported, exactly as before.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+
+#include "platform/Utf.h"
+#include "xml/XmlChars.h"
+#include "xml/XmlEscape.h"
+#include "xml/XmlReader.h"
+
+namespace pendra {
+
+namespace {
+
+// What a byte may be in the markup; bytes beyond ASCII are none of these.
+enum : uint8_t {
+  kSpaceByte = 1,  // tab, LF, VT, FF, CR, blank
+  kNameByte = 2,   // may stand in a name
+  kPlainByte = 4,  // text that needs no unescaping: ASCII but "<" and "&"
+};
+
+struct ByteTable {
+  uint8_t bits[256] = {};
+  constexpr ByteTable() {
+    for (int c = 0; c < 0x80; ++c) {
+      if (c == 0x20 || (c >= 0x09 && c <= 0x0D)) bits[c] |= kSpaceByte;
+      if (xmlchars::kAscii.bits[c] & xmlchars::kName) bits[c] |= kNameByte;
+      if (c != '<' && c != '&') bits[c] |= kPlainByte;
+    }
+  }
+};
+constexpr ByteTable kBytes;
+
+bool Is(char c, uint8_t kind) { return kBytes.bits[static_cast<unsigned char>(c)] & kind; }
+
+const char* SkipAsciiSpace(const char* at, const char* end) {
+  while (at < end && Is(*at, kSpaceByte)) ++at;
+  return at;
+}
+
+// White space of any kind: characters beyond ASCII are decoded to be told.
+const char* SkipAnySpace(const char* at, const char* end) {
+  for (;;) {
+    at = SkipAsciiSpace(at, end);
+    if (at == end || static_cast<unsigned char>(*at) < 0x80) return at;
+    Utf8Character character = DecodeUtf8Character(std::string_view(at, static_cast<size_t>(end - at)));
+    if (character.codePoint > 0xFFFF || !xmlchars::IsSpace(static_cast<char16_t>(character.codePoint))) return at;
+    at += character.length;
+  }
+}
+
+// Up to the first "<", "&" or byte beyond ASCII.
+const char* SkipPlainText(const char* at, const char* end) {
+  while (at < end && Is(*at, kPlainByte)) ++at;
+  return at;
+}
+
+bool SameAscii(std::u16string_view text, std::string_view ascii) {
+  if (text.size() != ascii.size()) return false;
+  for (size_t i = 0; i < ascii.size(); ++i) {
+    if (text[i] != static_cast<unsigned char>(ascii[i])) return false;
+  }
+  return true;
+}
+
+// At "</": past the end tag when it closes the element with exactly its name.
+const char* SkipOwnEndTag(const XmlElem& element, const char* at, const char* end) {
+  std::u16string_view name = element.Name();
+  at += 2;
+  if (static_cast<size_t>(end - at) <= name.size() || !SameAscii(name, std::string_view(at, name.size()))) {
+    return nullptr;
+  }
+  at = SkipAsciiSpace(at + name.size(), end);
+  return at < end && *at == '>' ? at + 1 : nullptr;
+}
+
+}  // namespace
+
+// After the prolog, at the root's "<": the units decoded beyond it are one byte each.
+bool XmlReader::CanReadUtf8Bytes() const {
+  if (decoder_.CodePage() != kCodePageUtf8) return false;
+  for (size_t i = pos_; i < size_; ++i) {
+    if (data_[i] >= 0x80) return false;
+  }
+  return true;
+}
+
+bool XmlReader::ReadElementsInUtf8() {
+  const char* at = bytes_.data() + bytePos_ - (size_ - pos_);
+  const char* end = bytes_.data() + bytes_.size();
+  XmlElem* root = &document_.root_;
+  bool hasContent;
+  at = ReadStartTagInUtf8(root, at, end, hasContent);
+  if (at == nullptr) return false;
+  if (hasContent) open_.push_back({root, children_.size(), {}, false});
+  while (!open_.empty()) {
+    document_.arena_.SetOutlook(static_cast<size_t>(at - bytes_.data()), static_cast<size_t>(end - at));
+    std::optional<std::u16string_view> text;
+    at = ReadTextInUtf8(at, end, text);
+    if (at == nullptr) return false;
+    if (text) AddText(*text);
+    XmlElem* parent = open_.back().element;
+    if (at[1] == '/') {
+      at = SkipOwnEndTag(*parent, at, end);
+      if (at == nullptr) return false;
+      CloseElement();
+    } else if (at[1] == '!' || at[1] == '?') {
+      return false;
+    } else {
+      XmlElem* child = NewNode(XmlElemKind::Element, parent);
+      AddChild(child);
+      at = ReadStartTagInUtf8(child, at, end, hasContent);
+      if (at == nullptr) return false;
+      if (hasContent) at = ReadContentStartInUtf8(child, at, end);
+      if (at == nullptr) return false;
+    }
+  }
+  return true;
+}
+
+// After a start tag: most elements hold a text or nothing, and their end tag follows; such an
+// element is read at once. Any other is opened, with the text read so far.
+const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end) {
+  std::optional<std::u16string_view> text;
+  at = ReadTextInUtf8(at, end, text);
+  if (at == nullptr) return nullptr;
+  if (at[1] != '/') {
+    open_.push_back({element, children_.size(), text.value_or(std::u16string_view()), text.has_value()});
+    return at;
+  }
+  if (text) element->KeepValue(*text);
+  return SkipOwnEndTag(*element, at, end);
+}
+
+// At "<": past the start tag; `hasContent` is false for an empty-element tag.
+const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent) {
+  const char* name = ++at;
+  while (at < end && Is(*at, kNameByte)) ++at;
+  if (at == name) return nullptr;
+  element->KeepName(KeepAsciiName(std::string_view(name, static_cast<size_t>(at - name))));
+  at = SkipAsciiSpace(at, end);
+  if (at < end && *at == '>') {
+    hasContent = true;
+    return at + 1;
+  }
+  if (end - at >= 2 && at[0] == '/' && at[1] == '>') {
+    hasContent = false;
+    return at + 2;
+  }
+  return nullptr;
+}
+
+// The characters up to the next "<", at which it stops with at least one more character
+// after it: `text` unless they are all white space.
+const char* XmlReader::ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text) {
+  const char* start = at;
+  at = SkipAsciiSpace(at, end);
+  bool asciiSpace = at == end || static_cast<unsigned char>(*at) < 0x80;
+  at = SkipAnySpace(at, end);
+  if (at == end) return nullptr;
+  if (*at != '<') {
+    const char* plainEnd = SkipPlainText(at, end);
+    bool plain = asciiSpace && plainEnd < end && *plainEnd == '<';
+    at = plain ? plainEnd : static_cast<const char*>(std::memchr(plainEnd, '<', static_cast<size_t>(end - plainEnd)));
+    if (at == nullptr) return nullptr;
+    text = KeepText(std::string_view(start, static_cast<size_t>(at - start)), plain);
+  }
+  return end - at >= 2 ? at : nullptr;
+}
+
+// A text run as UTF-16 in the document's memory; a plain one is ASCII without references.
+std::u16string_view XmlReader::KeepText(std::string_view run, bool plain) {
+  XmlArena& arena = document_.arena_;
+  char16_t* text = arena.NewArray<char16_t>(run.size());
+  if (plain) {
+    std::copy(run.begin(), run.end(), text);
+    return {text, run.size()};
+  }
+  size_t length = UnescapeUtf8To(run, text, replacedInText_);
+  arena.ShortenLast(text + length);
+  return {text, length};
+}
+
+// As KeepName, for a name of ASCII bytes.
+std::u16string_view XmlReader::KeepAsciiName(std::string_view name) {
+  std::u16string_view& kept = names_[(name.size() * 7 + name.front() + 3 * name.back()) % names_.size()];
+  if (!SameAscii(kept, name)) {
+    char16_t* copy = document_.arena_.NewArray<char16_t>(name.size());
+    std::copy(name.begin(), name.end(), copy);
+    kept = {copy, name.size()};
+  }
+  return kept;
+}
+
+}  // namespace pendra
