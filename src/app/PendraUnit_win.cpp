@@ -409,14 +409,11 @@ bool TToDoForm::TakeInArrival() {
     if (!arrivals.merged) return;
     ToDoGrid.SetScrollBarsAllowed(AllowedScrollBars(sheet_.ColCount()));
     std::u16string note;
-    if (!arrivals.keptConflict.empty()) note = MergeConflictText(arrivals.keptConflict);
-    if (!arrivals.keptOwnVersion.empty()) {
-      if (!note.empty()) note += u"\r\n";
-      note += OwnVersionKeptText(arrivals.keptOwnVersion);
-    }
+    const auto addLine = [&note](const std::u16string& line) { note += (note.empty() ? u"" : u"\r\n") + line; };
+    if (!arrivals.keptConflict.empty()) addLine(MergeConflictText(arrivals.keptConflict));
+    if (!arrivals.keptOwnVersion.empty()) addLine(OwnVersionKeptText(arrivals.keptOwnVersion));
     if (!arrivals.movedCopies.empty()) {
-      if (!note.empty()) note += u"\r\n";
-      note += MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder);
+      addLine(MergedCopiesText(arrivals.movedCopies.size(), state_.DataFolder + kMergedCopiesFolder));
     }
     if (!note.empty()) trayIcon_.Notify(kMergeConflictTitle, note);
     // A merge that brought nothing of this run's leaves the data file holding the sheet: saving it
