@@ -63,6 +63,7 @@ TToDoForm::~TToDoForm() {
 }
 
 void TToDoForm::Create() {
+  readAhead_.Start(ExtractFilePath(ExecutablePath()));
   HINSTANCE instance = GetModuleHandleW(nullptr);
   programIcon_.Reset(
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
@@ -433,8 +434,9 @@ std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDat
 // it is reported or kept aside, and the window waits for it. Checked after the read as well, for a
 // hold that began in between.
 bool TToDoForm::LoadDataFile() {
+  std::unique_ptr<XmlDocument> readAhead = readAhead_.Take(DataFilePath());
   if (FileInUse(DataFilePath())) return false;
-  const LoadedFile loaded = XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this));
+  const LoadedFile loaded = XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this), std::move(readAhead));
   if (!loaded.window && FileInUse(DataFilePath())) return false;
   if (!ApplyLoadedFile(*this, loaded)) ShowReports(*this, KeepUnreadableDataFile(state_));
   return true;

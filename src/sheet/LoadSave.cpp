@@ -156,13 +156,23 @@ void LoadColumnHeader(Sheet& sheet, XmlElem& root) {
   if (unreadable) std::rethrow_exception(unreadable);
 }
 
+// The rows hold nothing loaded yet. A task's texts fill its row's cells in turn, as far as the
+// columns go; an empty text is kept as a blank, so that the next text keeps its own cell.
 void LoadToDoContent(Sheet& sheet, XmlElem& root) {
   std::vector<StoredTask> tasks;
   ReadToDoContent(root, tasks);
   Sheet::Batch batch(sheet);
+  const size_t columns = static_cast<size_t>(sheet.ColCount());
   int row = 1;
   for (const StoredTask& task : tasks) {
-    for (std::u16string_view text : task) AppendToRow(sheet, row, std::u16string(text));
+    if (row >= sheet.RowCount()) break;
+    std::vector<std::u16string> cells;
+    cells.reserve(std::min(task.size(), columns));
+    for (std::u16string_view text : task) {
+      if (cells.size() == columns) break;
+      cells.emplace_back(text.empty() ? u" " : text);
+    }
+    sheet.SetRow(row, std::move(cells));
     ++row;
   }
 }
@@ -185,22 +195,27 @@ void KeepConflictingVersion(const SaveJob& job, const std::u16string& dataFile, 
 
 }  // namespace
 
-LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen) {
+LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen,
+                    std::unique_ptr<XmlDocument> readAhead) {
   LoadedFile loaded;
   Reports& reports = loaded.reports;
-  XmlDocument doc;
-  const bool read = Guarded(reports, u"XMLloadToDoList", [&] {
-    if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
-    doc.Root()->SetName(kRootName);
-    doc.LoadFromFile(pathAndFile, Encoding::Auto);
-  });
+  std::unique_ptr<XmlDocument> read = std::move(readAhead);
+  if (!read) {
+    read = std::make_unique<XmlDocument>();
+    const bool readable = Guarded(reports, u"XMLloadToDoList", [&] {
+      if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
+      read->Root()->SetName(kRootName);
+      read->LoadFromFile(pathAndFile, Encoding::Auto);
+    });
+    if (!readable) read.reset();
+  }
   state.DataFileSeen = FileStampOf(pathAndFile);
-  state.DataFileLostCharacters = read && doc.ReplacedCharacters();
+  state.DataFileLostCharacters = read && read->ReplacedCharacters();
   if (!read) return loaded;
-  XmlElem& root = *doc.Root();
+  XmlElem& root = *read->Root();
   // Every section is loaded, also after another one failed. Characters that had to be replaced
   // would be lost for good by the next save: such a load is no clean one either.
-  bool clean = !doc.ReplacedCharacters();
+  bool clean = !read->ReplacedCharacters();
   Rect place;
   clean = LoadWindowPosition(root, screen, place, reports) && clean;
   loaded.window = place;

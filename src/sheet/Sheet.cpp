@@ -41,6 +41,13 @@ void Sheet::SetCell(int col, int row, std::u16string text) {
   Notify({SheetChange::Kind::Cell, col, row, {row, row + 1}});
 }
 
+void Sheet::SetRow(int row, std::vector<std::u16string> cells) {
+  if (row < 0 || row >= RowCount()) ThrowOutOfRange();
+  if (static_cast<int>(cells.size()) > ColCount()) cells.resize(ColCount());
+  content_.rows.Exchange(row, cells);
+  Notify(StructureOf({row, row + 1}));
+}
+
 void Sheet::SetRowCount(int count) {
   const int rows = std::clamp(count, 1, kMaxRowCount);
   if (rows == RowCount()) return;

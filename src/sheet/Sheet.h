@@ -130,6 +130,8 @@ class Sheet {
   // Cells outside the sheet read as empty; writing one is an EInvalidGridOperation.
   const std::u16string& Cell(int col, int row) const;
   void SetCell(int col, int row, std::u16string text);
+  // The row's texts become `cells`, cut to the column count.
+  void SetRow(int row, std::vector<std::u16string> cells);
 
   int RowCount() const { return static_cast<int>(content_.rows.size()); }
   int ColCount() const { return static_cast<int>(content_.widths.size()); }
