@@ -72,6 +72,9 @@ void PictureButton::Repaint() {
 
 LRESULT PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    // A button has nothing outside its client area; the system's frame painting would only cost
+    // time at every paint.
+    case WM_NCPAINT: return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
     case WM_PRINTCLIENT: {
