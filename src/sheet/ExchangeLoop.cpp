@@ -6,11 +6,9 @@
 
 namespace pendra {
 
-namespace {
-
-// A fingerprint of what a data file holds of the sheet, alike on both PCs: a blank cell is an empty
-// one (a cell saved empty loads holding a blank), and a row's empty cells at its end are none.
-std::uint64_t Fingerprint(const Sheet::Content& content) {
+// A blank cell counts as an empty one (a cell saved empty loads holding a blank), and a row's empty
+// cells at its end as none.
+std::uint64_t VersionFingerprint(const Sheet::Content& content) {
   std::uint64_t hash = 14695981039346656037ull;
   const auto add = [&](std::uint64_t value) {
     hash ^= value;
@@ -37,8 +35,6 @@ std::uint64_t Fingerprint(const Sheet::Content& content) {
   return hash;
 }
 
-}  // namespace
-
 void ExchangeLoop::Add(Event event) {
   // Writing the same version twice in a row sends nothing new.
   if (event.wrote && !events_.empty() && events_.back().wrote && events_.back().version == event.version) return;
@@ -46,19 +42,19 @@ void ExchangeLoop::Add(Event event) {
   if (events_.size() > 3) events_.pop_front();
 }
 
-void ExchangeLoop::Wrote(const Sheet::Content& version) { Add({true, Fingerprint(version)}); }
+void ExchangeLoop::Wrote(std::uint64_t fingerprint) { Add({true, fingerprint}); }
 
 bool ExchangeLoop::Arrived(const Sheet::Content& version, const Sheet::Content& mine) {
-  const Event arrived{false, Fingerprint(version)};
+  const Event arrived{false, VersionFingerprint(version)};
   const bool loop = events_.size() == 3 && events_[0].wrote && !events_[1].wrote && events_[2].wrote &&
                     events_[0].version == events_[2].version && events_[1].version == arrived.version &&
-                    arrived.version != events_[0].version && Fingerprint(mine) == events_[2].version;
+                    arrived.version != events_[0].version && VersionFingerprint(mine) == events_[2].version;
   Add(arrived);
   return loop;
 }
 
 bool KeepsOwnVersion(const Sheet::Content& mine, const Sheet::Content& other) {
-  return Fingerprint(mine) >= Fingerprint(other);
+  return VersionFingerprint(mine) >= VersionFingerprint(other);
 }
 
 }  // namespace pendra

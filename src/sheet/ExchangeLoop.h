@@ -11,9 +11,13 @@
 
 namespace pendra {
 
+// A fingerprint of what a data file holds of the sheet, alike on both PCs.
+std::uint64_t VersionFingerprint(const Sheet::Content& content);
+
 class ExchangeLoop {
  public:
-  void Wrote(const Sheet::Content& version);
+  // This run wrote the version of that fingerprint.
+  void Wrote(std::uint64_t fingerprint);
   // Whether the version that arrived completes such an exchange; `mine` is the sheet as it is.
   bool Arrived(const Sheet::Content& version, const Sheet::Content& mine);
 

@@ -11,6 +11,7 @@
 #include "platform/LocalTime.h"
 #include "platform/Paths.h"
 #include "sheet/DataFile.h"
+#include "sheet/ExchangeLoop.h"
 #include "sheet/KeepAside.h"
 #include "sheet/SheetRules.h"
 #include "sheet/SkinPlaces.h"
@@ -334,6 +335,7 @@ SaveWritten WriteSave(const SaveJob& job) {
   DeleteQuietly(temporary);
   written.temporaryFile = u"";
   written.dataFileSeen = FileStampOf(dataFile);
+  written.fingerprint = VersionFingerprint(job.sheet.content);
   written.result.saved = true;
   return written;
 }
@@ -342,7 +344,7 @@ SaveResult RecordSave(DataFileState& state, SaveJob& job, SaveWritten written) {
   if (written.temporaryFile) state.TemporaryFile = *written.temporaryFile;
   if (written.result.saved) {
     state.DataFileSeen = written.dataFileSeen;
-    state.Exchanges.Wrote(job.sheet.content);
+    state.Exchanges.Wrote(written.fingerprint);
     state.Known.Add(std::move(job.sheet.content));
   }
   return std::move(written.result);

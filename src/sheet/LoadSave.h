@@ -112,6 +112,8 @@ struct SaveWritten {
   std::optional<std::u16string> temporaryFile;
   // The data file as the save left it, when it was replaced.
   FileStamp dataFileSeen;
+  // The written sheet's VersionFingerprint, taken by the writer.
+  std::uint64_t fingerprint = 0;
 };
 
 SaveJob PrepareSave(Sheet& sheet, const DataFileState& state, const std::optional<Rect>& window,

@@ -40,7 +40,7 @@ TEST(ExchangeLoop, NoticesTheSameTwoVersionsSentBackAndForth) {
     for (size_t i = 0; i + 1 < c.events.size(); i += 3) {
       const Sheet::Content version = Version(std::u16string(1, static_cast<char16_t>(c.events[i + 1])));
       if (c.events[i] == 'w') {
-        loop.Wrote(version);
+        loop.Wrote(VersionFingerprint(version));
         mine = version;
       } else {
         last = loop.Arrived(version, mine);
@@ -52,9 +52,9 @@ TEST(ExchangeLoop, NoticesTheSameTwoVersionsSentBackAndForth) {
 
 TEST(ExchangeLoop, NoExchangeWhileThisRunHoldsWhatItDidNotWriteYet) {
   ExchangeLoop loop;
-  loop.Wrote(Version(u"x"));
+  loop.Wrote(VersionFingerprint(Version(u"x")));
   loop.Arrived(Version(u"y"), Version(u"x"));
-  loop.Wrote(Version(u"x"));
+  loop.Wrote(VersionFingerprint(Version(u"x")));
   EXPECT_FALSE(loop.Arrived(Version(u"y"), Version(u"x, typed on")));
 }
 
