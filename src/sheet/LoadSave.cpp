@@ -200,23 +200,23 @@ LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pa
                     std::unique_ptr<XmlDocument> readAhead) {
   LoadedFile loaded;
   Reports& reports = loaded.reports;
-  std::unique_ptr<XmlDocument> read = std::move(readAhead);
-  if (!read) {
-    read = std::make_unique<XmlDocument>();
+  std::unique_ptr<XmlDocument> doc = std::move(readAhead);
+  if (!doc) {
+    doc = std::make_unique<XmlDocument>();
     const bool readable = Guarded(reports, u"XMLloadToDoList", [&] {
       if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
-      read->Root()->SetName(kRootName);
-      read->LoadFromFile(pathAndFile, Encoding::Auto);
+      doc->Root()->SetName(kRootName);
+      doc->LoadFromFile(pathAndFile, Encoding::Auto);
     });
-    if (!readable) read.reset();
+    if (!readable) doc.reset();
   }
   state.DataFileSeen = FileStampOf(pathAndFile);
-  state.DataFileLostCharacters = read && read->ReplacedCharacters();
-  if (!read) return loaded;
-  XmlElem& root = *read->Root();
+  state.DataFileLostCharacters = doc && doc->ReplacedCharacters();
+  if (!doc) return loaded;
+  XmlElem& root = *doc->Root();
   // Every section is loaded, also after another one failed. Characters that had to be replaced
   // would be lost for good by the next save: such a load is no clean one either.
-  bool clean = !read->ReplacedCharacters();
+  bool clean = !doc->ReplacedCharacters();
   Rect place;
   clean = LoadWindowPosition(root, screen, place, reports) && clean;
   loaded.window = place;
