@@ -63,11 +63,11 @@ TToDoForm::~TToDoForm() {
 }
 
 void TToDoForm::Create() {
-  readAhead_.Start(ExtractFilePath(ExecutablePath()));
   HINSTANCE instance = GetModuleHandleW(nullptr);
   programIcon_.Reset(
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
   RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), ProgramIcon());
+  readAhead_.Start(ExtractFilePath(ExecutablePath()));
   CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN,
                  WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth,
                  kDesignClientHeight, nullptr);

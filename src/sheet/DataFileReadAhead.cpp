@@ -9,17 +9,16 @@
 namespace pendra {
 
 // Whatever fails here is left to the load, which reads the file again and reports it.
-DocumentReadAhead ReadDataFileAhead(const std::u16string& exeFolder) {
+DocumentReadAhead ReadDocumentAhead(const std::u16string& path) {
   DocumentReadAhead read;
   try {
-    read.path = DataFileToLoad(exeFolder);
-    if (read.path.empty()) return read;
-    read.stamp = FileStampOf(read.path);
+    read.path = path;
+    read.stamp = FileStampOf(path);
     if (!read.stamp.exists || read.stamp.size > kMaxDataFileBytes) return read;
     auto document = std::make_unique<XmlDocument>();
     document->Root()->SetName(kRootName);
-    document->LoadFromFile(read.path, Encoding::Auto);
-    if (FileStampOf(read.path) == read.stamp) read.document = std::move(document);
+    document->LoadFromFile(path, Encoding::Auto);
+    if (FileStampOf(path) == read.stamp) read.document = std::move(document);
   } catch (...) {
   }
   return read;
@@ -35,10 +34,12 @@ DataFileReadAhead::~DataFileReadAhead() {
   if (thread_.joinable()) thread_.join();
 }
 
-// Without a thread of its own nothing is read ahead: the load reads the file itself.
+// Without a thread of its own nothing is read ahead either.
 void DataFileReadAhead::Start(const std::u16string& exeFolder) {
+  const std::u16string path = DataFileToLoad(exeFolder);
+  if (path.empty() || FileStampOf(path).size < kReadAheadMinBytes) return;
   try {
-    thread_ = std::thread([this, exeFolder] { read_ = ReadDataFileAhead(exeFolder); });
+    thread_ = std::thread([this, path] { read_ = ReadDocumentAhead(path); });
   } catch (const std::system_error&) {
   }
 }

@@ -57,7 +57,7 @@ TEST(DataFileReadAhead, GivesTheDocumentOnlyForTheSameUnchangedFile) {
     TempFolder temp;
     temp.Write("exe/Pendra.xml", c.bytes);
     temp.Write("other/Pendra.xml", c.bytes);
-    DocumentReadAhead read = ReadDataFileAhead(temp.Folder("exe"));
+    DocumentReadAhead read = ReadDocumentAhead(temp.File("exe/Pendra.xml"));
     if (c.meanwhile) c.meanwhile(temp);
 
     std::unique_ptr<XmlDocument> document = TakeDocument(read, temp.File(c.asked));
@@ -67,15 +67,27 @@ TEST(DataFileReadAhead, GivesTheDocumentOnlyForTheSameUnchangedFile) {
   }
 }
 
-TEST(DataFileReadAhead, ReadsOnAThreadOfItsOwnUntilTheLoadTakesIt) {
-  TempFolder temp;
-  temp.Write("exe/Pendra.xml", ReadFixture("golden.xml"));
-  DataFileReadAhead readAhead;
-  readAhead.Start(temp.Folder("exe"));
-  std::unique_ptr<XmlDocument> document = readAhead.Take(temp.File("exe/Pendra.xml"));
-  ASSERT_NE(document, nullptr);
-  EXPECT_EQ(Load(temp.File("exe/Pendra.xml"), std::move(document)), Load(temp.File("exe/Pendra.xml")));
-  EXPECT_EQ(readAhead.Take(temp.File("exe/Pendra.xml")), nullptr);
+// The data file a start loads is read ahead when it is long; a short one is left to the load.
+TEST(DataFileReadAhead, ReadsALongListOnAThreadOfItsOwnUntilTheLoadTakesIt) {
+  const std::string golden = ReadFixture("golden.xml");
+  const size_t content = golden.find("<ToDoContent>") + std::string("<ToDoContent>").size();
+  std::string tasks;
+  while (tasks.size() < kReadAheadMinBytes)
+    tasks += "\r\n    <Column>\r\n      <Text>Steuer &amp; Belege</Text>\r\n    </Column>";
+  const std::string longList = golden.substr(0, content) + tasks + golden.substr(content);
+  for (const std::string& bytes : {longList, golden}) {
+    const bool isLong = bytes.size() >= kReadAheadMinBytes;
+    SCOPED_TRACE(isLong ? "long" : "short");
+    TempFolder temp;
+    temp.Write("exe/Pendra.xml", bytes);
+    const std::u16string path = temp.File("exe/Pendra.xml");
+    DataFileReadAhead readAhead;
+    readAhead.Start(temp.Folder("exe"));
+    std::unique_ptr<XmlDocument> document = readAhead.Take(path);
+    EXPECT_EQ(document != nullptr, isLong);
+    if (document) EXPECT_EQ(Load(path, std::move(document)), Load(path));
+    EXPECT_EQ(readAhead.Take(path), nullptr);
+  }
 }
 
 }  // namespace pendra
