@@ -94,6 +94,19 @@ class DataFileTest(PendraTestCase):
                      b"<Text>&#xDF;</Text>", b"<Left>300</Left>", b"<Top>200</Top>"):
             self.assertIn(text, data)
 
+    def test_a_long_list_survives_a_start_and_a_close(self):
+        # Long enough to be read while the window is made.
+        data_file = self.session.program_folder / "Pendra.xml"
+        rows = [(str(n % 3 + 1), f"Aufgabe Nummer {n} &amp; Müll", "10min") for n in range(4000)]
+        data_file.write_bytes(sheet_file(rows))
+        self.assertGreater(data_file.stat().st_size, 256 * 1024)
+        self.start_and_close()
+        data = data_file.read_bytes()
+        self.assertEqual(data.count(b"<Text>Aufgabe Nummer "), 4000)
+        for text in (b"<Text>Aufgabe Nummer 0 &amp; M&#xFC;ll</Text>",
+                     b"<Text>Aufgabe Nummer 3999 &amp; M&#xFC;ll</Text>", b"<RowCount>4000</RowCount>"):
+            self.assertIn(text, data)
+
 
 if __name__ == "__main__":
     unittest.main()
