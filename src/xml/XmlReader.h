@@ -74,7 +74,9 @@ class XmlReader {
   const char* ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent);
   const char* ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end);
   const char* ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text);
-  std::u16string_view KeepText(std::string_view run, bool plain);
+  const char* ReadNonSpaceTextInUtf8(const char* start, const char* at, const char* end,
+                                     std::optional<std::u16string_view>& text);
+  std::u16string_view KeepText(std::string_view run);
   std::u16string_view KeepAsciiName(std::string_view name);
 
   void ReadProlog();
@@ -136,6 +138,11 @@ class XmlReader {
   std::vector<OpenElement> open_;
   std::vector<XmlElem*> children_;               // of the open elements, in order
   std::array<std::u16string_view, 64> names_{};  // names kept lately, shared by the nodes
+  struct Utf8Name {
+    std::string_view bytes;    // in the input
+    std::u16string_view kept;  // as KeepAsciiName keeps it
+  };
+  Utf8Name lastName_;  // of the start tag the quick reading read last
 };
 
 }  // namespace pendra

@@ -23,7 +23,6 @@ namespace {
 enum : uint8_t {
   kSpaceByte = 1,  // tab, LF, VT, FF, CR, blank
   kNameByte = 2,   // may stand in a name
-  kPlainByte = 4,  // text that needs no unescaping: ASCII but "<" and "&"
 };
 
 struct ByteTable {
@@ -32,7 +31,6 @@ struct ByteTable {
     for (int c = 0; c < 0x80; ++c) {
       if (c == 0x20 || (c >= 0x09 && c <= 0x0D)) bits[c] |= kSpaceByte;
       if (xmlchars::kAscii.bits[c] & xmlchars::kName) bits[c] |= kNameByte;
-      if (c != '<' && c != '&') bits[c] |= kPlainByte;
     }
   }
 };
@@ -56,12 +54,6 @@ const char* SkipAnySpace(const char* at, const char* end) {
   }
 }
 
-// Up to the first "<", "&" or byte beyond ASCII.
-const char* SkipPlainText(const char* at, const char* end) {
-  while (at < end && Is(*at, kPlainByte)) ++at;
-  return at;
-}
-
 bool SameAscii(std::u16string_view text, std::string_view ascii) {
   if (text.size() != ascii.size()) return false;
   for (size_t i = 0; i < ascii.size(); ++i) {
@@ -77,6 +69,37 @@ const char* SkipOwnEndTag(const XmlElem& element, const char* at, const char* en
   if (static_cast<size_t>(end - at) <= name.size() || !SameAscii(name, std::string_view(at, name.size()))) {
     return nullptr;
   }
+  at = SkipAsciiSpace(at + name.size(), end);
+  return at < end && *at == '>' ? at + 1 : nullptr;
+}
+
+uint64_t EightBytes(const char* at) {
+  uint64_t eight;
+  std::memcpy(&eight, at, sizeof eight);
+  return eight;
+}
+
+// Whether the `size` bytes at `at` are those at `earlier`, a place before it in the same
+// input, which ends at `end`: eight bytes at a time (the first one the lowest) where the
+// input has room for that.
+bool SameBytes(const char* at, const char* earlier, size_t size, const char* end) {
+  if (static_cast<size_t>(end - at) < size + 8) return std::memcmp(at, earlier, size) == 0;
+  for (; size > 8; size -= 8, at += 8, earlier += 8) {
+    if (EightBytes(at) != EightBytes(earlier)) return false;
+  }
+  return size == 0 || ((EightBytes(at) ^ EightBytes(earlier)) << (64 - 8 * size)) == 0;
+}
+
+// Whether the input at `at` holds the name `earlier`, taken from before it, as a whole name.
+bool StartsWithName(const char* at, const char* end, std::string_view earlier) {
+  return !earlier.empty() && static_cast<size_t>(end - at) > earlier.size() &&
+         SameBytes(at, earlier.data(), earlier.size(), end) && !Is(at[earlier.size()], kNameByte);
+}
+
+// At "</": past an end tag with exactly this name, taken from before it in the input.
+const char* SkipEndTagNamed(std::string_view name, const char* at, const char* end) {
+  at += 2;
+  if (static_cast<size_t>(end - at) <= name.size() || !SameBytes(at, name.data(), name.size(), end)) return nullptr;
   at = SkipAsciiSpace(at + name.size(), end);
   return at < end && *at == '>' ? at + 1 : nullptr;
 }
@@ -136,16 +159,21 @@ const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, 
     return at;
   }
   if (text) element->KeepValue(*text);
-  return SkipOwnEndTag(*element, at, end);
+  return SkipEndTagNamed(lastName_.bytes, at, end);
 }
 
-// At "<": past the start tag; `hasContent` is false for an empty-element tag.
+// At "<": past the start tag; `hasContent` is false for an empty-element tag. The name is
+// most often the one read last, which is then taken without a search.
 const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent) {
   const char* name = ++at;
-  while (at < end && Is(*at, kNameByte)) ++at;
-  if (at == name) return nullptr;
-  element->KeepName(KeepAsciiName(std::string_view(name, static_cast<size_t>(at - name))));
-  at = SkipAsciiSpace(at, end);
+  if (!StartsWithName(name, end, lastName_.bytes)) {
+    while (at < end && Is(*at, kNameByte)) ++at;
+    if (at == name) return nullptr;
+    std::string_view bytes(name, static_cast<size_t>(at - name));
+    lastName_ = {bytes, KeepAsciiName(bytes)};
+  }
+  element->KeepName(lastName_.kept);
+  at = SkipAsciiSpace(name + lastName_.bytes.size(), end);
   if (at < end && *at == '>') {
     hasContent = true;
     return at + 1;
@@ -158,31 +186,32 @@ const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, cons
 }
 
 // The characters up to the next "<", at which it stops with at least one more character
-// after it: `text` unless they are all white space.
-const char* XmlReader::ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text) {
+// after it: `text` unless they are all white space. Most often they are indentation.
+inline const char* XmlReader::ReadTextInUtf8(const char* at, const char* end,
+                                             std::optional<std::u16string_view>& text) {
   const char* start = at;
   at = SkipAsciiSpace(at, end);
-  bool asciiSpace = at == end || static_cast<unsigned char>(*at) < 0x80;
-  at = SkipAnySpace(at, end);
+  if (at < end && *at == '<') return end - at >= 2 ? at : nullptr;
+  return ReadNonSpaceTextInUtf8(start, at, end, text);
+}
+
+// As ReadTextInUtf8 from `start`, past the ASCII white space up to `at`.
+const char* XmlReader::ReadNonSpaceTextInUtf8(const char* start, const char* at, const char* end,
+                                              std::optional<std::u16string_view>& text) {
+  if (at < end && static_cast<unsigned char>(*at) >= 0x80) at = SkipAnySpace(at, end);
   if (at == end) return nullptr;
   if (*at != '<') {
-    const char* plainEnd = SkipPlainText(at, end);
-    bool plain = asciiSpace && plainEnd < end && *plainEnd == '<';
-    at = plain ? plainEnd : static_cast<const char*>(std::memchr(plainEnd, '<', static_cast<size_t>(end - plainEnd)));
+    at = static_cast<const char*>(std::memchr(at, '<', static_cast<size_t>(end - at)));
     if (at == nullptr) return nullptr;
-    text = KeepText(std::string_view(start, static_cast<size_t>(at - start)), plain);
+    text = KeepText(std::string_view(start, static_cast<size_t>(at - start)));
   }
   return end - at >= 2 ? at : nullptr;
 }
 
-// A text run as UTF-16 in the document's memory; a plain one is ASCII without references.
-std::u16string_view XmlReader::KeepText(std::string_view run, bool plain) {
+// A text run as UTF-16 in the document's memory.
+std::u16string_view XmlReader::KeepText(std::string_view run) {
   XmlArena& arena = document_.arena_;
   char16_t* text = arena.NewArray<char16_t>(run.size());
-  if (plain) {
-    std::copy(run.begin(), run.end(), text);
-    return {text, run.size()};
-  }
   size_t length = UnescapeUtf8To(run, text, replacedInText_);
   arena.ShortenLast(text + length);
   return {text, length};
