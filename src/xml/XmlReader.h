@@ -142,7 +142,7 @@ class XmlReader {
     std::string_view bytes;    // in the input
     std::u16string_view kept;  // as KeepAsciiName keeps it
   };
-  Utf8Name lastName_;  // of the start tag the quick reading read last
+  std::array<Utf8Name, 2> recentNames_;  // of the start tags the quick reading read last, the latest first
 };
 
 }  // namespace pendra

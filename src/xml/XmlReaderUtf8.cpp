@@ -6,9 +6,11 @@
 // reading then reads the whole input again, so that such input is read, and its failures
 // reported, exactly as before.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "platform/Utf.h"
 #include "xml/XmlChars.h"
@@ -43,6 +45,26 @@ const char* SkipAsciiSpace(const char* at, const char* end) {
   return at;
 }
 
+uint64_t EightBytes(const char* at) {
+  uint64_t eight;
+  std::memcpy(&eight, at, sizeof eight);
+  return eight;
+}
+
+// The first "<" from `at` on, or nullptr: eight bytes at a time, since texts are short.
+const char* FindMarkup(const char* at, const char* end) {
+  constexpr uint64_t kOnes = 0x0101010101010101;
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  while (end - at >= 8) {
+    uint64_t zeroWhereLess = EightBytes(at) ^ ('<' * kOnes);
+    uint64_t found = (zeroWhereLess - kOnes) & ~zeroWhereLess & kHighBits;
+    if (found != 0) return at + std::countr_zero(found) / 8;
+    at += 8;
+  }
+  while (at < end && *at != '<') ++at;
+  return at < end ? at : nullptr;
+}
+
 // White space of any kind: characters beyond ASCII are decoded to be told.
 const char* SkipAnySpace(const char* at, const char* end) {
   for (;;) {
@@ -71,12 +93,6 @@ const char* SkipOwnEndTag(const XmlElem& element, const char* at, const char* en
   }
   at = SkipAsciiSpace(at + name.size(), end);
   return at < end && *at == '>' ? at + 1 : nullptr;
-}
-
-uint64_t EightBytes(const char* at) {
-  uint64_t eight;
-  std::memcpy(&eight, at, sizeof eight);
-  return eight;
 }
 
 // Whether the `size` bytes at `at` are those at `earlier`, a place before it in the same
@@ -159,21 +175,26 @@ const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, 
     return at;
   }
   if (text) element->KeepValue(*text);
-  return SkipEndTagNamed(lastName_.bytes, at, end);
+  return SkipEndTagNamed(recentNames_[0].bytes, at, end);
 }
 
 // At "<": past the start tag; `hasContent` is false for an empty-element tag. The name is
-// most often the one read last, which is then taken without a search.
+// most often one of the two read last (a row's cells, then the next row), which is then
+// taken without a search.
 const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent) {
   const char* name = ++at;
-  if (!StartsWithName(name, end, lastName_.bytes)) {
-    while (at < end && Is(*at, kNameByte)) ++at;
-    if (at == name) return nullptr;
-    std::string_view bytes(name, static_cast<size_t>(at - name));
-    lastName_ = {bytes, KeepAsciiName(bytes)};
+  Utf8Name& last = recentNames_[0];
+  if (!StartsWithName(name, end, last.bytes)) {
+    std::swap(last, recentNames_[1]);
+    if (!StartsWithName(name, end, last.bytes)) {
+      while (at < end && Is(*at, kNameByte)) ++at;
+      if (at == name) return nullptr;
+      std::string_view bytes(name, static_cast<size_t>(at - name));
+      last = {bytes, KeepAsciiName(bytes)};
+    }
   }
-  element->KeepName(lastName_.kept);
-  at = SkipAsciiSpace(name + lastName_.bytes.size(), end);
+  element->KeepName(last.kept);
+  at = SkipAsciiSpace(name + last.bytes.size(), end);
   if (at < end && *at == '>') {
     hasContent = true;
     return at + 1;
@@ -201,7 +222,7 @@ const char* XmlReader::ReadNonSpaceTextInUtf8(const char* start, const char* at,
   if (at < end && static_cast<unsigned char>(*at) >= 0x80) at = SkipAnySpace(at, end);
   if (at == end) return nullptr;
   if (*at != '<') {
-    at = static_cast<const char*>(std::memchr(at, '<', static_cast<size_t>(end - at)));
+    at = FindMarkup(at, end);
     if (at == nullptr) return nullptr;
     text = KeepText(std::string_view(start, static_cast<size_t>(at - start)));
   }
