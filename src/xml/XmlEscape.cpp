@@ -131,13 +131,16 @@ size_t MatchAnyReference(std::basic_string_view<Char> text, char16_t& unit) {
   return MatchNamedReference(text, unit);
 }
 
-// How many of eight bytes (the first one the lowest) come before the first "&" or byte
-// beyond ASCII: 8 when there is none.
+// How many of eight bytes (the first one the lowest) come before the first "<", "&" or
+// byte beyond ASCII: 8 when there is none.
 int PlainAsciiBytes(uint64_t eight) {
   constexpr uint64_t kOnes = 0x0101010101010101;
   constexpr uint64_t kHighBits = 0x8080808080808080;
   uint64_t zeroWhereAmpersand = eight ^ ('&' * kOnes);
-  uint64_t stops = (eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand)) & kHighBits;
+  uint64_t zeroWhereLess = eight ^ ('<' * kOnes);
+  uint64_t stops =
+      (eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand) | ((zeroWhereLess - kOnes) & ~zeroWhereLess)) &
+      kHighBits;
   return std::countr_zero(stops) / 8;
 }
 
@@ -204,7 +207,7 @@ size_t UnescapeTo(std::u16string_view text, char16_t* out) {
   return write;
 }
 
-size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
+Utf8Unescaped UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
   const char16_t* start = out;
   const char* p = text.data();
   const char* end = p + text.size();
@@ -219,6 +222,7 @@ size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
       if (plain == 8) continue;
     }
     auto byte = static_cast<unsigned char>(*p);
+    if (byte == '<') break;
     if (byte < 0x80 && byte != '&') {
       *out++ = byte;
       ++p;
@@ -242,7 +246,7 @@ size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
       out += WriteUtf16(character.codePoint, out);
     }
   }
-  return static_cast<size_t>(out - start);
+  return {static_cast<size_t>(p - text.data()), static_cast<size_t>(out - start)};
 }
 
 size_t UnescapeInPlace(char16_t* text, size_t size) { return UnescapeTo(std::u16string_view(text, size), text); }

@@ -76,7 +76,7 @@ class XmlReader {
   const char* ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text);
   const char* ReadNonSpaceTextInUtf8(const char* start, const char* at, const char* end,
                                      std::optional<std::u16string_view>& text);
-  std::u16string_view KeepText(std::string_view run);
+  const char* KeepTextUpToMarkup(const char* start, const char* end, std::optional<std::u16string_view>& text);
   std::u16string_view KeepAsciiName(std::string_view name);
 
   void ReadProlog();

@@ -51,20 +51,6 @@ uint64_t EightBytes(const char* at) {
   return eight;
 }
 
-// The first "<" from `at` on, or nullptr: eight bytes at a time, since texts are short.
-const char* FindMarkup(const char* at, const char* end) {
-  constexpr uint64_t kOnes = 0x0101010101010101;
-  constexpr uint64_t kHighBits = 0x8080808080808080;
-  while (end - at >= 8) {
-    uint64_t zeroWhereLess = EightBytes(at) ^ ('<' * kOnes);
-    uint64_t found = (zeroWhereLess - kOnes) & ~zeroWhereLess & kHighBits;
-    if (found != 0) return at + std::countr_zero(found) / 8;
-    at += 8;
-  }
-  while (at < end && *at != '<') ++at;
-  return at < end ? at : nullptr;
-}
-
 // White space of any kind: characters beyond ASCII are decoded to be told.
 const char* SkipAnySpace(const char* at, const char* end) {
   for (;;) {
@@ -222,20 +208,36 @@ const char* XmlReader::ReadNonSpaceTextInUtf8(const char* start, const char* at,
   if (at < end && static_cast<unsigned char>(*at) >= 0x80) at = SkipAnySpace(at, end);
   if (at == end) return nullptr;
   if (*at != '<') {
-    at = FindMarkup(at, end);
+    at = KeepTextUpToMarkup(start, end, text);
     if (at == nullptr) return nullptr;
-    text = KeepText(std::string_view(start, static_cast<size_t>(at - start)));
   }
   return end - at >= 2 ? at : nullptr;
 }
 
-// A text run as UTF-16 in the document's memory.
-std::u16string_view XmlReader::KeepText(std::string_view run) {
+// The text from `start` up to the next "<" as UTF-16 in the document's memory, found and
+// turned in one pass; returns where the "<" is, nullptr when there is none. A text longer
+// than kQuickTextBytes is looked at once more, as a whole.
+const char* XmlReader::KeepTextUpToMarkup(const char* start, const char* end,
+                                          std::optional<std::u16string_view>& text) {
+  constexpr size_t kQuickTextBytes = 256;
   XmlArena& arena = document_.arena_;
-  char16_t* text = arena.NewArray<char16_t>(run.size());
-  size_t length = UnescapeUtf8To(run, text, replacedInText_);
-  arena.ShortenLast(text + length);
-  return {text, length};
+  std::string_view run(start, std::min(static_cast<size_t>(end - start), kQuickTextBytes));
+  char16_t* units = arena.NewArray<char16_t>(run.size());
+  bool replaced = false;
+  Utf8Unescaped unescaped = UnescapeUtf8To(run, units, replaced);
+  if (unescaped.read == run.size()) {
+    arena.ShortenLast(units);
+    const auto* markup = static_cast<const char*>(std::memchr(start, '<', static_cast<size_t>(end - start)));
+    if (markup == nullptr) return nullptr;
+    run = std::string_view(start, static_cast<size_t>(markup - start));
+    units = arena.NewArray<char16_t>(run.size());
+    replaced = false;
+    unescaped = UnescapeUtf8To(run, units, replaced);
+  }
+  arena.ShortenLast(units + unescaped.written);
+  replacedInText_ = replacedInText_ || replaced;
+  text = std::u16string_view(units, unescaped.written);
+  return start + unescaped.read;
 }
 
 // As KeepName, for a name of ASCII bytes.
