@@ -109,7 +109,7 @@ int HexValue(char byte) {
 // "&#xHH;" and "&#xHHHH;", the forms the writer uses, told without a loop: the unit and the
 // length, or a length of 0 for any other text (which may still be a reference).
 size_t MatchWrittenHexReference(std::string_view text, char16_t& unit) {
-  if (text.size() < 6 || text[1] != '#' || (text[2] | 0x20) != 'x') return 0;
+  if (text.size() < 6 || (text[2] | 0x20) != 'x') return 0;
   int high = HexValue(text[3]);
   int low = HexValue(text[4]);
   if ((high | low) >= 16) return 0;
@@ -123,6 +123,26 @@ size_t MatchWrittenHexReference(std::string_view text, char16_t& unit) {
   if ((third | fourth) >= 16) return 0;
   unit = static_cast<char16_t>(((high * 16 + low) * 16 + third) * 16 + fourth);
   return 8;
+}
+
+size_t MatchExactly(std::string_view text, std::string_view reference, char16_t value, char16_t& unit) {
+  if (text.substr(0, reference.size()) != reference) return 0;
+  unit = value;
+  return reference.size();
+}
+
+// The references the writer writes, in the letter case it writes them: the unit and the
+// length, or a length of 0 for any other text (which may still be a reference).
+size_t MatchWrittenReference(std::string_view text, char16_t& unit) {
+  switch (text.size() > 2 ? text[1] : 0) {
+    case '#': return MatchWrittenHexReference(text, unit);
+    case 'l': return MatchExactly(text, "&lt;", u'<', unit);
+    case 'g': return MatchExactly(text, "&gt;", u'>', unit);
+    case 'q': return MatchExactly(text, "&quot;", u'"', unit);
+    case 'a':
+      return text[2] == 'm' ? MatchExactly(text, "&amp;", u'&', unit) : MatchExactly(text, "&apos;", u'\'', unit);
+    default: return 0;
+  }
 }
 
 template <class Char>
@@ -230,7 +250,7 @@ Utf8Unescaped UnescapeUtf8To(std::string_view text, char16_t* out, bool& replace
     }
     std::string_view rest(p, static_cast<size_t>(end - p));
     if (byte == '&') {
-      size_t length = MatchWrittenHexReference(rest, *out);
+      size_t length = MatchWrittenReference(rest, *out);
       if (length == 0) length = MatchAnyReference(rest, *out);
       if (length == 0) *out = u'&';
       ++out;

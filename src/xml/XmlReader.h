@@ -72,6 +72,7 @@ class XmlReader {
   bool CanReadUtf8Bytes() const;
   bool ReadElementsInUtf8();
   const char* ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent);
+  bool ReadOtherNameInUtf8(const char* name, const char* end);
   const char* ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end);
   const char* ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text);
   const char* ReadNonSpaceTextInUtf8(const char* start, const char* at, const char* end,

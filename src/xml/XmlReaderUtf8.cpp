@@ -168,17 +168,9 @@ const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, 
 // most often one of the two read last (a row's cells, then the next row), which is then
 // taken without a search.
 const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent) {
-  const char* name = ++at;
+  const char* name = at + 1;
   Utf8Name& last = recentNames_[0];
-  if (!StartsWithName(name, end, last.bytes)) {
-    std::swap(last, recentNames_[1]);
-    if (!StartsWithName(name, end, last.bytes)) {
-      while (at < end && Is(*at, kNameByte)) ++at;
-      if (at == name) return nullptr;
-      std::string_view bytes(name, static_cast<size_t>(at - name));
-      last = {bytes, KeepAsciiName(bytes)};
-    }
-  }
+  if (!StartsWithName(name, end, last.bytes) && !ReadOtherNameInUtf8(name, end)) return nullptr;
   element->KeepName(last.kept);
   at = SkipAsciiSpace(name + last.bytes.size(), end);
   if (at < end && *at == '>') {
@@ -190,6 +182,20 @@ const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, cons
     return at + 2;
   }
   return nullptr;
+}
+
+// A name other than the one read last: the one before it, or a new one. Either becomes
+// the last; false when there is no name.
+bool XmlReader::ReadOtherNameInUtf8(const char* name, const char* end) {
+  Utf8Name& last = recentNames_[0];
+  std::swap(last, recentNames_[1]);
+  if (StartsWithName(name, end, last.bytes)) return true;
+  const char* at = name;
+  while (at < end && Is(*at, kNameByte)) ++at;
+  if (at == name) return false;
+  std::string_view bytes(name, static_cast<size_t>(at - name));
+  last = {bytes, KeepAsciiName(bytes)};
+  return true;
 }
 
 // The characters up to the next "<", at which it stops with at least one more character
