@@ -44,11 +44,21 @@ Char* WriteHexReference(char16_t c, int digits, Char* out) {
   return out;
 }
 
+// The value of each ASCII digit, hexadecimal ones in both letter cases; 16 for any other unit.
+struct DigitTable {
+  std::array<uint8_t, 128> values{};
+  constexpr DigitTable() {
+    for (int c = 0; c < 128; ++c) values[c] = 16;
+    for (int c = '0'; c <= '9'; ++c) values[c] = static_cast<uint8_t>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c) values[c] = static_cast<uint8_t>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c) values[c] = static_cast<uint8_t>(c - 'A' + 10);
+  }
+};
+constexpr DigitTable kDigits;
+
 int DigitValue(char16_t c, bool hex) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (hex && c >= u'a' && c <= u'f') return c - u'a' + 10;
-  if (hex && c >= u'A' && c <= u'F') return c - u'A' + 10;
-  return -1;
+  int value = c < 0x80 ? kDigits.values[c] : 16;
+  return value < (hex ? 16 : 10) ? value : -1;
 }
 
 // A unit of UTF-16 text or a byte of UTF-8 text; references are ASCII in both.
@@ -91,20 +101,79 @@ size_t MatchNamedReference(std::basic_string_view<Char> text, char16_t& unit) {
   return 0;
 }
 
+int HexValue(char byte) {
+  auto unit = static_cast<unsigned char>(byte);
+  return unit < 0x80 ? kDigits.values[unit] : 16;
+}
+
+// "&#xHH;" and "&#xHHHH;", the forms the writer uses, told without a loop: the unit and the
+// length, or a length of 0 for any other text (which may still be a reference).
+size_t MatchWrittenHexReference(std::string_view text, char16_t& unit) {
+  if (text.size() < 6 || (text[2] | 0x20) != 'x') return 0;
+  int high = HexValue(text[3]);
+  int low = HexValue(text[4]);
+  if ((high | low) >= 16) return 0;
+  if (text[5] == ';') {
+    unit = static_cast<char16_t>(high * 16 + low);
+    return 6;
+  }
+  if (text.size() < 8 || text[7] != ';') return 0;
+  int third = HexValue(text[5]);
+  int fourth = HexValue(text[6]);
+  if ((third | fourth) >= 16) return 0;
+  unit = static_cast<char16_t>(((high * 16 + low) * 16 + third) * 16 + fourth);
+  return 8;
+}
+
+size_t MatchExactly(std::string_view text, std::string_view reference, char16_t value, char16_t& unit) {
+  if (text.substr(0, reference.size()) != reference) return 0;
+  unit = value;
+  return reference.size();
+}
+
+// The references the writer writes, in the letter case it writes them: the unit and the
+// length, or a length of 0 for any other text (which may still be a reference).
+size_t MatchWrittenReference(std::string_view text, char16_t& unit) {
+  switch (text.size() > 2 ? text[1] : 0) {
+    case '#': return MatchWrittenHexReference(text, unit);
+    case 'l': return MatchExactly(text, "&lt;", u'<', unit);
+    case 'g': return MatchExactly(text, "&gt;", u'>', unit);
+    case 'q': return MatchExactly(text, "&quot;", u'"', unit);
+    case 'a':
+      return text[2] == 'm' ? MatchExactly(text, "&amp;", u'&', unit) : MatchExactly(text, "&apos;", u'\'', unit);
+    default: return 0;
+  }
+}
+
 template <class Char>
 size_t MatchAnyReference(std::basic_string_view<Char> text, char16_t& unit) {
   if (text.size() > 1 && text[1] == '#') return MatchCharacterReference(text, unit);
   return MatchNamedReference(text, unit);
 }
 
-// How many of eight bytes (the first one the lowest) come before the first "&" or byte
-// beyond ASCII: 8 when there is none.
+// How many of eight bytes (the first one the lowest) come before the first "<", "&" or
+// byte beyond ASCII: 8 when there is none.
 int PlainAsciiBytes(uint64_t eight) {
   constexpr uint64_t kOnes = 0x0101010101010101;
   constexpr uint64_t kHighBits = 0x8080808080808080;
   uint64_t zeroWhereAmpersand = eight ^ ('&' * kOnes);
-  uint64_t stops = (eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand)) & kHighBits;
+  uint64_t zeroWhereLess = eight ^ ('<' * kOnes);
+  uint64_t stops =
+      (eight | ((zeroWhereAmpersand - kOnes) & ~zeroWhereAmpersand) | ((zeroWhereLess - kOnes) & ~zeroWhereLess)) &
+      kHighBits;
   return std::countr_zero(stops) / 8;
+}
+
+// Four bytes (the first one the lowest) spread to the low bytes of four 16-bit units.
+uint64_t WidenFour(uint64_t four) {
+  four = (four | (four << 16)) & 0x0000FFFF0000FFFF;
+  return (four | (four << 8)) & 0x00FF00FF00FF00FF;
+}
+
+// Eight bytes (the first one the lowest) as eight units.
+void WidenEight(uint64_t eight, char16_t* out) {
+  uint64_t units[2] = {WidenFour(eight & 0xFFFFFFFF), WidenFour(eight >> 32)};
+  std::memcpy(out, units, sizeof units);
 }
 
 }  // namespace
@@ -158,7 +227,7 @@ size_t UnescapeTo(std::u16string_view text, char16_t* out) {
   return write;
 }
 
-size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
+Utf8Unescaped UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
   const char16_t* start = out;
   const char* p = text.data();
   const char* end = p + text.size();
@@ -167,12 +236,13 @@ size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
       uint64_t eight;
       std::memcpy(&eight, p, 8);
       int plain = PlainAsciiBytes(eight);
-      for (int k = 0; k < 8; ++k) out[k] = static_cast<unsigned char>(p[k]);
+      WidenEight(eight, out);
       p += plain;
       out += plain;
       if (plain == 8) continue;
     }
     auto byte = static_cast<unsigned char>(*p);
+    if (byte == '<') break;
     if (byte < 0x80 && byte != '&') {
       *out++ = byte;
       ++p;
@@ -180,7 +250,8 @@ size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
     }
     std::string_view rest(p, static_cast<size_t>(end - p));
     if (byte == '&') {
-      size_t length = MatchAnyReference(rest, *out);
+      size_t length = MatchWrittenReference(rest, *out);
+      if (length == 0) length = MatchAnyReference(rest, *out);
       if (length == 0) *out = u'&';
       ++out;
       p += length == 0 ? 1 : length;
@@ -195,7 +266,7 @@ size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced) {
       out += WriteUtf16(character.codePoint, out);
     }
   }
-  return static_cast<size_t>(out - start);
+  return {static_cast<size_t>(p - text.data()), static_cast<size_t>(out - start)};
 }
 
 size_t UnescapeInPlace(char16_t* text, size_t size) { return UnescapeTo(std::u16string_view(text, size), text); }

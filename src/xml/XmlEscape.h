@@ -23,10 +23,15 @@ size_t UnescapeInPlace(char16_t* text, size_t size);
 // text.data() itself; returns the length written.
 size_t UnescapeTo(std::u16string_view text, char16_t* out);
 
-// UTF-8 text turned into UTF-16 and unescaped (as UnescapeValue) in one pass, written to
-// `out`, which has room for text.size() units; returns the length written. Bytes that form
-// no character become U+FFFD, one per byte, and set `replaced`.
-size_t UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced);
+// UTF-8 text up to its first "<" (or its end) turned into UTF-16 and unescaped (as
+// UnescapeValue) in one pass, written to `out`, which has room for text.size() units;
+// returns the bytes read and the units written. Bytes that form no character become
+// U+FFFD, one per byte, and set `replaced`.
+struct Utf8Unescaped {
+  size_t read;
+  size_t written;
+};
+Utf8Unescaped UnescapeUtf8To(std::string_view text, char16_t* out, bool& replaced);
 
 // The reference at the start of text, which begins with "&": its length and the unit it
 // stands for, or 0 when it is none.

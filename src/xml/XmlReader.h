@@ -72,9 +72,12 @@ class XmlReader {
   bool CanReadUtf8Bytes() const;
   bool ReadElementsInUtf8();
   const char* ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent);
+  bool ReadOtherNameInUtf8(const char* name, const char* end);
   const char* ReadContentStartInUtf8(XmlElem* element, const char* at, const char* end);
   const char* ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text);
-  std::u16string_view KeepText(std::string_view run, bool plain);
+  const char* ReadNonSpaceTextInUtf8(const char* start, const char* at, const char* end,
+                                     std::optional<std::u16string_view>& text);
+  const char* KeepTextUpToMarkup(const char* start, const char* end, std::optional<std::u16string_view>& text);
   std::u16string_view KeepAsciiName(std::string_view name);
 
   void ReadProlog();
@@ -136,6 +139,11 @@ class XmlReader {
   std::vector<OpenElement> open_;
   std::vector<XmlElem*> children_;               // of the open elements, in order
   std::array<std::u16string_view, 64> names_{};  // names kept lately, shared by the nodes
+  struct Utf8Name {
+    std::string_view bytes;    // in the input
+    std::u16string_view kept;  // as KeepAsciiName keeps it
+  };
+  std::array<Utf8Name, 2> recentNames_;  // of the start tags the quick reading read last, the latest first
 };
 
 }  // namespace pendra

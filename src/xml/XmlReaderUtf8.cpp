@@ -6,9 +6,11 @@
 // reading then reads the whole input again, so that such input is read, and its failures
 // reported, exactly as before.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "platform/Utf.h"
 #include "xml/XmlChars.h"
@@ -23,7 +25,6 @@ namespace {
 enum : uint8_t {
   kSpaceByte = 1,  // tab, LF, VT, FF, CR, blank
   kNameByte = 2,   // may stand in a name
-  kPlainByte = 4,  // text that needs no unescaping: ASCII but "<" and "&"
 };
 
 struct ByteTable {
@@ -32,7 +33,6 @@ struct ByteTable {
     for (int c = 0; c < 0x80; ++c) {
       if (c == 0x20 || (c >= 0x09 && c <= 0x0D)) bits[c] |= kSpaceByte;
       if (xmlchars::kAscii.bits[c] & xmlchars::kName) bits[c] |= kNameByte;
-      if (c != '<' && c != '&') bits[c] |= kPlainByte;
     }
   }
 };
@@ -45,6 +45,12 @@ const char* SkipAsciiSpace(const char* at, const char* end) {
   return at;
 }
 
+uint64_t EightBytes(const char* at) {
+  uint64_t eight;
+  std::memcpy(&eight, at, sizeof eight);
+  return eight;
+}
+
 // White space of any kind: characters beyond ASCII are decoded to be told.
 const char* SkipAnySpace(const char* at, const char* end) {
   for (;;) {
@@ -54,12 +60,6 @@ const char* SkipAnySpace(const char* at, const char* end) {
     if (character.codePoint > 0xFFFF || !xmlchars::IsSpace(static_cast<char16_t>(character.codePoint))) return at;
     at += character.length;
   }
-}
-
-// Up to the first "<", "&" or byte beyond ASCII.
-const char* SkipPlainText(const char* at, const char* end) {
-  while (at < end && Is(*at, kPlainByte)) ++at;
-  return at;
 }
 
 bool SameAscii(std::u16string_view text, std::string_view ascii) {
@@ -77,6 +77,31 @@ const char* SkipOwnEndTag(const XmlElem& element, const char* at, const char* en
   if (static_cast<size_t>(end - at) <= name.size() || !SameAscii(name, std::string_view(at, name.size()))) {
     return nullptr;
   }
+  at = SkipAsciiSpace(at + name.size(), end);
+  return at < end && *at == '>' ? at + 1 : nullptr;
+}
+
+// Whether the `size` bytes at `at` are those at `earlier`, a place before it in the same
+// input, which ends at `end`: eight bytes at a time (the first one the lowest) where the
+// input has room for that.
+bool SameBytes(const char* at, const char* earlier, size_t size, const char* end) {
+  if (static_cast<size_t>(end - at) < size + 8) return std::memcmp(at, earlier, size) == 0;
+  for (; size > 8; size -= 8, at += 8, earlier += 8) {
+    if (EightBytes(at) != EightBytes(earlier)) return false;
+  }
+  return size == 0 || ((EightBytes(at) ^ EightBytes(earlier)) << (64 - 8 * size)) == 0;
+}
+
+// Whether the input at `at` holds the name `earlier`, taken from before it, as a whole name.
+bool StartsWithName(const char* at, const char* end, std::string_view earlier) {
+  return !earlier.empty() && static_cast<size_t>(end - at) > earlier.size() &&
+         SameBytes(at, earlier.data(), earlier.size(), end) && !Is(at[earlier.size()], kNameByte);
+}
+
+// At "</": past an end tag with exactly this name, taken from before it in the input.
+const char* SkipEndTagNamed(std::string_view name, const char* at, const char* end) {
+  at += 2;
+  if (static_cast<size_t>(end - at) <= name.size() || !SameBytes(at, name.data(), name.size(), end)) return nullptr;
   at = SkipAsciiSpace(at + name.size(), end);
   return at < end && *at == '>' ? at + 1 : nullptr;
 }
@@ -136,16 +161,18 @@ const char* XmlReader::ReadContentStartInUtf8(XmlElem* element, const char* at, 
     return at;
   }
   if (text) element->KeepValue(*text);
-  return SkipOwnEndTag(*element, at, end);
+  return SkipEndTagNamed(recentNames_[0].bytes, at, end);
 }
 
-// At "<": past the start tag; `hasContent` is false for an empty-element tag.
+// At "<": past the start tag; `hasContent` is false for an empty-element tag. The name is
+// most often one of the two read last (a row's cells, then the next row), which is then
+// taken without a search.
 const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, const char* end, bool& hasContent) {
-  const char* name = ++at;
-  while (at < end && Is(*at, kNameByte)) ++at;
-  if (at == name) return nullptr;
-  element->KeepName(KeepAsciiName(std::string_view(name, static_cast<size_t>(at - name))));
-  at = SkipAsciiSpace(at, end);
+  const char* name = at + 1;
+  Utf8Name& last = recentNames_[0];
+  if (!StartsWithName(name, end, last.bytes) && !ReadOtherNameInUtf8(name, end)) return nullptr;
+  element->KeepName(last.kept);
+  at = SkipAsciiSpace(name + last.bytes.size(), end);
   if (at < end && *at == '>') {
     hasContent = true;
     return at + 1;
@@ -157,35 +184,66 @@ const char* XmlReader::ReadStartTagInUtf8(XmlElem* element, const char* at, cons
   return nullptr;
 }
 
+// A name other than the one read last: the one before it, or a new one. Either becomes
+// the last; false when there is no name.
+bool XmlReader::ReadOtherNameInUtf8(const char* name, const char* end) {
+  Utf8Name& last = recentNames_[0];
+  std::swap(last, recentNames_[1]);
+  if (StartsWithName(name, end, last.bytes)) return true;
+  const char* at = name;
+  while (at < end && Is(*at, kNameByte)) ++at;
+  if (at == name) return false;
+  std::string_view bytes(name, static_cast<size_t>(at - name));
+  last = {bytes, KeepAsciiName(bytes)};
+  return true;
+}
+
 // The characters up to the next "<", at which it stops with at least one more character
-// after it: `text` unless they are all white space.
-const char* XmlReader::ReadTextInUtf8(const char* at, const char* end, std::optional<std::u16string_view>& text) {
+// after it: `text` unless they are all white space. Most often they are indentation.
+inline const char* XmlReader::ReadTextInUtf8(const char* at, const char* end,
+                                             std::optional<std::u16string_view>& text) {
   const char* start = at;
   at = SkipAsciiSpace(at, end);
-  bool asciiSpace = at == end || static_cast<unsigned char>(*at) < 0x80;
-  at = SkipAnySpace(at, end);
+  if (at < end && *at == '<') return end - at >= 2 ? at : nullptr;
+  return ReadNonSpaceTextInUtf8(start, at, end, text);
+}
+
+// As ReadTextInUtf8 from `start`, past the ASCII white space up to `at`.
+const char* XmlReader::ReadNonSpaceTextInUtf8(const char* start, const char* at, const char* end,
+                                              std::optional<std::u16string_view>& text) {
+  if (at < end && static_cast<unsigned char>(*at) >= 0x80) at = SkipAnySpace(at, end);
   if (at == end) return nullptr;
   if (*at != '<') {
-    const char* plainEnd = SkipPlainText(at, end);
-    bool plain = asciiSpace && plainEnd < end && *plainEnd == '<';
-    at = plain ? plainEnd : static_cast<const char*>(std::memchr(plainEnd, '<', static_cast<size_t>(end - plainEnd)));
+    at = KeepTextUpToMarkup(start, end, text);
     if (at == nullptr) return nullptr;
-    text = KeepText(std::string_view(start, static_cast<size_t>(at - start)), plain);
   }
   return end - at >= 2 ? at : nullptr;
 }
 
-// A text run as UTF-16 in the document's memory; a plain one is ASCII without references.
-std::u16string_view XmlReader::KeepText(std::string_view run, bool plain) {
+// The text from `start` up to the next "<" as UTF-16 in the document's memory, found and
+// turned in one pass; returns where the "<" is, nullptr when there is none. A text longer
+// than kQuickTextBytes is looked at once more, as a whole.
+const char* XmlReader::KeepTextUpToMarkup(const char* start, const char* end,
+                                          std::optional<std::u16string_view>& text) {
+  constexpr size_t kQuickTextBytes = 256;
   XmlArena& arena = document_.arena_;
-  char16_t* text = arena.NewArray<char16_t>(run.size());
-  if (plain) {
-    std::copy(run.begin(), run.end(), text);
-    return {text, run.size()};
+  std::string_view run(start, std::min(static_cast<size_t>(end - start), kQuickTextBytes));
+  char16_t* units = arena.NewArray<char16_t>(run.size());
+  bool replaced = false;
+  Utf8Unescaped unescaped = UnescapeUtf8To(run, units, replaced);
+  if (unescaped.read == run.size()) {
+    arena.ShortenLast(units);
+    const auto* markup = static_cast<const char*>(std::memchr(start, '<', static_cast<size_t>(end - start)));
+    if (markup == nullptr) return nullptr;
+    run = std::string_view(start, static_cast<size_t>(markup - start));
+    units = arena.NewArray<char16_t>(run.size());
+    replaced = false;
+    unescaped = UnescapeUtf8To(run, units, replaced);
   }
-  size_t length = UnescapeUtf8To(run, text, replacedInText_);
-  arena.ShortenLast(text + length);
-  return {text, length};
+  arena.ShortenLast(units + unescaped.written);
+  replacedInText_ = replacedInText_ || replaced;
+  text = std::u16string_view(units, unescaped.written);
+  return start + unescaped.read;
 }
 
 // As KeepName, for a name of ASCII bytes.

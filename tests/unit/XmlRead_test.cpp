@@ -176,6 +176,18 @@ TEST(XmlRead, ValuesReadTheSameWhereverAPartOfTheInputEnds) {
   EXPECT_TRUE(document.ReplacedCharacters());
 }
 
+// A text is found and decoded in one pass over its first few hundred bytes; a longer one is
+// read again as a whole. A character or a reference across the end of that first part reads
+// as anywhere else, and replaces nothing.
+TEST(XmlRead, ALongTextReadsLikeAShortOne) {
+  for (size_t length = 240; length < 270; ++length) {
+    XmlDocument document;
+    document.LoadFromBytes("\xEF\xBB\xBF<a>" + std::string(length, 'x') + "\xC3\xBC&#xFC;y</a>");
+    EXPECT_EQ(document.Root()->Value(), std::u16string(length, u'x') + u"\xFC\xFCy") << length;
+    EXPECT_FALSE(document.ReplacedCharacters()) << length;
+  }
+}
+
 TEST(XmlRead, UndecodableBytesBecomeReplacementsAndUnitsStayAsTheyAre) {
   using namespace std::string_literals;
   const TableCase<std::string> cases[] = {
