@@ -67,7 +67,6 @@ void TToDoForm::Create() {
   programIcon_.Reset(
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MAINICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
   RegisterClassOnce(kMainWindowClass, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), ProgramIcon());
-  readAhead_.Start(ExtractFilePath(ExecutablePath()));
   CreateWindowOf(kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN,
                  WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth,
                  kDesignClientHeight, nullptr);
@@ -434,9 +433,8 @@ std::u16string TToDoForm::DataFilePath() const { return state_.DataFolder + kDat
 // it is reported or kept aside, and the window waits for it. Checked after the read as well, for a
 // hold that began in between.
 bool TToDoForm::LoadDataFile() {
-  std::unique_ptr<XmlDocument> readAhead = readAhead_.Take(DataFilePath());
   if (FileInUse(DataFilePath())) return false;
-  const LoadedFile loaded = XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this), std::move(readAhead));
+  const LoadedFile loaded = XMLLaden(sheet_, state_, DataFilePath(), ScreenFactsOf(*this));
   if (!loaded.window && FileInUse(DataFilePath())) return false;
   if (!ApplyLoadedFile(*this, loaded)) ShowReports(*this, KeepUnreadableDataFile(state_));
   return true;

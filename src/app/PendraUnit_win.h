@@ -21,7 +21,6 @@
 #include "platform/Hints_win.h"
 #include "platform/Unique_win.h"
 #include "platform/Window_win.h"
-#include "sheet/DataFileReadAhead.h"
 #include "sheet/LoadSave.h"
 #include "sheet/Sheet.h"
 #include "skins/Decoration_win.h"
@@ -241,8 +240,6 @@ class TToDoForm : public Window, public SheetWindow, private GridEvents, private
 
   MessageBoxes boxes_;
   PendraUnitState state_;
-  // The data file, read while the window is made.
-  DataFileReadAhead readAhead_;
   // The display's scale where the window is.
   Scale scale_;
   Sheet sheet_;

@@ -16,19 +16,6 @@ std::u16string RootOf(const std::u16string& directory) {
   return std::u16string(1, kPathDelimiter);
 }
 
-// The folder the user chose for the list, else the per-user folder.
-struct ListHome {
-  std::u16string folder;
-  bool chosen = false;
-};
-
-ListHome FindListHome() {
-  const std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
-  std::u16string chosen = ChosenListFolder(perUser);
-  if (chosen.empty()) return {perUser, false};
-  return {std::move(chosen), true};
-}
-
 }  // namespace
 
 std::u16string PerUserDataFolder(const std::u16string& applicationDataFolder, const std::u16string& currentDirectory) {
@@ -45,13 +32,14 @@ DataFolderChoice ResolveDataFolder(DataFileState& state, bool portableMode) {
       state.DataFolder = state.ExeFolder;
     } else {
       // The folder the user chose for the list takes the per-user folder's place.
-      const ListHome listHome = FindListHome();
-      const std::u16string& home = listHome.folder;
+      const std::u16string perUser = PerUserDataFolder(ApplicationDataFolder(), CurrentDirectory());
+      const std::u16string chosen = ChosenListFolder(perUser);
+      const std::u16string home = chosen.empty() ? perUser : chosen;
       if (FileExists(home + kDataFileName)) {
         state.DataFolder = home;
       } else {
         found = FileExists(LegacyDataFilePath(state)) ? FoundDataFile::LegacyFile : FoundDataFile::None;
-        if (portableMode && !listHome.chosen) {
+        if (portableMode && chosen.empty()) {
           state.DataFolder = state.ExeFolder;
         } else {
           state.DataFolder = home;
@@ -69,16 +57,6 @@ DataFolderChoice ResolveDataFolder(DataFileState& state, bool portableMode) {
     choice.reports.Error(kDataFolderProblemText, kDataFolderProblemTitle);
   }
   return choice;
-}
-
-std::u16string DataFileToLoad(const std::u16string& exeFolder) {
-  try {
-    if (FileExists(exeFolder + kDataFileName)) return exeFolder + kDataFileName;
-    const std::u16string inHome = FindListHome().folder + kDataFileName;
-    return FileExists(inHome) ? inHome : std::u16string();
-  } catch (...) {
-    return {};
-  }
 }
 
 std::u16string LegacyDataFilePath(const DataFileState& state) { return state.ExeFolder + kLegacyDataFileName; }

@@ -30,10 +30,6 @@ struct DataFolderChoice {
 // A folder that cannot be found or made is reported, and nothing is found then.
 DataFolderChoice ResolveDataFolder(DataFileState& state, bool portableMode);
 
-// The data file a start loads, found as ResolveDataFolder finds it but changing nothing; empty
-// when there is none or its folder cannot be told.
-std::u16string DataFileToLoad(const std::u16string& exeFolder);
-
 // The legacy file beside the executable.
 std::u16string LegacyDataFilePath(const DataFileState& state);
 // Once its sheet is saved in DataFolder, the legacy file is renamed, so that it is taken over once.

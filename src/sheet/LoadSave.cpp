@@ -196,27 +196,22 @@ void KeepConflictingVersion(const SaveJob& job, const std::u16string& dataFile, 
 
 }  // namespace
 
-LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen,
-                    std::unique_ptr<XmlDocument> readAhead) {
+LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen) {
   LoadedFile loaded;
   Reports& reports = loaded.reports;
-  std::unique_ptr<XmlDocument> doc = std::move(readAhead);
-  if (!doc) {
-    doc = std::make_unique<XmlDocument>();
-    const bool readable = Guarded(reports, u"XMLloadToDoList", [&] {
-      if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
-      doc->Root()->SetName(kRootName);
-      doc->LoadFromFile(pathAndFile, Encoding::Auto);
-    });
-    if (!readable) doc.reset();
-  }
+  XmlDocument doc;
+  const bool read = Guarded(reports, u"XMLloadToDoList", [&] {
+    if (FileSize(pathAndFile) > kMaxDataFileBytes) throw EDataFileError(u"The file is too large for a sheet.");
+    doc.Root()->SetName(kRootName);
+    doc.LoadFromFile(pathAndFile, Encoding::Auto);
+  });
   state.DataFileSeen = FileStampOf(pathAndFile);
-  state.DataFileLostCharacters = doc && doc->ReplacedCharacters();
-  if (!doc) return loaded;
-  XmlElem& root = *doc->Root();
+  state.DataFileLostCharacters = read && doc.ReplacedCharacters();
+  if (!read) return loaded;
+  XmlElem& root = *doc.Root();
   // Every section is loaded, also after another one failed. Characters that had to be replaced
   // would be lost for good by the next save: such a load is no clean one either.
-  bool clean = !doc->ReplacedCharacters();
+  bool clean = !doc.ReplacedCharacters();
   Rect place;
   clean = LoadWindowPosition(root, screen, place, reports) && clean;
   loaded.window = place;

@@ -2,7 +2,6 @@
 // Loading the data file into the sheet, section by section with a fallback for each, and
 // saving the sheet through a temporary file that then replaces the data file in one step.
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,7 +10,6 @@
 #include "sheet/DataFileState.h"
 #include "sheet/Reports.h"
 #include "sheet/Sheet.h"
-#include "xml/XmlDocument.h"
 
 namespace pendra {
 
@@ -44,10 +42,8 @@ struct LoadedFile {
 };
 
 // Loads the data file into the sheet, which holds nothing loaded yet; the caller puts the window
-// in its place, loads the skin and then shows the reports. `readAhead`, when given, is the data
-// file's document, read already (DataFileReadAhead).
-LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen,
-                    std::unique_ptr<XmlDocument> readAhead = nullptr);
+// in its place, loads the skin and then shows the reports.
+LoadedFile XMLLaden(Sheet& sheet, DataFileState& state, const std::u16string& pathAndFile, const ScreenFacts& screen);
 // After a load with a report, or one that replaced characters, the data file is kept beside it
 // exactly as it was found, before any save replaces it, and the user is told where and why. When
 // it cannot be kept, that is reported and the data file is never replaced in this run.

@@ -95,7 +95,6 @@ class DataFileTest(PendraTestCase):
             self.assertIn(text, data)
 
     def test_a_long_list_survives_a_start_and_a_close(self):
-        # Long enough to be read while the window is made.
         data_file = self.session.program_folder / "Pendra.xml"
         rows = [(str(n % 3 + 1), f"Aufgabe Nummer {n} &amp; Müll", "10min") for n in range(4000)]
         data_file.write_bytes(sheet_file(rows))

@@ -1,6 +1,5 @@
 #include "sheet/DataFolder.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -26,11 +25,6 @@ const std::string kLegacyFile =
 
 // A file the program wrote: UTF-8 with a byte-order mark and the declaration.
 bool WrittenByASave(const std::string& bytes) { return bytes.rfind("\xEF\xBB\xBF<?xml", 0) == 0; }
-
-// A data file of this version among the files, wherever it is.
-bool HoldsADataFile(const std::vector<std::string>& files) {
-  return std::any_of(files.begin(), files.end(), [](const std::string& f) { return f.ends_with("Pendra.xml"); });
-}
 
 // The executable's folder and a home whose application-data folder is <home>/.config.
 class DataFolderTest : public ::testing::Test {
@@ -96,10 +90,8 @@ TEST_F(DataFolderTest, DecidesWhereTheDataFileLives) {
     s.ExeFolder = fresh.Folder("exe");
     s.Switches.PortableMode = c.portable;
     for (const std::string& f : c.files) fresh.Write(f, f.ends_with("VeVuVizo.xml") ? kLegacyFile : "<x/>");
-    const std::u16string toLoad = DataFileToLoad(s.ExeFolder);
 
     EXPECT_EQ(FindDataFolder(w), c.expectedResult);
-    EXPECT_EQ(toLoad, HoldsADataFile(c.files) ? s.DataFolder + kDataFileName : u"");
 
     const std::string expectedFolder = c.expectPerUserFolder ? "home/.config/Pendra/" : "exe/";
     EXPECT_EQ(s.DataFolder, FromUtf8((fresh.Path() / expectedFolder).string()));
@@ -147,10 +139,8 @@ TEST_F(DataFolderTest, AFolderChosenForTheListTakesThePerUserFoldersPlace) {
     for (const std::string& f : c.files) fresh.Write(f, "<x/>");
     const std::string synced = (fresh.Path() / "synced").string();
     fresh.Write("home/.config/Pendra/ListLocation.txt", c.location == "{synced}" ? synced + "\r\n" : c.location);
-    const std::u16string toLoad = DataFileToLoad(w.state.ExeFolder);
 
     EXPECT_EQ(FindDataFolder(w), c.expectedResult);
-    EXPECT_EQ(toLoad, HoldsADataFile(c.files) ? w.state.DataFolder + kDataFileName : u"");
     EXPECT_EQ(w.state.DataFolder, FromUtf8((fresh.Path() / c.expectedFolder).string()));
     EXPECT_TRUE(fresh.Exists(c.expectedFolder));
   }
