@@ -134,11 +134,6 @@ void BuildDataFileTree(XmlElem& root, const SheetImage& sheet) {
   const Sheet::Content& content = sheet.content;
   const int rows = static_cast<int>(content.rows.size());
   const int cols = static_cast<int>(content.widths.size());
-  const auto cell = [&](int col, int row) -> const std::u16string& {
-    static const std::u16string kEmpty;
-    const std::vector<std::u16string>& cells = content.rows[static_cast<size_t>(row)];
-    return col < static_cast<int>(cells.size()) ? cells[static_cast<size_t>(col)] : kEmpty;
-  };
   root.SetName(kRootName);
   const Rect& window = sheet.window;
   XmlElem& position = *root.Items().Add(kWindowPosition);
@@ -160,7 +155,7 @@ void BuildDataFileTree(XmlElem& root, const SheetImage& sheet) {
   XmlElem& header = *root.Items().Add(kColumnHeader);
   for (int col = 0; col < cols; ++col) {
     XmlElem& column = *header.Items().Add(kColumn);
-    column.Items().Add(kColumnCaption, cell(col, 0));
+    column.Items().Add(kColumnCaption, content.Cell(col, 0));
     AddNumber(column, kColumnWidth, content.widths[static_cast<size_t>(col)]);
     column.Items().Add(kColumnAlignment, AlignmentText(content.alignments[static_cast<size_t>(col)]));
   }
@@ -168,7 +163,7 @@ void BuildDataFileTree(XmlElem& root, const SheetImage& sheet) {
   XmlElem& tasks = *root.Items().Add(kToDoContent);
   for (int row = 1; row < rows; ++row) {
     XmlElem& task = *tasks.Items().Add(kColumn);
-    for (int col = 0; col < cols; ++col) task.Items().Add(kText, cell(col, row));
+    for (int col = 0; col < cols; ++col) task.Items().Add(kText, content.Cell(col, row));
   }
 }
 

@@ -25,10 +25,14 @@ Sheet::Sheet(int colCount, int rowCount) {
   content_.fixedRows = RowCount() >= 2 ? 1 : 0;
 }
 
-const std::u16string& Sheet::Cell(int col, int row) const {
-  if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) return kEmpty;
-  const std::vector<std::u16string>& cells = content_.rows[row];
-  return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
+const std::u16string& Sheet::Cell(int col, int row) const { return content_.Cell(col, row); }
+
+const std::u16string& Sheet::Content::Cell(int col, int row) const {
+  if (row < 0 || row >= static_cast<int>(rows.size()) || col < 0 || col >= static_cast<int>(widths.size())) {
+    return kEmpty;
+  }
+  const std::vector<std::u16string>& cells = rows[static_cast<size_t>(row)];
+  return col < static_cast<int>(cells.size()) ? cells[static_cast<size_t>(col)] : kEmpty;
 }
 
 void Sheet::SetCell(int col, int row, std::u16string text) {

@@ -114,6 +114,8 @@ class Sheet {
     SheetFlags flags;
     int lineWidth = 1;
     bool operator==(const Content&) const = default;
+    // A cell outside the sheet reads as empty.
+    const std::u16string& Cell(int col, int row) const;
     // About the memory it takes.
     size_t Bytes() const;
     static size_t RowBytes(const std::vector<std::u16string>& cells);
